@@ -1,0 +1,49 @@
+# VESPERA: the two commands are `make run` and `make test`.
+# Everything else here serves them.
+
+BUILD      ?= build
+BUILD_TYPE ?= RelWithDebInfo
+CMAKE_ARGS ?=
+JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
+
+# Debian packages the build, the tests and the benchmarks need.
+PAQUETES = cmake make g++ libgtest-dev libgmock-dev libbenchmark-dev
+
+.PHONY: run test test-san bench deps build configure clean
+
+run: build
+	./$(BUILD)/src/vespera
+
+test: build
+	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+
+# The tests again under the address and undefined-behaviour sanitizers.
+test-san:
+	$(MAKE) test BUILD=build-san BUILD_TYPE=Debug CMAKE_ARGS="-DVESPERA_SANITIZE=ON"
+
+bench: build
+	@for b in $(BUILD)/bench/vespera_bench_*; do $$b --benchmark_repetitions=5 --benchmark_report_aggregates_only=true; done
+
+build: configure
+	cmake --build $(BUILD) -j $(JOBS)
+
+configure: deps
+	@test -f $(BUILD)/CMakeCache.txt || cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) $(CMAKE_ARGS)
+
+# Installs the missing packages with apt-get; without root it prints the
+# command instead and stops.
+deps:
+	@faltan=""; for p in $(PAQUETES); do \
+	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q 'install ok installed' || faltan="$$faltan $$p"; \
+	done; \
+	if [ -n "$$faltan" ]; then \
+	  if [ "$$(id -u)" -eq 0 ]; then \
+	    apt-get update && DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends $$faltan; \
+	  else \
+	    echo "Faltan paquetes; instálelos con:"; \
+	    echo "  sudo apt-get install -y$$faltan"; exit 1; \
+	  fi; \
+	fi
+
+clean:
+	rm -rf build build-san

@@ -1,0 +1,35 @@
+// Notifications from the engine to whatever shows it. The engine computes and
+// the windows display: when a procedure rewrites texts that live in a window
+// (the date dialog's fields, the objects legend), it hands them over here.
+// With nothing attached (tests, headless rendering) the calls do nothing.
+#pragma once
+
+#include <array>
+#include <functional>
+#include <string>
+
+namespace vsp {
+
+// The date and time fields of the date dialog, row 0 universal time and
+// row 1 local time, as MuestraFechaHora writes them.
+struct CamposFechaHora {
+    std::array<std::string, 2> Tex_Hora;
+    std::array<std::string, 2> Tex_FecDia;
+    std::array<std::string, 2> Tex_FecMes;
+    std::array<std::string, 2> Tex_FecAno;
+    std::string Tex_FecJul;
+};
+
+struct Avisos {
+    // The date fields were rewritten (called while ActualizandoHora is True).
+    std::function<void(const CamposFechaHora&)> FechaHora;
+    // The chart window changed and the objects legend must be redrawn.
+    std::function<void()> Leyenda;
+};
+
+Avisos& avisos();
+
+// Detaches every notification.
+void ReiniciaAvisos();
+
+}  // namespace vsp
