@@ -22,7 +22,7 @@ void AngulosDeCosenos(float x, float y, float z, double& a, double& b);
 // identical to those of the per-call procedures below.
 struct Proyector {
     bool   precesion = false;
-    double cosTheta = 1, sinTheta = 0, zeta = 0, z = 0;  // precession
+    double precesionMatriz[3][3] = {};                   // equinox of date from J2000
     double cosS = 1, sinS = 0;                           // sidereal time
     double cosLat = 1, sinLat = 0;                       // latitude
     double cosD = 1, sinD = 0;                           // Direccion - pi

@@ -12,8 +12,16 @@ namespace vsp {
 // "@@@" right-aligns the plain value in that many characters; "0" and "#"
 // are digit places ("0" always shown, "#" only when significant); "." is the
 // decimal separator; a second section after ";" is used for negative values;
-// other characters are copied. Decimals round half away from zero.
-std::string Formato(double valor, std::string_view patron);
+// other characters are copied. Decimals round half away from zero on the
+// value's decimal text of `cifras` significant digits (15 for a double, 7
+// for a float, as the value would be written).
+std::string Formato(double valor, std::string_view patron, int cifras = 15);
+inline std::string Formato(float valor, std::string_view patron) {
+    return Formato(static_cast<double>(valor), patron, 7);
+}
+inline std::string Formato(int valor, std::string_view patron) {
+    return Formato(static_cast<double>(valor), patron);
+}
 
 // The decimal separator of "#0.0" and the like: the user's locale's. The
 // windows set it from the system locale; it is "." until then.

@@ -1,1 +1,94 @@
-// placeholder
+// The time state: what follows from DiaJuliano, and stepping it.
+#include "time/tiempo.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "core/constantes.h"
+#include "core/estado.h"
+#include "sky/cuerpos.h"
+#include "time/calendario.h"
+#include "time/formatos.h"
+
+namespace vsp {
+
+double DiaJulianoLocal() {
+    const ProgramState& e = Estado();
+    return e.DiaJuliano + (e.ZonaHoraria + e.HorarioVerano) / 24.0;
+}
+
+void CalculaTiempoSidereo() {
+    ProgramState& e = Estado();
+    const CuerpoSolar& tierra = e.ElementosPlanetas[CuerpoTierra];
+
+    // Days into the current tropical year of the count that the Earth's mean
+    // longitude starts from. The count is the same for every place: the
+    // place enters only through its longitude below.
+    const double cuenta = e.DiaJuliano + 31739.5;
+    const double anos = cuenta / 365.2422;
+    const double dias = (anos - std::floor(anos)) * 365.2422;
+
+    const double zona = e.ZonaHoraria / 24.0 + e.HorarioVerano / 24.0;
+    const double local = e.DiaJuliano + zona;
+    const double reloj = (local - std::floor(local) + 0.5) * DosPi;
+
+    double s = dias * tierra.n + tierra.L0 + reloj - zona * DosPi - e.Longitud;
+    // Reduced to one turn: the centring adds a fraction of a turn to reach the
+    // meridian and must never see a value outside 0..2pi.
+    s -= std::floor(s / DosPi) * DosPi;
+    e.TiempoSidereo = s;
+
+    CalculaTierra();
+}
+
+void ActualizaTiempo() {
+    ProgramState& e = Estado();
+    MuestraFechaHora();
+    CalculaTiempoSidereo();
+    if (e.Precesion == 1) {
+        // Precession angles from 1900 January 0.5 in tropical centuries.
+        const double t = (e.DiaJuliano - 2415020.5) / 36524.22 - 1.0;
+        const double t2 = t * t, t3 = t2 * t;
+        const double zeta = 2305.646 * t + 0.302 * t2 + 0.018 * t3;
+        e.PrecZ = (zeta + 0.791 * t2 + 0.001 * t3) * RadianesPorSegundoArco;
+        e.PrecTheta = (2003.829 * t - 0.426 * t2 - 0.042 * t3) * RadianesPorSegundoArco;
+        e.PrecZeta = zeta * RadianesPorSegundoArco;
+    }
+}
+
+namespace {
+
+// Calendar-year step: same day, month, hour and minute, the year moved by
+// s years. Counted in astronomical years, so that a step across the era
+// takes exactly s years (1 B.C. is followed by A.D. 1). Returns the new
+// Julian day, or a bound of the range when the year falls outside it.
+double pasoDeAnos(int32_t anos) {
+    const ProgramState& e = Estado();
+    CalculaFecha(e.DiaJuliano);
+    const int32_t astronomico = e.FechaAno < 0 ? e.FechaAno + 1 : e.FechaAno;
+    const int32_t nuevo = astronomico + anos;
+    if (nuevo > 7999) return DiaJulianoMaximo;
+    if (nuevo < -4712) return DiaJulianoMinimo;
+    const int32_t civil = nuevo <= 0 ? nuevo - 1 : nuevo;
+    return CalculaJuliana(e.FechaDia, e.FechaMes, static_cast<int16_t>(civil), e.FechaHora,
+                          e.FechaMinuto);
+}
+
+}  // namespace
+
+void AvanzaTiempo() {
+    ProgramState& e = Estado();
+    e.TiempoEstable = Falso;
+    if (e.UnidadAnima >= 10 && e.UnidadAnima <= 12) {
+        int32_t anos = static_cast<int32_t>(e.FactorAnima * e.TablaUnidades[e.UnidadAnima]);
+        if (e.PasoTiempo < 0) anos = -anos;
+        e.DiaJuliano = pasoDeAnos(anos);
+    } else {
+        e.DiaJuliano += e.PasoTiempo;
+    }
+    e.DiaJuliano = std::clamp(e.DiaJuliano, DiaJulianoMinimo, DiaJulianoMaximo);
+    ActualizaTiempo();
+    e.TiempoEstable = Verdadero;
+}
+
+}  // namespace vsp

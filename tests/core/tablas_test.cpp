@@ -1,1 +1,119 @@
-// placeholder
+// The constant tables: grid and circle geometry, month and unit tables, the
+// level cut-offs against the catalogue sizes, and the fixed-width captions.
+#include "core/tablas.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "core/estado.h"
+#include "core/texto.h"
+
+namespace vsp {
+namespace {
+
+class Tablas : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ReiniciaEstado();
+        CreaTablas();
+    }
+};
+
+constexpr double kGrado = 3.14159265358979323846 / 180;
+
+// Expects a table point at right ascension a and declination b (degrees).
+void esperaPunto(const PuntoTabla& p, double a, double b, const char* tabla, int i) {
+    const double ca = std::cos(a * kGrado), sa = std::sin(a * kGrado);
+    const double cb = std::cos(b * kGrado), sb = std::sin(b * kGrado);
+    EXPECT_NEAR(p.x, -sa * cb, 1e-6) << tabla << " " << i;
+    EXPECT_NEAR(p.y, sb, 1e-6) << tabla << " " << i;
+    EXPECT_NEAR(p.z, ca * cb, 1e-6) << tabla << " " << i;
+}
+
+TEST_F(Tablas, GridsRunMeridianByMeridianFromPoleToPole) {
+    const ProgramState& e = Estado();
+    ASSERT_EQ(e.PuntosRejillaAD15, 325);
+    ASSERT_EQ(e.PuntosRejillaAD30, 91);
+    for (int m = 0; m < 25; ++m)
+        for (int j = 0; j < 13; ++j)
+            esperaPunto(e.RejillaAD15[13 * m + j + 1], 15.0 * m, 90 - 15.0 * j, "15", 13 * m + j + 1);
+    for (int m = 0; m < 13; ++m)
+        for (int j = 0; j < 7; ++j)
+            esperaPunto(e.RejillaAD30[7 * m + j + 1], 30.0 * m, 90 - 30.0 * j, "30", 7 * m + j + 1);
+}
+
+TEST_F(Tablas, EclipticIsASineOfTheObliquity) {
+    const ProgramState& e = Estado();
+    ASSERT_EQ(e.PuntosEcliptica, 61);
+    for (int k = 0; k <= 60; ++k) {
+        const double a = 6.0 * k;
+        esperaPunto(e.Ecliptica[k], a, 0.409136592595336 / kGrado * std::sin(a * kGrado), "ecliptica", k);
+    }
+}
+
+TEST_F(Tablas, HorizonCircleRunsNorthEastSouthWestEveryFiveDegrees) {
+    const ProgramState& e = Estado();
+    ASSERT_EQ(e.PuntosCirculoUnidad, 73);
+    for (int k = 0; k <= 72; ++k) {
+        const double az = 5.0 * k * kGrado;  // horizon frame: x west, y north
+        EXPECT_NEAR(e.CirculoUnidad[k].x, -std::sin(az), 1e-6) << k;
+        EXPECT_NEAR(e.CirculoUnidad[k].y, std::cos(az), 1e-6) << k;
+        EXPECT_EQ(e.CirculoUnidad[k].z, 0.0f);
+    }
+}
+
+TEST_F(Tablas, MonthTables) {
+    const ProgramState& e = Estado();
+    const int comun[13] = {0, 0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334};
+    for (int m = 1; m <= 12; ++m) {
+        EXPECT_EQ(e.TablaMeses[0][m], comun[m]) << m;
+        EXPECT_EQ(e.TablaMeses[1][m], comun[m] + (m > 2)) << m;
+    }
+}
+
+TEST_F(Tablas, LongSiderealUnitsAreWholeSiderealDays) {
+    const ProgramState& e = Estado();
+    const double dia = e.TablaUnidades[3];
+    EXPECT_DOUBLE_EQ(dia, 0.9972695664235);
+    EXPECT_NEAR(e.TablaUnidades[4], 30 * dia, 1e-9);
+    EXPECT_NEAR(e.TablaUnidades[5], 365 * dia, 1e-9);
+    EXPECT_NEAR(e.TablaUnidades[6], 36500 * dia, 1e-7);
+    EXPECT_NEAR(e.TablaUnidades[7], 365000 * dia, 1e-6);
+    EXPECT_DOUBLE_EQ(e.TablaUnidades[1] * 1440, 1.0);
+    EXPECT_DOUBLE_EQ(e.TablaUnidades[2] * 24, 1.0);
+    const double solares[] = {1, 30, 1, 100, 1000};
+    for (int j = 8; j <= 12; ++j) EXPECT_EQ(e.TablaUnidades[j], solares[j - 8]);
+    for (int j = 1; j <= 7; ++j) EXPECT_EQ(e.TablaIncrementos[0][j], e.TablaUnidades[j]);
+    const double incrementosSolares[] = {1.0 / 1440, 1.0 / 24, 1, 30, 1, 100, 1000};
+    for (int j = 1; j <= 7; ++j) EXPECT_EQ(e.TablaIncrementos[1][j], incrementosSolares[j - 1]);
+}
+
+TEST_F(Tablas, UnitNamesAndCaptionsKeepTheirFixedForm) {
+    const ProgramState& e = Estado();
+    for (int j = 1; j <= 12; ++j) {
+        EXPECT_EQ(e.NombreUnidad[j][0], ' ') << j;
+        EXPECT_EQ(e.NombreUnidades[j][0], ' ') << j;
+    }
+    for (int i = 1; i <= 27; ++i) EXPECT_EQ(utf8Length(e.TextosLeyenda[i]), 16u) << i;
+    EXPECT_EQ(e.TextosLeyenda[27], "Agujeros Negros ");
+    EXPECT_EQ(e.LineasPlanetas[2].substr(0, 6), "TIERRA");
+    EXPECT_EQ(e.LineasPlanetas[10].substr(0, 4), "LUNA");
+}
+
+TEST_F(Tablas, LevelCutOffsGrowAndTheLastLevelEndsTheCatalogue) {
+    const ProgramState& e = Estado();
+    auto crece = [](const auto& cortes, int niveles, int ultimo) {
+        for (int k = 2; k <= niveles; ++k) EXPECT_LT(cortes[k - 1], cortes[k]);
+        EXPECT_EQ(cortes[niveles], ultimo);
+    };
+    crece(e.CortesEstrellas, 7, NumEstrellas - 1);
+    crece(e.CortesEstrellasNombre, 7, NumEstrellasNombre - 1);
+    crece(e.CortesGalaxias, 4, NumGalaxias - 1);
+    crece(e.CortesNebPlanetarias, 2, NumNebPlanetarias - 1);
+    crece(e.CortesNebDifusas, 2, NumNebDifusas - 1);
+    crece(e.CortesLineasConst, 4, NumLineasConst - 1);
+}
+
+}  // namespace
+}  // namespace vsp

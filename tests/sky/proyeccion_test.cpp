@@ -1,1 +1,398 @@
-// placeholder
+// Tests of the coordinates and projection: worked values of the transform, its
+// inverse and the chart window, round trips over random views checked against
+// plain spherical astronomy, and precession against the IAU 1976 model.
+#include "sky/proyeccion.h"
+
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <cmath>
+#include <cstdint>
+#include <numbers>
+#include <random>
+
+#include "core/avisos.h"
+#include "core/constantes.h"
+#include "core/estado.h"
+#include "core/tablas.h"
+#include "time/tiempo.h"
+
+namespace vsp {
+namespace {
+
+constexpr double pi = std::numbers::pi;
+constexpr double arcsec = pi / 648000;
+
+// a - b brought into (-pi, pi], so that 0 and 2pi compare equal.
+double angleDiff(double a, double b) { return std::remainder(a - b, 2 * pi); }
+
+struct View {
+    double latitude, sidereal, direction, elevation;
+};
+
+void setView(const View& v) {
+    ProgramState& e = Estado();
+    e.Latitud = v.latitude;
+    e.TiempoSidereo = v.sidereal;
+    e.Direccion = v.direction;
+    e.Elevacion = v.elevation;
+    CalculaDireccionMenosPi();
+}
+
+View randomView(std::mt19937& rng) {
+    std::uniform_real_distribution<double> half(-1.5, 1.5), full(0, 2 * pi);
+    return {half(rng), full(rng), full(rng), half(rng)};
+}
+
+// A direction uniform over the sphere, as right ascension and declination.
+void randomStar(std::mt19937& rng, double& ra, double& dec) {
+    std::uniform_real_distribution<double> u(-1, 1), full(0, 2 * pi);
+    dec = std::asin(u(rng));
+    ra = full(rng);
+}
+
+// Altitude and azimuth (north through east) of a star, the textbook way.
+void horizontal(const View& v, double ra, double dec, double& alt, double& az) {
+    const double H = v.sidereal - ra;
+    alt = std::asin(std::sin(v.latitude) * std::sin(dec) +
+                    std::cos(v.latitude) * std::cos(dec) * std::cos(H));
+    az = std::atan2(-std::cos(dec) * std::sin(H),
+                    std::sin(dec) * std::cos(v.latitude) - std::cos(dec) * std::sin(v.latitude) * std::cos(H));
+}
+
+// Orthographic view of (az, alt) from a centre at (direction, elevation).
+void orthographic(double az, double alt, double direction, double elevation, double& X, double& Y,
+                  double& Z) {
+    const double dA = az - direction;
+    X = std::cos(alt) * std::sin(dA);
+    Y = std::sin(alt) * std::cos(elevation) - std::cos(alt) * std::sin(elevation) * std::cos(dA);
+    Z = std::sin(alt) * std::sin(elevation) + std::cos(alt) * std::cos(elevation) * std::cos(dA);
+}
+
+class ProyeccionTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ReiniciaEstado();
+        ReiniciaAvisos();
+    }
+    void TearDown() override { ReiniciaAvisos(); }
+};
+
+// ---- Angles and direction cosines -------------------------------------------
+
+TEST_F(ProyeccionTest, ArcoTangenteGivesTheAngleInEachQuadrantAndOnTheAxes) {
+    struct Case { double y, x, expected; };
+    const Case cases[] = {
+        {1, 1, pi / 4},      {1, -1, 3 * pi / 4}, {-1, -1, 5 * pi / 4}, {-1, 1, 7 * pi / 4},
+        {1, 0, pi / 2},      {-1, 0, 3 * pi / 2}, {0, 0, 0},            {0, 1, 0},
+        {0, -1, pi},         {-2e-300, 0, 3 * pi / 2},
+    };
+    for (const Case& c : cases)
+        EXPECT_NEAR(ArcoTangente(c.y, c.x), c.expected, 1e-9) << "y " << c.y << " x " << c.x;
+}
+
+TEST_F(ProyeccionTest, AngulosDeCosenosInvertsCosenosDirectores) {
+    std::mt19937 rng(12);
+    for (int i = 0; i < 10000; ++i) {
+        double a, b;
+        randomStar(rng, a, b);
+        float x, y, z;
+        CosenosDirectores(a, b, x, y, z);
+        double a2, b2;
+        AngulosDeCosenos(x, y, z, a2, b2);
+        ASSERT_NEAR(b2, b, 1e-6) << "a " << a << " b " << b;
+        ASSERT_NEAR(angleDiff(a2, a) * std::cos(b), 0, 1e-6) << "a " << a << " b " << b;
+        ASSERT_GE(a2, 0);
+        ASSERT_LT(a2, 2 * pi);
+    }
+}
+
+TEST_F(ProyeccionTest, AngulosDeCosenosAtThePolesGivesHalfPiAndLongitudeZero) {
+    double a = -1, b = 0;
+    AngulosDeCosenos(0, 1, 0, a, b);
+    EXPECT_EQ(b, MedioPi);
+    EXPECT_EQ(a, 0);
+    AngulosDeCosenos(0, -1, 0, a, b);
+    EXPECT_EQ(b, -MedioPi);
+    EXPECT_EQ(a, 0);
+}
+
+// ---- Forward transform ------------------------------------------------------
+
+TEST_F(ProyeccionTest, NorthCelestialPoleStandsAtTheLatitudeLookingNorth) {
+    for (double latDeg : {-33.9, 0.0, 36.7, 51.5, 89.0})
+        for (double sidereal : {0.0, 1.0, 4.0}) {
+            const double lat = latDeg * pi / 180;
+            setView({lat, sidereal, 0, 0});
+            ProyectaPunto(0, 1, 0);
+            const ProgramState& e = Estado();
+            EXPECT_NEAR(e.VistaX, 0, 1e-6) << latDeg;
+            EXPECT_NEAR(e.VistaY, std::sin(lat), 1e-6) << latDeg;
+            EXPECT_NEAR(e.VistaZ, std::cos(lat), 1e-6) << latDeg;
+        }
+}
+
+TEST_F(ProyeccionTest, ZenithProjectsToTheChartCentreWhateverTheDirection) {
+    const ProgramState& e = Estado();
+    for (double direction : {0.0, 1.0, 2.5, 4.0, 6.0}) {
+        setView({0.64, 2.2, direction, MedioPi});
+        ProyectaHorizontal(0, 0, 1);
+        EXPECT_EQ(e.VistaX, 0);
+        EXPECT_EQ(e.VistaY, 0);
+        EXPECT_EQ(e.VistaZ, 1);
+
+        // The star that culminates at the zenith: on the meridian, dec = latitude.
+        float x, y, z;
+        CosenosDirectores(2.2, 0.64, x, y, z);
+        ProyectaPunto(x, y, z);
+        EXPECT_NEAR(e.VistaX, 0, 1e-6);
+        EXPECT_NEAR(e.VistaY, 0, 1e-6);
+        EXPECT_NEAR(e.VistaZ, 1, 1e-6);
+    }
+}
+
+TEST_F(ProyeccionTest, ProyectaPuntoAgreesWithAltitudeAndAzimuthOfTheSky) {
+    std::mt19937 rng(14);
+    for (int i = 0; i < 200; ++i) {
+        const View v = randomView(rng);
+        setView(v);
+        for (int j = 0; j < 50; ++j) {
+            double ra, dec, alt, az, X, Y, Z;
+            randomStar(rng, ra, dec);
+            horizontal(v, ra, dec, alt, az);
+            orthographic(az, alt, v.direction, v.elevation, X, Y, Z);
+            float x, y, z;
+            CosenosDirectores(ra, dec, x, y, z);
+            ProyectaPunto(x, y, z);
+            const ProgramState& e = Estado();
+            ASSERT_NEAR(e.VistaX, X, 1e-6) << "view " << i << " star " << j;
+            ASSERT_NEAR(e.VistaY, Y, 1e-6) << "view " << i << " star " << j;
+            ASSERT_NEAR(e.VistaZ, Z, 1e-6) << "view " << i << " star " << j;
+        }
+    }
+}
+
+TEST_F(ProyeccionTest, ProyectorAndPerCallFormsGiveBitIdenticalResults) {
+    const auto same = [](float a, float b) { return std::bit_cast<std::uint32_t>(a) == std::bit_cast<std::uint32_t>(b); };
+    std::mt19937 rng(15);
+    ProgramState& e = Estado();
+    for (int16_t precession : {Activado, Desactivado}) {
+        e.Precesion = precession;
+        e.PrecZeta = 0.011;
+        e.PrecTheta = 0.0097;
+        e.PrecZ = 0.0112;
+        for (int i = 0; i < 50; ++i) {
+            setView(randomView(rng));
+            const Proyector p = Proyector::DesdeEstado(e);
+            for (int j = 0; j < 50; ++j) {
+                double ra, dec;
+                randomStar(rng, ra, dec);
+                float x, y, z, X, Y, Z;
+                CosenosDirectores(ra, dec, x, y, z);
+                ProyectaPunto(x, y, z);
+                float px = x, py = y, pz = z;
+                p.Proyecta(px, py, pz, X, Y, Z);
+                ASSERT_TRUE(same(e.VistaX, X) && same(e.VistaY, Y) && same(e.VistaZ, Z));
+
+                float rx = x, ry = y, rz = z, RX, RY, RZ;
+                ProyectaPuntoRef(rx, ry, rz, RX, RY, RZ);
+                ASSERT_TRUE(same(RX, X) && same(RY, Y) && same(RZ, Z));
+                ASSERT_TRUE(same(rx, px) && same(ry, py) && same(rz, pz));
+                if (precession == Desactivado) {
+                    ASSERT_TRUE(same(rx, x) && same(ry, y) && same(rz, z));
+                }
+
+                ProyectaHorizontal(x, y, z);
+                p.ProyectaHorizontal(x, y, z, X, Y, Z);
+                ASSERT_TRUE(same(e.VistaX, X) && same(e.VistaY, Y) && same(e.VistaZ, Z));
+            }
+        }
+    }
+}
+
+TEST_F(ProyeccionTest, PrecessionOverACenturyMatchesIau1976) {
+    // The chart of J2100.0; angles as the time module derives them.
+    ProgramState& e = Estado();
+    CreaTablas();
+    e.DiaJuliano = 2488070.0;
+    e.Precesion = Activado;
+    ActualizaTiempo();
+
+    // J2000 places (Hipparcos, proper motion left out) and their mean places
+    // at J2100.0 from python3-erfa 2.0.0.1: c2s(rxp(pmat76(2451545.0, 36525.0),
+    // s2c(ra, dec))). The stars move by 2379", 3874" and 2041".
+    struct Star { const char* name; double ra, dec, raDate, decDate; };
+    const Star stars[] = {
+        {"Vega", 279.23473479, 38.78368896, 280.074683784, 38.877040624},
+        {"Sirius", 101.28715533, -16.71611586, 102.404586327, -16.830379152},
+        {"Polaris", 37.95456067, 89.26410897, 88.328038461, 89.540573551},
+    };
+    for (const Star& s : stars) {
+        float x, y, z, X, Y, Z;
+        CosenosDirectores(s.ra * pi / 180, s.dec * pi / 180, x, y, z);
+        ProyectaPuntoRef(x, y, z, X, Y, Z);
+        double ra, dec;
+        AngulosDeCosenos(x, y, z, ra, dec);
+        const double decDate = s.decDate * pi / 180;
+        EXPECT_NEAR(angleDiff(ra, s.raDate * pi / 180) * std::cos(decDate), 0, 3 * arcsec) << s.name;
+        EXPECT_NEAR(dec, decDate, 3 * arcsec) << s.name;
+    }
+}
+
+// ---- Inverse transform ------------------------------------------------------
+
+TEST_F(ProyeccionTest, PuntoACoordenadasInvertsProyectaPuntoOverTheVisibleHemisphere) {
+    std::mt19937 rng(16);
+    int checked = 0;
+    for (int i = 0; i < 300; ++i) {
+        const View v = randomView(rng);
+        setView(v);
+        for (int j = 0; j < 100; ++j) {
+            double ra, dec;
+            randomStar(rng, ra, dec);
+            float x, y, z;
+            CosenosDirectores(ra, dec, x, y, z);
+            ProyectaPunto(x, y, z);
+            const ProgramState& e = Estado();
+            if (e.VistaZ <= 0.05) continue;
+            double ra2, dec2, alt, az;
+            float alt2, az2;
+            PuntoACoordenadas(e.VistaX, e.VistaY, ra2, dec2, alt2, az2);
+            horizontal(v, ra, dec, alt, az);
+            // Longitudes are compared as arcs on the sky, so that they stay
+            // meaningful near the poles and the zenith.
+            ASSERT_NEAR(dec2, dec, 1e-5) << "view " << i << " star " << j;
+            ASSERT_NEAR(angleDiff(ra2, ra) * std::cos(dec), 0, 1e-5) << "view " << i << " star " << j;
+            ASSERT_NEAR(alt2, alt, 1e-5) << "view " << i << " star " << j;
+            ASSERT_NEAR(angleDiff(az2, az) * std::cos(alt), 0, 1e-5) << "view " << i << " star " << j;
+            ++checked;
+        }
+    }
+    EXPECT_GT(checked, 10000);
+}
+
+TEST_F(ProyeccionTest, PuntoACoordenadasAtTheCentreGivesTheViewDirection) {
+    for (double direction : {0.0, 0.7, 3.0, 5.9})
+        for (double elevation : {-1.2, 0.0, 0.52, 1.5}) {
+            setView({0.64, 1.3, direction, elevation});
+            double ra, dec;
+            float alt, az;
+            PuntoACoordenadas(0, 0, ra, dec, alt, az);
+            EXPECT_NEAR(alt, elevation, 1e-6) << direction << " " << elevation;
+            EXPECT_NEAR(angleDiff(az, direction), 0, 1e-6) << direction << " " << elevation;
+            EXPECT_NE(ra, SinPuntoCielo);
+        }
+}
+
+TEST_F(ProyeccionTest, PuntoACoordenadasNamesNoSkyPointOutsideTheCircleOrAtZenithAndNadir) {
+    struct Case { double elevation; float X, Y; };
+    const Case cases[] = {
+        {0.3, 0.8f, 0.7f},        // outside the unit circle
+        {0.3, -1.5f, 0},
+        {MedioPi, 0, 0},          // centre straight up: cos(2pi) is exactly 1
+        {-MedioPi, 0, 0},         // straight down
+        {0, 0, 1},                // top of the rim looking at the horizon
+    };
+    for (const Case& c : cases) {
+        setView({0.64, 1.3, 0.4, c.elevation});
+        double ra = 0, dec = 0;
+        float alt, az;
+        PuntoACoordenadas(c.X, c.Y, ra, dec, alt, az);
+        EXPECT_EQ(ra, SinPuntoCielo) << c.elevation << " " << c.X << " " << c.Y;
+        EXPECT_EQ(dec, SinPuntoCielo) << c.elevation << " " << c.X << " " << c.Y;
+    }
+}
+
+// ---- Ecliptic and chart window ----------------------------------------------
+
+TEST_F(ProyeccionTest, EclipticaAEcuatorialPutsTheSolsticesAtTheObliquity) {
+    const double obliquity = (23 + 26.0 / 60) * pi / 180;
+    struct Case { double lambda, ra, dec; };
+    const Case cases[] = {
+        {0, 0, 0}, {pi / 2, pi / 2, obliquity}, {pi, pi, 0}, {3 * pi / 2, 3 * pi / 2, -obliquity},
+    };
+    for (const Case& c : cases) {
+        double ra, dec;
+        EclipticaAEcuatorial(c.lambda, ra, dec);
+        EXPECT_NEAR(angleDiff(ra, c.ra), 0, 1e-9) << c.lambda;
+        EXPECT_NEAR(dec, c.dec, 1e-6) << c.lambda;
+    }
+}
+
+TEST_F(ProyeccionTest, ProfMinimaIsTheDepthOfTheWindowCorner) {
+    // The corner lies at radius 2.1666667 / zoom; inside the sphere its depth
+    // is sqrt(1 - r^2).
+    struct Case { float zoom, depth; };
+    const Case cases[] = {{1, 0}, {2, 0}, {2.16f, 0}, {3, 0.6916611f}, {15, 0.98951f}};
+    ProgramState& e = Estado();
+    for (const Case& c : cases) {
+        e.Zoom = c.zoom;
+        e.SentidoImagen = 2;
+        FijaVentanaCielo();
+        EXPECT_NEAR(e.ProfMinima, c.depth, 1e-5) << c.zoom;
+        EXPECT_NEAR(e.VentanaAlto, -2.6 / c.zoom, 1e-6) << c.zoom;
+        EXPECT_NEAR(e.VentanaAncho, -3.4666667 / c.zoom, 1e-6) << c.zoom;
+        EXPECT_FLOAT_EQ(e.VentanaIzquierda, -e.VentanaAncho / 2);  // centred on (0, 0)
+        EXPECT_FLOAT_EQ(e.VentanaArriba, -e.VentanaAlto / 2);
+    }
+}
+
+TEST_F(ProyeccionTest, EastIsRightLookingNorthAndLeftInTheMirroredImage) {
+    ProgramState& e = Estado();
+    setView({0.64, 0, 0, 0});
+    e.Zoom = 1;
+    ProyectaHorizontal(-1, 0, 0);  // east point of the horizon
+    EXPECT_NEAR(e.VistaX, 1, 1e-6);
+    // Fraction of the chart width from the left edge where the point lands.
+    const auto across = [&] { return (e.VistaX - e.VentanaIzquierda) / e.VentanaAncho; };
+    e.SentidoImagen = 1;
+    FijaVentanaCielo();
+    EXPECT_NEAR(across(), 0.5 + 1 / 3.4666667, 1e-6);
+    e.SentidoImagen = 2;
+    FijaVentanaCielo();
+    EXPECT_LT(e.VentanaAncho, 0);
+    EXPECT_NEAR(across(), 0.5 - 1 / 3.4666667, 1e-6);
+}
+
+TEST_F(ProyeccionTest, FijaVentanaCieloKeepsTheTelescopeCircleOnItsSkyPoint) {
+    ProgramState& e = Estado();
+    e.TelescopioX = 0.3;
+    e.TelescopioY = -0.2;
+    for (float zoom : {4.0f, 7.5f, 1.0f}) {
+        e.Zoom = zoom;
+        FijaVentanaCielo();
+        EXPECT_EQ(e.TelescopioX, 0.3);
+        EXPECT_EQ(e.TelescopioY, -0.2);
+    }
+}
+
+TEST_F(ProyeccionTest, FijaVentanaCieloRedrawsTheLegendOnlyWhenItIsShown) {
+    int redraws = 0;
+    avisos().Leyenda = [&] { ++redraws; };
+    ProgramState& e = Estado();
+    e.Zoom = 2;
+    e.PanelObjetos = Desactivado;
+    FijaVentanaCielo();
+    EXPECT_EQ(redraws, 0);
+    e.PanelObjetos = Activado;
+    FijaVentanaCielo();
+    EXPECT_EQ(redraws, 1);
+}
+
+TEST_F(ProyeccionTest, FijaVentanaCieloTreatsADamagedZoomAsTheNearestLimit) {
+    struct Case { float zoom, usedAs; };
+    const Case cases[] = {{0, 1}, {-3, 1}, {std::nanf(""), 1}, {40, 15}};
+    ProgramState& e = Estado();
+    for (const Case& c : cases) {
+        e.Zoom = c.zoom;
+        e.SentidoImagen = 1;
+        FijaVentanaCielo();
+        EXPECT_NEAR(e.VentanaAncho, 3.4666667 / c.usedAs, 1e-6) << c.zoom;
+        EXPECT_NEAR(e.VentanaAlto, -2.6 / c.usedAs, 1e-6) << c.zoom;
+        EXPECT_TRUE(std::isfinite(e.ProfMinima)) << c.zoom;
+        EXPECT_TRUE(c.zoom == e.Zoom || std::isnan(e.Zoom)) << c.zoom;
+    }
+}
+
+}  // namespace
+}  // namespace vsp

@@ -1,1 +1,231 @@
-// placeholder
+// The time state: sidereal time against the IAU 1982 mean sidereal time,
+// precession angles against IAU 1976, and stepping by every kind of unit,
+// including calendar years and the ends of the range.
+#include "time/tiempo.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <random>
+
+#include "core/avisos.h"
+#include "core/constantes.h"
+#include "core/estado.h"
+#include "core/tablas.h"
+#include "time/calendario.h"
+
+namespace vsp {
+namespace {
+
+constexpr double kSegundo = 3.14159265358979323846 / (180 * 3600);  // one arc second, rad
+
+class Tiempo : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ReiniciaEstado();
+        ReiniciaAvisos();
+        CreaTablas();
+        // The Earth's mean motion and mean longitude at day count 0, as the
+        // solar-system catalogue carries them.
+        CuerpoSolar& tierra = Estado().ElementosPlanetas[CuerpoTierra];
+        tierra.n = 6.2831853072 / 365.2422;
+        tierra.L0 = 1.7055069534451661;
+    }
+    void TearDown() override { ReiniciaAvisos(); }
+
+    static double sidereoEn(double jd, double longitud, float zona = 0, int16_t verano = 0) {
+        ProgramState& e = Estado();
+        e.DiaJuliano = jd;
+        e.Longitud = longitud;
+        e.ZonaHoraria = zona;
+        e.HorarioVerano = verano;
+        CalculaTiempoSidereo();
+        return e.TiempoSidereo;
+    }
+
+    static void pasoDe(int16_t unidad, int16_t factor, int signo) {
+        ProgramState& e = Estado();
+        e.UnidadAnima = unidad;
+        e.FactorAnima = factor;
+        e.PasoTiempo = signo * e.TablaUnidades[unidad] * factor;
+        AvanzaTiempo();
+    }
+
+    static std::string fecha() {
+        const ProgramState& e = Estado();
+        CalculaFecha(e.DiaJuliano);
+        char buf[64];
+        std::snprintf(buf, sizeof buf, "%d-%02d-%02d %02d:%02d", e.FechaAno, e.FechaMes,
+                      e.FechaDia, e.FechaHora, e.FechaMinuto);
+        return buf;
+    }
+};
+
+// Difference of two angles, folded into -pi .. pi.
+double diferencia(double a, double b) {
+    return std::remainder(a - b, 2 * 3.14159265358979323846);
+}
+
+// IAU 1982 Greenwich mean sidereal time (Meeus, Astronomical Algorithms 12.4).
+double gmst82(double jd) {
+    const double t = (jd - 2451545.0) / 36525;
+    const double grados = 280.46061837 + 360.98564736629 * (jd - 2451545.0) +
+                          0.000387933 * t * t - t * t * t / 38710000;
+    return grados * 3.14159265358979323846 / 180;
+}
+
+TEST_F(Tiempo, GreenwichSiderealTimeFollowsIau1982From1900To2100) {
+    // Worked values from python3-erfa 2.0 (erfa.gmst82).
+    EXPECT_NEAR(diferencia(sidereoEn(2451545.0, 0), 280.460618375 * kSegundo * 3600), 0,
+                2 * kSegundo);
+    EXPECT_NEAR(diferencia(sidereoEn(2452349.395833333, 0), 135.8112530277907 * kSegundo * 3600),
+                0, 10 * kSegundo);
+
+    std::mt19937 azar(1982);
+    std::uniform_real_distribution<double> instante(2415020.5, 2488069.5);
+    double peor = 0;
+    for (int i = 0; i < 20000; ++i) {
+        const double jd = instante(azar);
+        peor = std::max(peor, std::fabs(diferencia(sidereoEn(jd, 0), gmst82(jd))));
+    }
+    EXPECT_LT(peor, 10 * kSegundo) << peor / kSegundo << "\"";
+}
+
+TEST_F(Tiempo, SiderealTimeTurnsWithTheLongitudeAlone) {
+    // 2.2 deg east is stored as 2pi - 2.2 deg. The sky seen just east and
+    // just west of Greenwich differs by the longitude difference only.
+    const double grados = 0.01745329252;
+    for (double jd : {2451545.0, 2455197.73, 2299160.5, 1000000.25, 4000000.9}) {
+        const double este = sidereoEn(jd, 6.2831853072 - 2.2 * grados);
+        const double oeste = sidereoEn(jd, 2.2 * grados);
+        EXPECT_NEAR(diferencia(este, oeste), 4.4 * grados, kSegundo) << jd;
+    }
+}
+
+TEST_F(Tiempo, SiderealTimeDependsOnTheInstantNotOnTheClockZone) {
+    for (float zona : {-12.0f, -5.5f, 0.0f, 1.0f, 9.5f, 12.0f}) {
+        for (int16_t verano : {0, 1}) {
+            EXPECT_NEAR(diferencia(sidereoEn(2460000.3, 0.3, zona, verano), sidereoEn(2460000.3, 0.3)),
+                        0, 1e-9);
+        }
+    }
+}
+
+TEST_F(Tiempo, SiderealTimeStaysWithinOneTurn) {
+    std::mt19937 azar(7);
+    std::uniform_real_distribution<double> jd(-0.5, 4642999.499), lon(0, 6.2831853072),
+        zona(-12, 12);
+    for (int i = 0; i < 20000; ++i) {
+        const double s = sidereoEn(jd(azar), lon(azar), static_cast<float>(zona(azar)), i % 2);
+        ASSERT_GE(s, 0);
+        ASSERT_LT(s, 6.2831853072);
+    }
+}
+
+TEST_F(Tiempo, UpdateRewritesTheDateFieldsAndComputesTheEarth) {
+    ProgramState& e = Estado();
+    int llamadas = 0;
+    avisos().FechaHora = [&](const CamposFechaHora& c) {
+        ++llamadas;
+        EXPECT_EQ(c.Tex_FecAno[0], "2000");
+    };
+    e.DiaJuliano = 2451545.0;
+    ActualizaTiempo();
+    EXPECT_EQ(llamadas, 1);
+    // The Earth seen from the Sun near 1 January: the Sun at longitude ~280
+    // deg, so the Earth at ~100 deg, declination ~+23 deg.
+    const CuerpoSolar& tierra = e.ElementosPlanetas[CuerpoTierra];
+    EXPECT_NEAR(tierra.LongitudGeo * 180 / 3.14159265358979323846, 100.4, 0.5);
+    EXPECT_NEAR(tierra.Dec * 180 / 3.14159265358979323846, 23.0, 0.5);
+    EXPECT_NEAR(e.SenoTierraMasPi, std::sin(tierra.LongitudGeo + 3.1415926536), 1e-12);
+}
+
+TEST_F(Tiempo, PrecessionAnglesFollowIau1976AndStayWhenOff) {
+    ProgramState& e = Estado();
+    // zeta, z, theta in arc seconds from J2000 (python3-erfa 2.0, erfa.prec76).
+    struct Caso { double jd, zeta, z, theta; } casos[] = {
+        {2378496.5, -4611.27799350456, -4608.108563636284, -4009.9113739672775},
+        {2415020.5, -2305.9026551206384, -2305.110081817752, -2004.6682695161276},
+        {2488070.0, 2306.537978, 2307.330983, 2003.8424169999998},
+        {2524594.0, 4613.724524216707, 4616.897277327227, 4006.5257214258027}};
+    e.Precesion = 1;
+    for (const auto& c : casos) {
+        e.DiaJuliano = c.jd;
+        ActualizaTiempo();
+        EXPECT_NEAR(e.PrecZeta, c.zeta * kSegundo, 2 * kSegundo) << c.jd;
+        EXPECT_NEAR(e.PrecZ, c.z * kSegundo, 2 * kSegundo) << c.jd;
+        EXPECT_NEAR(e.PrecTheta, c.theta * kSegundo, 2 * kSegundo) << c.jd;
+    }
+    const double zeta = e.PrecZeta;
+    e.Precesion = 2;
+    e.DiaJuliano = 2451545.0;
+    ActualizaTiempo();
+    EXPECT_EQ(e.PrecZeta, zeta);
+}
+
+TEST_F(Tiempo, StepsOfDaysMoveByTheirLength) {
+    ProgramState& e = Estado();
+    e.DiaJuliano = 2451545.0;
+    pasoDe(9, 1, +1);  // a solar month is 30 days, not a calendar month
+    EXPECT_DOUBLE_EQ(e.DiaJuliano, 2451575.0);
+    pasoDe(2, 5, -1);
+    EXPECT_DOUBLE_EQ(e.DiaJuliano, 2451575.0 - 5.0 / 24);
+    EXPECT_EQ(e.TiempoEstable, -1);
+
+    // A sidereal day brings the stars back to the same place.
+    e.DiaJuliano = 2451545.0;
+    CalculaTiempoSidereo();
+    const double antes = e.TiempoSidereo;
+    pasoDe(3, 1, +1);
+    EXPECT_NEAR(diferencia(e.TiempoSidereo, antes), 0, kSegundo);
+    pasoDe(4, 1, +1);  // 30 sidereal days
+    EXPECT_NEAR(diferencia(e.TiempoSidereo, antes), 0, 5 * kSegundo);
+}
+
+TEST_F(Tiempo, CalendarYearStepsKeepDayAndMinuteAndSkipYearZero) {
+    ProgramState& e = Estado();
+    e.DiaJuliano = CalculaJuliana(29, 2, 2000, 18, 45);
+    pasoDe(10, 1, +1);
+    EXPECT_EQ(fecha(), "2001-03-01 18:45");
+
+    e.DiaJuliano = CalculaJuliana(1, 1, 1, 0, 0);
+    pasoDe(10, 1, -1);
+    EXPECT_EQ(fecha(), "-1-01-01 00:00");
+    pasoDe(10, 1, +1);
+    EXPECT_EQ(fecha(), "1-01-01 00:00");
+
+    // A century across the era lasts a century: 50 B.C. to A.D. 51.
+    e.DiaJuliano = CalculaJuliana(21, 6, -50, 12, 0);
+    const double antes = e.DiaJuliano;
+    pasoDe(11, 1, +1);
+    EXPECT_EQ(fecha(), "51-06-21 12:00");
+    EXPECT_NEAR(e.DiaJuliano - antes, 36525, 1);
+
+    e.DiaJuliano = CalculaJuliana(4, 7, 1776, 9, 30);
+    pasoDe(12, 2, +1);
+    EXPECT_EQ(fecha(), "3776-07-04 09:30");
+}
+
+TEST_F(Tiempo, SteppingStopsAtTheEndsOfTheCalendar) {
+    ProgramState& e = Estado();
+    e.DiaJuliano = 4642990.0;
+    pasoDe(9, 1, +1);
+    EXPECT_EQ(e.DiaJuliano, DiaJulianoMaximo);
+    EXPECT_EQ(fecha(), "7999-12-31 23:59");
+    pasoDe(12, 99, +1);
+    EXPECT_EQ(e.DiaJuliano, DiaJulianoMaximo);
+
+    e.DiaJuliano = 10.0;
+    pasoDe(7, 99, -1);
+    EXPECT_EQ(e.DiaJuliano, DiaJulianoMinimo);
+    EXPECT_EQ(fecha(), "-4713-01-01 00:00");
+
+    e.DiaJuliano = CalculaJuliana(1, 1, 2000, 0, 0);
+    pasoDe(12, 99, -1);  // 99 000 years back
+    EXPECT_EQ(e.DiaJuliano, DiaJulianoMinimo);
+    pasoDe(12, 99, +1);
+    EXPECT_EQ(e.DiaJuliano, DiaJulianoMaximo);
+}
+
+}  // namespace
+}  // namespace vsp
