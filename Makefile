@@ -9,7 +9,7 @@ JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 # Debian packages the build, the tests and the benchmarks need.
 PAQUETES = cmake make g++ libgtest-dev libgmock-dev libbenchmark-dev
 
-.PHONY: run test test-san bench deps build configure clean
+.PHONY: run test test-san bench catalogs deps build configure clean
 
 run: build
 	./$(BUILD)/src/vespera
@@ -23,6 +23,12 @@ test-san:
 
 bench: build
 	@for b in $(BUILD)/bench/vespera_bench_*; do $$b --benchmark_repetitions=5 --benchmark_report_aggregates_only=true; done
+
+# Rebuilds the eleven catalogue files in data/ from their public sources
+# (fetched once with npm into build/fuentes); the result is byte for byte
+# the committed files.
+catalogs:
+	python3 tools/construye_catalogos.py
 
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <functional>
 #include <string>
 
@@ -25,6 +26,12 @@ struct Avisos {
     std::function<void(const CamposFechaHora&)> FechaHora;
     // The chart window changed and the objects legend must be redrawn.
     std::function<void()> Leyenda;
+    // Shows a message (tipo 1) or asks a question (any other tipo) and
+    // returns the answer: true accepts. The program's own box in the
+    // windows; a recorder in tests; nothing headless.
+    std::function<bool(const std::string& titulo, const std::string& texto, int16_t lineas,
+                       int16_t tipo)>
+        Mensaje;
 };
 
 Avisos& avisos();

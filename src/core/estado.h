@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "catalog/registros.h"
 
@@ -220,6 +221,15 @@ struct ProgramState {
     int16_t NumIndiceEstrellas = 0;  // lines of the search dialog's star list
     std::array<Estrella, CapacidadEstrellas> Estrellas{};
     std::array<PuntoCielo, NumViaLactea> ViaLactea{};
+
+    // ---- Dialog lists filled with the catalogues ---------------------------
+    std::vector<std::string> Cbo_Localidad;  // location dialog's cities, by table index
+    std::vector<std::string> Lst_Messi;      // search dialog's listings, one line an entry
+    std::vector<std::string> Lst_Const;
+    std::vector<std::string> Lst_Galax;
+    std::vector<std::string> Lst_NebPl;
+    std::vector<std::string> Lst_NebDi;
+    std::vector<std::string> Lst_Estre;      // at most 1483 lines, see IndiceEstrellas
 };
 
 // The process-wide state.

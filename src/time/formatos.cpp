@@ -57,6 +57,12 @@ std::string plainText(double valor) {
 // the binary value 14.9499... Leading zeros of the integer part are dropped.
 void roundDecimal(double valor, int cifras, int decimales, std::string& enteros,
                   std::string& fraccion) {
+    // Whole numbers, most of what the program formats, need no rounding.
+    if (valor == std::trunc(valor) && valor < 1e15) {
+        enteros = valor == 0 ? "" : std::to_string(static_cast<long long>(valor));
+        fraccion.assign(static_cast<std::size_t>(decimales), '0');
+        return;
+    }
     char buf[64];
     std::snprintf(buf, sizeof buf, "%.*e", cifras - 1, valor);
     std::string digitos;

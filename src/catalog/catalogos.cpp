@@ -1,0 +1,346 @@
+// CargaCatalogos: the eleven data files into the program state's tables and
+// the dialogs' list lines. Each file is read in one block and every field is
+// decoded at its offset; nothing in a file can make the load fail or read
+// outside a table.
+#include "catalog/catalogos.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <functional>
+#include <new>
+#include <vector>
+
+#include "catalog/lector.h"
+#include "core/carpetas.h"
+#include "core/estado.h"
+#include "core/mensajes.h"
+#include "core/texto.h"
+#include "time/formatos.h"
+
+namespace vsp {
+
+namespace {
+
+// Error numbers of the catalogue and configuration messages, from the
+// operating system's errors and from what a file's contents can be.
+constexpr int kSinMemoria = 7;
+constexpr int kDesbordamiento = 6;
+constexpr int kTipoIncorrecto = 13;       // a number that is not a number
+constexpr int kFicheroNoEncontrado = 53;
+constexpr int kErrorEntradaSalida = 57;
+constexpr int kLongitudRegistro = 59;     // more bytes than the file's records
+constexpr int kFinDeFichero = 62;         // fewer bytes than the file's records
+constexpr int kUnidadNoPreparada = 68;
+constexpr int kPermisoDenegado = 70;
+constexpr int kAccesoSenda = 75;
+constexpr int kSendaNoEncontrada = 76;
+
+int numeroDeErrno(int err, const std::string& ruta) {
+    switch (err) {
+        case ENOENT: {
+            std::error_code ec;
+            const auto carpeta = std::filesystem::path(ruta).parent_path();
+            return std::filesystem::is_directory(carpeta, ec) ? kFicheroNoEncontrado
+                                                              : kSendaNoEncontrada;
+        }
+        case ENOTDIR: return kSendaNoEncontrada;
+        case EACCES:
+        case EPERM: return kPermisoDenegado;
+        case ENOMEM: return kSinMemoria;
+        case EIO: return kErrorEntradaSalida;
+        case ENXIO:
+        case ENODEV:
+        case ENOMEDIUM: return kUnidadNoPreparada;
+        default: return kAccesoSenda;
+    }
+}
+
+void informa(int numero, const std::string& ruta) {
+    if (numero == kDesbordamiento) return;  // never reported
+    MensajeBox("Cargando datos iniciales", MensajeErrorCatalogo(numero, ruta), 1, 1);
+}
+
+// The whole file; 0 or an error number.
+int leeFichero(const std::string& ruta, std::vector<uint8_t>& bytes) {
+    std::FILE* f = std::fopen(ruta.c_str(), "rb");
+    if (!f) return numeroDeErrno(errno, ruta);
+    int error = 0;
+    try {
+        uint8_t bloque[65536];
+        std::size_t n;
+        while ((n = std::fread(bloque, 1, sizeof bloque, f)) > 0) bytes.insert(bytes.end(), bloque, bloque + n);
+        if (std::ferror(f)) error = numeroDeErrno(errno ? errno : EIO, ruta);
+    } catch (const std::bad_alloc&) {
+        error = kSinMemoria;
+    }
+    std::fclose(f);
+    return error;
+}
+
+// A direction read from a file: three finite cosines of a unit vector. Zero
+// vectors, garbage and NaN are not directions.
+bool esDireccion(float x, float y, float z) {
+    const double r2 = double(x) * x + double(y) * y + double(z) * z;
+    return r2 > 0.98 && r2 < 1.02;
+}
+
+// Reads one file of `registros` records of `longitud` bytes, handing record
+// r (from 0) to `decodifica`, which returns false for a damaged record. The
+// first `saltar` records of the file are not read. Returns false when the
+// file could not be read at all.
+bool cargaFichero(const char* nombre, std::size_t longitud, std::size_t saltar, std::size_t registros,
+                  const std::function<bool(std::size_t, const Registro&)>& decodifica) {
+    const std::string ruta = CarpetaPrograma() + "/" + nombre;
+    std::vector<uint8_t> bytes;
+    if (int error = leeFichero(ruta, bytes)) {
+        informa(error, ruta);
+        return false;
+    }
+    const std::size_t esperado = (saltar + registros) * longitud;
+    int aviso = 0;
+    if (bytes.size() < esperado)
+        aviso = kFinDeFichero;
+    else if (bytes.size() > esperado)
+        aviso = kLongitudRegistro;
+    const std::size_t completos = std::min(bytes.size() / longitud, saltar + registros);
+    for (std::size_t r = saltar; r < completos; ++r) {
+        const Registro reg(std::span<const uint8_t>(bytes).subspan(r * longitud, longitud));
+        if (!decodifica(r - saltar, reg) && !aviso) aviso = kTipoIncorrecto;
+    }
+    if (aviso) informa(aviso, ruta);
+    return true;
+}
+
+// ---- Records -----------------------------------------------------------------
+
+// Blank fixed-width texts for records that are missing or damaged, so that
+// list lines keep their columns.
+std::string blancos(std::size_t n) { return std::string(n, ' '); }
+
+Localidad localidadVacia() { return {blancos(20), 0, 0}; }
+
+ObjetoMessier messierVacio() {
+    ObjetoMessier m;
+    m.Tipo = blancos(1);
+    m.Designacion = blancos(6);
+    m.Magnitud = blancos(4);
+    m.DescripcionTipo = blancos(20);
+    m.Nombre = blancos(15);
+    return m;
+}
+
+Constelacion constelacionVacia() {
+    Constelacion c;
+    c.Abreviatura = blancos(3);
+    c.NombreLatino = c.Genitivo = c.NombreCastellano = blancos(20);
+    c.Visibilidad = blancos(9);
+    return c;
+}
+
+ObjetoProfundo profundoVacio() {
+    ObjetoProfundo o;
+    o.Designacion = blancos(6);
+    return o;
+}
+
+EstrellaNombre estrellaNombreVacia() {
+    EstrellaNombre s;
+    s.Codigo = blancos(8);
+    s.Nombre = blancos(10);
+    return s;
+}
+
+bool leeLocalidad(const Registro& r, Localidad& l) {
+    if (!r.simplesFinitos({20, 24})) return false;
+    l = {r.texto(0, 20), r.simple(20), r.simple(24)};
+    return true;
+}
+
+bool leeCuerpo(const Registro& r, CuerpoSolar& c) {
+    if (!r.doblesFinitos({3, 11, 19, 27, 35, 43, 51})) return false;
+    c.Etiqueta = r.texto(0, 3);
+    c.n = r.doble(3);
+    c.L0 = r.doble(11);
+    c.Perihelio = r.doble(19);
+    c.Excentricidad = r.doble(27);
+    c.SemiejeMayor = r.doble(35);
+    c.Inclinacion = r.doble(43);
+    c.Nodo = r.doble(51);
+    // The result fields are recomputed before every use.
+    return true;
+}
+
+bool leeMessier(const Registro& r, ObjetoMessier& m) {
+    if (!r.simplesFinitos({7, 11}) || !esDireccion(r.simple(54), r.simple(58), r.simple(62))) return false;
+    m.Tipo = r.texto(0, 1);
+    m.Designacion = r.texto(1, 6);
+    m.AR = r.simple(7);
+    m.Dec = r.simple(11);
+    m.Magnitud = r.texto(15, 4);
+    m.DescripcionTipo = r.texto(19, 20);
+    m.Nombre = r.texto(39, 15);
+    m.x = r.simple(54);
+    m.y = r.simple(58);
+    m.z = r.simple(62);
+    return true;
+}
+
+bool leeConstelacion(const Registro& r, Constelacion& c) {
+    if (!r.simplesFinitos({74, 78}) || !esDireccion(r.simple(82), r.simple(86), r.simple(90))) return false;
+    c.Nivel = r.entero(0);
+    c.Abreviatura = r.texto(2, 3);
+    c.NombreLatino = r.texto(5, 20);
+    c.Genitivo = r.texto(25, 20);
+    c.NombreCastellano = r.texto(45, 20);
+    c.Visibilidad = r.texto(65, 9);
+    c.AR = r.simple(74);
+    c.Dec = r.simple(78);
+    c.x = r.simple(82);
+    c.y = r.simple(86);
+    c.z = r.simple(90);
+    return true;
+}
+
+bool leeVertice(const Registro& r, VerticeFigura& v) {
+    if (!esDireccion(r.simple(2), r.simple(6), r.simple(10))) return false;
+    v = {r.entero(0), r.simple(2), r.simple(6), r.simple(10)};
+    return true;
+}
+
+bool leeProfundo(const Registro& r, ObjetoProfundo& o) {
+    if (!r.simplesFinitos({6, 10}) || !esDireccion(r.simple(16), r.simple(20), r.simple(24))) return false;
+    o = {r.texto(0, 6), r.simple(6), r.simple(10), r.entero(14), r.simple(16), r.simple(20), r.simple(24)};
+    return true;
+}
+
+bool leeEstrellaNombre(const Registro& r, EstrellaNombre& s) {
+    if (!r.simplesFinitos({18, 22, 26}) || !esDireccion(r.simple(32), r.simple(36), r.simple(40)))
+        return false;
+    s = {r.texto(0, 8),   r.texto(8, 10), r.simple(18), r.simple(22), r.simple(26),
+         r.entero(30),    r.simple(32),   r.simple(36), r.simple(40)};
+    return true;
+}
+
+bool leeEstrella(const Registro& r, Estrella& s) {
+    if (!r.simplesFinitos({0}) || !esDireccion(r.simple(6), r.simple(10), r.simple(14))) return false;
+    s = {r.simple(0), r.entero(4), r.simple(6), r.simple(10), r.simple(14)};
+    return true;
+}
+
+bool leePuntoVia(const Registro& r, PuntoCielo& p) {
+    if (!esDireccion(r.simple(0), r.simple(4), r.simple(8))) return false;
+    p = {r.simple(0), r.simple(4), r.simple(8)};
+    return true;
+}
+
+// Decodes the file's records into the entries of `tabla`, one a record; a
+// missing or damaged record leaves its entry as `vacio`.
+template <class T, std::size_t E>
+bool cargaTabla(const char* nombre, std::size_t longitud, std::size_t saltar, std::span<T, E> tabla,
+                bool (*lee)(const Registro&, T&), const T& vacio = T{}) {
+    std::fill(tabla.begin(), tabla.end(), vacio);
+    return cargaFichero(nombre, longitud, saltar, tabla.size(), [&](std::size_t r, const Registro& reg) {
+        return lee(reg, tabla[r]) || (tabla[r] = vacio, false);
+    });
+}
+
+// ---- List lines --------------------------------------------------------------
+
+std::string lineaMessier(int i, const ObjetoMessier& m) {
+    std::string s = Formato(i + 1, "@@@") + " " + m.Designacion + "  " + m.DescripcionTipo;
+    if (i + 1 == 102) return s;  // M102 has never had more than this
+    return s + "  " + m.Nombre + "  " + m.Magnitud + "  " + FormatoHoras(m.AR) + "  " +
+           FormatoGrados(m.Dec);
+}
+
+std::string lineaConstelacion(const Constelacion& c) {
+    return " " + c.Abreviatura + "   " + c.NombreLatino + "  " + c.Genitivo + "  " +
+           c.NombreCastellano + "   " + c.Visibilidad;
+}
+
+std::string lineaProfundo(const ObjetoProfundo& o) {
+    return "  " + o.Designacion + "   " + std::to_string(o.Clase) + "   " + FormatoHoras(o.AR) +
+           "    " + FormatoGrados(o.Dec);
+}
+
+// Named stars listed by the search: every star to magnitude 3.0 and every
+// star whose code is a Bayer letter (neither two blanks nor a "V").
+bool estrellaListada(const EstrellaNombre& s) {
+    if (s.Magnitud <= 3.0f) return true;
+    const bool flamsteedONombre = s.Codigo.compare(0, 2, "  ") == 0;
+    const bool variable = !s.Codigo.empty() && (s.Codigo[0] == 'V' || s.Codigo[0] == 'v');
+    return !flamsteedONombre && !variable;
+}
+
+std::string lineaEstrella(const EstrellaNombre& s) {
+    static const char* const kEtiquetas[4] = {"  ", " V", " M", " X"};
+    const char* tipo = (s.Tipo >= 1 && s.Tipo <= 3) ? kEtiquetas[s.Tipo] : kEtiquetas[0];
+    return s.Codigo + " " + FormatoHoras(s.AR).substr(1) + " " + leftChars(FormatoGrados(s.Dec), 8) +
+           " " + Formato(s.Magnitud, " 0.0;-0.0") + tipo + " " + s.Nombre;
+}
+
+}  // namespace
+
+std::string MensajeErrorCatalogo(int numero, const std::string& ruta) {
+    switch (numero) {
+        case kFicheroNoEncontrado: return "ERROR CTA53: No existe el fichero";
+        case kUnidadNoPreparada:
+            return "ERROR CTA68: Unidad " + std::filesystem::path(ruta).parent_path().string() +
+                   ": no preparada";
+        case kSendaNoEncontrada: return "ERROR CTA76: La senda no existe";
+        case kSinMemoria: return "ERROR CTA07 : Insuficiente memoria";
+        default: return "ERROR CTA" + std::to_string(numero) + " ha ocurrido";
+    }
+}
+
+void CargaCatalogos() {
+    ProgramState& e = Estado();
+
+    e.Cbo_Localidad.clear();
+    if (cargaTabla("VSPDATH.DAT", 28, 0, std::span(e.Localidades), leeLocalidad, localidadVacia()))
+        for (const Localidad& l : e.Localidades) e.Cbo_Localidad.push_back(l.Nombre);
+
+    // Record 1 of the bodies' file is not used; entries 1..11 hold records 2..12.
+    cargaTabla("VSPDATF.DAT", 107, 1, std::span(e.ElementosPlanetas).subspan(1), leeCuerpo);
+
+    e.Lst_Messi.clear();
+    if (cargaTabla("VSPDATG.DAT", 66, 0, std::span(e.Messier), leeMessier, messierVacio()))
+        for (int i = 0; i < NumMessier; ++i) e.Lst_Messi.push_back(lineaMessier(i, e.Messier[i]));
+
+    e.Lst_Const.clear();
+    if (cargaTabla("VSPDATE.DAT", 94, 0, std::span(e.Constelaciones), leeConstelacion,
+                   constelacionVacia()))
+        for (const Constelacion& c : e.Constelaciones) e.Lst_Const.push_back(lineaConstelacion(c));
+
+    cargaTabla("VSPDATB.DAT", 14, 0, std::span(e.LineasConst), leeVertice);
+
+    const std::pair<const char*, std::span<ObjetoProfundo>> profundos[] = {
+        {"VSPDAT3.DAT", e.Galaxias}, {"VSPDAT4.DAT", e.NebPlanetarias}, {"VSPDAT5.DAT", e.NebDifusas}};
+    std::vector<std::string>* listas[] = {&e.Lst_Galax, &e.Lst_NebPl, &e.Lst_NebDi};
+    for (int k = 0; k < 3; ++k) {
+        listas[k]->clear();
+        if (cargaTabla(profundos[k].first, 28, 0, profundos[k].second, leeProfundo, profundoVacio()))
+            for (const ObjetoProfundo& o : profundos[k].second) listas[k]->push_back(lineaProfundo(o));
+    }
+
+    e.Lst_Estre.clear();
+    e.NumIndiceEstrellas = 0;
+    if (cargaTabla("VSPDAT2.DAT", 44, 0, std::span(e.EstrellasNombre).first(NumEstrellasNombre),
+                   leeEstrellaNombre, estrellaNombreVacia())) {
+        for (int i = 0; i < NumEstrellasNombre && e.NumIndiceEstrellas < MaxIndiceEstrellas; ++i) {
+            const EstrellaNombre& s = e.EstrellasNombre[i];
+            // A missing or damaged record has no direction and is no star.
+            if (!esDireccion(s.x, s.y, s.z) || !estrellaListada(s)) continue;
+            e.Lst_Estre.push_back(lineaEstrella(s));
+            e.IndiceEstrellas[e.NumIndiceEstrellas++] = static_cast<int16_t>(i);
+        }
+    }
+
+    cargaTabla("VSPDAT1.DAT", 18, 0, std::span(e.Estrellas).first(NumEstrellas), leeEstrella);
+    cargaTabla("VSPDATD.DAT", 12, 0, std::span(e.ViaLactea), leePuntoVia);
+}
+
+}  // namespace vsp

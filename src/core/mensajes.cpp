@@ -1,0 +1,19 @@
+// MensajeBox: the engine's side of the program's message box.
+#include "core/mensajes.h"
+
+#include "core/avisos.h"
+#include "core/constantes.h"
+#include "core/estado.h"
+
+namespace vsp {
+
+void MensajeBox(const std::string& titulo, const std::string& texto, int16_t lineas, int16_t tipo) {
+    ProgramState& e = Estado();
+    e.MensajeTipo1 = lineas;
+    e.MensajeTipo2 = tipo;
+    if (!avisos().Mensaje) return;
+    const bool acepta = avisos().Mensaje(titulo, texto, lineas, tipo);
+    if (tipo != 1) e.RespuestaMensaje = acepta ? Verdadero : Falso;
+}
+
+}  // namespace vsp

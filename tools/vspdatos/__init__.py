@@ -1,0 +1,1 @@
+"""Builders of VESPERA's eleven catalogue files from public catalogues."""
