@@ -5,16 +5,14 @@
 #include "catalog/catalogos.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cmath>
-#include <cstdio>
-#include <filesystem>
 #include <functional>
-#include <new>
 #include <vector>
 
 #include "catalog/lector.h"
 #include "core/carpetas.h"
+#include "core/errores.h"
+#include "core/ficheros.h"
 #include "core/estado.h"
 #include "core/mensajes.h"
 #include "core/texto.h"
@@ -24,60 +22,9 @@ namespace vsp {
 
 namespace {
 
-// Error numbers of the catalogue and configuration messages, from the
-// operating system's errors and from what a file's contents can be.
-constexpr int kSinMemoria = 7;
-constexpr int kDesbordamiento = 6;
-constexpr int kTipoIncorrecto = 13;       // a number that is not a number
-constexpr int kFicheroNoEncontrado = 53;
-constexpr int kErrorEntradaSalida = 57;
-constexpr int kLongitudRegistro = 59;     // more bytes than the file's records
-constexpr int kFinDeFichero = 62;         // fewer bytes than the file's records
-constexpr int kUnidadNoPreparada = 68;
-constexpr int kPermisoDenegado = 70;
-constexpr int kAccesoSenda = 75;
-constexpr int kSendaNoEncontrada = 76;
-
-int numeroDeErrno(int err, const std::string& ruta) {
-    switch (err) {
-        case ENOENT: {
-            std::error_code ec;
-            const auto carpeta = std::filesystem::path(ruta).parent_path();
-            return std::filesystem::is_directory(carpeta, ec) ? kFicheroNoEncontrado
-                                                              : kSendaNoEncontrada;
-        }
-        case ENOTDIR: return kSendaNoEncontrada;
-        case EACCES:
-        case EPERM: return kPermisoDenegado;
-        case ENOMEM: return kSinMemoria;
-        case EIO: return kErrorEntradaSalida;
-        case ENXIO:
-        case ENODEV:
-        case ENOMEDIUM: return kUnidadNoPreparada;
-        default: return kAccesoSenda;
-    }
-}
-
 void informa(int numero, const std::string& ruta) {
-    if (numero == kDesbordamiento) return;  // never reported
+    if (numero == ErrDesbordamiento) return;  // never reported
     MensajeBox("Cargando datos iniciales", MensajeErrorCatalogo(numero, ruta), 1, 1);
-}
-
-// The whole file; 0 or an error number.
-int leeFichero(const std::string& ruta, std::vector<uint8_t>& bytes) {
-    std::FILE* f = std::fopen(ruta.c_str(), "rb");
-    if (!f) return numeroDeErrno(errno, ruta);
-    int error = 0;
-    try {
-        uint8_t bloque[65536];
-        std::size_t n;
-        while ((n = std::fread(bloque, 1, sizeof bloque, f)) > 0) bytes.insert(bytes.end(), bloque, bloque + n);
-        if (std::ferror(f)) error = numeroDeErrno(errno ? errno : EIO, ruta);
-    } catch (const std::bad_alloc&) {
-        error = kSinMemoria;
-    }
-    std::fclose(f);
-    return error;
 }
 
 // A direction read from a file: three finite cosines of a unit vector. Zero
@@ -95,20 +42,20 @@ bool cargaFichero(const char* nombre, std::size_t longitud, std::size_t saltar, 
                   const std::function<bool(std::size_t, const Registro&)>& decodifica) {
     const std::string ruta = CarpetaPrograma() + "/" + nombre;
     std::vector<uint8_t> bytes;
-    if (int error = leeFichero(ruta, bytes)) {
+    if (int error = LeeFichero(ruta, bytes)) {
         informa(error, ruta);
         return false;
     }
     const std::size_t esperado = (saltar + registros) * longitud;
     int aviso = 0;
     if (bytes.size() < esperado)
-        aviso = kFinDeFichero;
+        aviso = ErrFinDeFichero;
     else if (bytes.size() > esperado)
-        aviso = kLongitudRegistro;
+        aviso = ErrLongitudRegistro;
     const std::size_t completos = std::min(bytes.size() / longitud, saltar + registros);
     for (std::size_t r = saltar; r < completos; ++r) {
         const Registro reg(std::span<const uint8_t>(bytes).subspan(r * longitud, longitud));
-        if (!decodifica(r - saltar, reg) && !aviso) aviso = kTipoIncorrecto;
+        if (!decodifica(r - saltar, reg) && !aviso) aviso = ErrNoEsNumero;
     }
     if (aviso) informa(aviso, ruta);
     return true;
@@ -286,12 +233,11 @@ std::string lineaEstrella(const EstrellaNombre& s) {
 
 std::string MensajeErrorCatalogo(int numero, const std::string& ruta) {
     switch (numero) {
-        case kFicheroNoEncontrado: return "ERROR CTA53: No existe el fichero";
-        case kUnidadNoPreparada:
-            return "ERROR CTA68: Unidad " + std::filesystem::path(ruta).parent_path().string() +
-                   ": no preparada";
-        case kSendaNoEncontrada: return "ERROR CTA76: La senda no existe";
-        case kSinMemoria: return "ERROR CTA07 : Insuficiente memoria";
+        case ErrNoExiste: return "ERROR CTA53: No existe el fichero";
+        case ErrUnidad:
+            return "ERROR CTA68: Unidad " + UnidadDe(ruta) + ": no preparada";
+        case ErrSendaNoExiste: return "ERROR CTA76: La senda no existe";
+        case ErrSinMemoria: return "ERROR CTA07 : Insuficiente memoria";
         default: return "ERROR CTA" + std::to_string(numero) + " ha ocurrido";
     }
 }

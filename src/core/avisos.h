@@ -24,8 +24,17 @@ struct CamposFechaHora {
 struct Avisos {
     // The date fields were rewritten (called while ActualizandoHora is True).
     std::function<void(const CamposFechaHora&)> FechaHora;
+    // The location dialog's texts were rewritten: redraw its dials.
+    std::function<void()> Localizacion;
     // The chart window changed and the objects legend must be redrawn.
     std::function<void()> Leyenda;
+    // The main window is shown (empty) while the catalogues load.
+    std::function<void()> VentanaPrincipal;
+    // A configuration was applied: the windows take the state (panels,
+    // dialogs' options, the pad's caption, the legend).
+    std::function<void()> Ventanas;
+    // The state changed and the chart must be drawn again.
+    std::function<void()> Redibujo;
     // Shows a message (tipo 1) or asks a question (any other tipo) and
     // returns the answer: true accepts. The program's own box in the
     // windows; a recorder in tests; nothing headless.

@@ -34,6 +34,11 @@ std::string rightChars(std::string_view s, std::size_t n) {
     return std::string(s.substr(offsetOfChar(s, len - n)));
 }
 
+std::string midChars(std::string_view s, std::size_t desde, std::size_t n) {
+    const std::size_t inicio = offsetOfChar(s, desde);
+    return leftChars(s.substr(inicio), n);
+}
+
 std::string padRight(std::string_view s, std::size_t n) {
     std::string r = leftChars(s, n);
     r.append(n - utf8Length(r), ' ');

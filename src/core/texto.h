@@ -18,6 +18,9 @@ std::string leftChars(std::string_view s, std::size_t n);
 // The last n characters, or the whole text when it is shorter.
 std::string rightChars(std::string_view s, std::size_t n);
 
+// n characters from character `desde` (0-based), or fewer at the end.
+std::string midChars(std::string_view s, std::size_t desde, std::size_t n);
+
 // Space-padded on the right to n characters; longer texts are cut to n.
 std::string padRight(std::string_view s, std::size_t n);
 

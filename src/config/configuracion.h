@@ -1,0 +1,30 @@
+// Observing situations as configuration files (".vpc"): four text lines
+// holding the time, the place and view, the objects shown, and the personal,
+// animation and print options. The undo point of a centring is the same
+// format under the name "Temporal.WRK".
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace vsp {
+
+// Loads NombreConfig from the working folder (the name is matched without
+// regard to case) into the state. EstadoArchivo is 0 or the error number.
+// A missing "Inicial.vpc" gives the built-in defaults without a message;
+// every value read is brought into its valid range.
+void CargaConfig();
+
+// Saves the state as NombreConfig (corrected to end in ".vpc", or
+// "Temporal.WRK" while GuardandoDeshacer is set), asking before replacing
+// an existing file. The old file is only replaced once the new one is
+// complete. EstadoArchivo is 0, 1 (refused or answered no) or an error.
+void GuardaConfig();
+
+// The four lines GuardaConfig writes for the current state.
+std::string TextoConfiguracion();
+
+std::string MensajeErrorCarga(int16_t error, const std::string& ruta);
+std::string MensajeErrorGuardado(int16_t error, const std::string& ruta);
+
+}  // namespace vsp

@@ -1,0 +1,108 @@
+// Whole-file reads, safe replacement and case-insensitive names.
+#include "core/ficheros.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <filesystem>
+#include <new>
+
+#include "core/errores.h"
+
+namespace vsp {
+
+namespace {
+
+int escribeTodo(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return errno;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(n));
+    }
+    return 0;
+}
+
+EscritorBytes& escritor() {
+    static EscritorBytes e = escribeTodo;
+    return e;
+}
+
+}  // namespace
+
+void FijaEscritorBytes(EscritorBytes e) { escritor() = e ? e : escribeTodo; }
+
+int16_t LeeFichero(const std::string& ruta, std::vector<uint8_t>& bytes, std::size_t limite) {
+    std::FILE* f = std::fopen(ruta.c_str(), "rb");
+    if (!f) return NumeroErrorSistema(errno, ruta);
+    int16_t error = 0;
+    try {
+        uint8_t bloque[65536];
+        std::size_t n;
+        while (bytes.size() < limite &&
+               (n = std::fread(bloque, 1, std::min(sizeof bloque, limite - bytes.size()), f)) > 0)
+            bytes.insert(bytes.end(), bloque, bloque + n);
+        if (std::ferror(f)) error = NumeroErrorSistema(errno ? errno : EIO, ruta);
+    } catch (const std::bad_alloc&) {
+        error = ErrSinMemoria;
+    }
+    std::fclose(f);
+    return error;
+}
+
+int16_t EscribeFicheroSeguro(const std::string& ruta, std::string_view contenido) {
+    const std::filesystem::path destino(ruta);
+    std::string plantilla =
+        (destino.parent_path() / ("." + destino.filename().string() + ".XXXXXX")).string();
+    const int fd = ::mkstemp(plantilla.data());
+    if (fd < 0) return NumeroErrorSistema(errno, ruta);
+    // The temporary file is private; the result keeps the mode of the file
+    // it replaces, or the usual one for a new file.
+    struct stat anterior;
+    ::fchmod(fd, ::stat(ruta.c_str(), &anterior) == 0 ? (anterior.st_mode & 07777) : 0644);
+    int err = escritor()(fd, contenido);
+    if (!err && ::fsync(fd) != 0) err = errno;
+    if (::close(fd) != 0 && !err) err = errno;
+    if (!err && ::rename(plantilla.c_str(), ruta.c_str()) != 0) err = errno;
+    if (err) {
+        ::unlink(plantilla.c_str());
+        return NumeroErrorSistema(err, ruta);
+    }
+    return 0;
+}
+
+std::string minusculas(std::string_view s) {
+    std::string r(s);
+    for (std::size_t i = 0; i < r.size(); ++i) {
+        const auto c = static_cast<unsigned char>(r[i]);
+        if (c >= 'A' && c <= 'Z') {
+            r[i] = static_cast<char>(c - 'A' + 'a');
+        } else if (c == 0xC3 && i + 1 < r.size()) {
+            // U+00C0..U+00DE are C3 80..C3 9E; their lower case is C3 A0..C3 BE,
+            // except the multiplication sign C3 97.
+            const auto d = static_cast<unsigned char>(r[i + 1]);
+            if (d >= 0x80 && d <= 0x9E && d != 0x97) r[i + 1] = static_cast<char>(d + 0x20);
+            ++i;
+        }
+    }
+    return r;
+}
+
+std::optional<std::string> BuscaSinMayusculas(const std::string& carpeta, const std::string& nombre) {
+    std::error_code ec;
+    if (std::filesystem::exists(std::filesystem::path(carpeta) / nombre, ec)) return nombre;
+    const std::string buscado = minusculas(nombre);
+    std::optional<std::string> encontrado;
+    for (std::filesystem::directory_iterator it(carpeta, ec), fin; !ec && it != fin; it.increment(ec)) {
+        std::string n = it->path().filename().string();
+        if (minusculas(n) == buscado && (!encontrado || n < *encontrado)) encontrado = std::move(n);
+    }
+    return encontrado;
+}
+
+}  // namespace vsp

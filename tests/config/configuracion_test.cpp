@@ -1,0 +1,376 @@
+// Configuration files: save and load round trips, the name rules, the
+// overwrite question, the undo file, the defaults, what a load restores and
+// what it keeps, and damaged files that must never crash or corrupt.
+#include "config/configuracion.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <random>
+
+#include "catalog/catalogos.h"
+#include "core/avisos.h"
+#include "core/carpetas.h"
+#include "core/estado.h"
+#include "core/ficheros.h"
+#include "core/tablas.h"
+
+namespace vsp {
+namespace {
+
+namespace fs = std::filesystem;
+
+class Configuraciones : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ReiniciaEstado();
+        ReiniciaAvisos();
+        CreaTablas();
+        FijaCarpetaPrograma(VESPERA_DATOS);
+        avisos().Mensaje = [this](const std::string& titulo, const std::string& texto, int16_t,
+                                  int16_t tipo) {
+            mensajes.push_back(titulo + ": " + texto);
+            return tipo == 1 || respuesta;
+        };
+        carpeta = fs::temp_directory_path() /
+                  ("vespera-config-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        fs::remove_all(carpeta);
+        fs::create_directories(carpeta);
+        Estado().CarpetaTrabajo = carpeta.string();
+    }
+    void TearDown() override {
+        FijaEscritorBytes(nullptr);
+        ReiniciaAvisos();
+        fs::remove_all(carpeta);
+    }
+
+    void escribe(const std::string& nombre, const std::string& texto) {
+        std::ofstream(carpeta / nombre, std::ios::binary) << texto;
+    }
+    std::string lee(const std::string& nombre) {
+        std::ifstream f(carpeta / nombre, std::ios::binary);
+        return {std::istreambuf_iterator<char>(f), {}};
+    }
+    void guarda(const std::string& nombre) {
+        Estado().NombreConfig = nombre;
+        GuardaConfig();
+    }
+    void carga(const std::string& nombre) {
+        Estado().NombreConfig = nombre;
+        CargaConfig();
+    }
+    std::vector<std::string> ficheros() {
+        std::vector<std::string> r;
+        for (const auto& f : fs::directory_iterator(carpeta)) r.push_back(f.path().filename().string());
+        std::sort(r.begin(), r.end());
+        return r;
+    }
+
+    fs::path carpeta;
+    std::vector<std::string> mensajes;
+    bool respuesta = true;
+};
+
+// A state with every configurable value random within its range.
+void estadoAlAzar(std::mt19937& azar) {
+    ProgramState& e = Estado();
+    auto real = [&](double a, double b) { return std::uniform_real_distribution<double>(a, b)(azar); };
+    auto entero = [&](int a, int b) {
+        return static_cast<int16_t>(std::uniform_int_distribution<int>(a, b)(azar));
+    };
+    e.DiaJuliano = real(-0.5, 4642999.499);
+    e.IndiceLocalidad = entero(-1, 177);
+    e.Longitud = real(0, 6.28);
+    e.Latitud = real(-1.57, 1.57);
+    e.Direccion = real(0, 6.28);
+    e.Elevacion = real(0, 1.57);
+    e.Zoom = static_cast<float>(real(1, 15));
+    e.DescripcionConfig = "Cielo, \"raro\" de Málaga " + std::to_string(entero(0, 999));
+    e.NivelEstrellas = entero(0, 7);
+    e.NivelConstel = entero(0, 4);
+    e.NivelGalaxias = entero(1, 4);
+    e.NivelNebPlanetarias = entero(1, 2);
+    e.NivelNebDifusas = entero(1, 2);
+    e.NivelCumAbiertos = entero(1, 2);
+    e.NivelCumGlobulares = entero(1, 2);
+    e.IdEstrellas = entero(0, 2);
+    e.IdConstel = entero(0, 3);
+    e.IdMessier = entero(0, 2);
+    e.TipoTiempo = entero(0, 1);
+    e.UnidadAnima = entero(1, 12);
+    e.IncluirAnima = entero(0, 1);
+    for (int16_t& c : e.Casillas) c = entero(0, 1);
+    if (e.Casillas[Chk_ARDEC15]) e.Casillas[Chk_ARDEC30] = 0;
+    e.AnchoImpresion = entero(100, 300);
+    e.AltoImpresion = entero(75, 225);
+    for (int16_t* v : {&e.PanelControl, &e.PanelCursor, &e.PanelLocalizacion, &e.PanelObjetos,
+                       &e.FormatoHora, &e.SentidoImagen, &e.Precesion, &e.Telescopio, &e.Sonido})
+        *v = entero(1, 2);
+    e.CampoTelescopio = real(0, 0.52);
+    e.Velocidad = entero(0, 100);
+    e.ZonaHoraria = static_cast<float>(entero(-24, 24)) / 2;
+    e.HorarioVerano = entero(0, 1);
+    e.FactorAnima = entero(1, 99);
+    e.ImprimirDatos = entero(0, 1);
+}
+
+TEST_F(Configuraciones, SavingThenLoadingRestoresEveryField) {
+    std::mt19937 azar(61);
+    for (int vuelta = 0; vuelta < 200; ++vuelta) {
+        estadoAlAzar(azar);
+        fs::remove(carpeta / "viaje.vpc");
+        guarda("viaje");
+        ASSERT_EQ(Estado().EstadoArchivo, 0);
+        const ProgramState antes = Estado();
+        const std::string texto = TextoConfiguracion();
+
+        ReiniciaEstado();
+        CreaTablas();
+        Estado().CarpetaTrabajo = carpeta.string();
+        Estado().Casillas = antes.Casillas;  // the boxes a load does not restore
+        carga("VIAJE.vpc");
+        const ProgramState& e = Estado();
+        ASSERT_EQ(e.EstadoArchivo, 0);
+        EXPECT_EQ(TextoConfiguracion(), texto);
+        EXPECT_EQ(e.DiaJuliano, antes.DiaJuliano);
+        EXPECT_EQ(e.Zoom, antes.Zoom);
+        EXPECT_EQ(e.ZonaHoraria, antes.ZonaHoraria);
+        EXPECT_EQ(e.CampoTelescopio, antes.CampoTelescopio);
+        EXPECT_EQ(e.TelescopioRadio, antes.CampoTelescopio / 2);
+        EXPECT_EQ(e.DescripcionConfig.find('"'), std::string::npos);
+    }
+    EXPECT_TRUE(mensajes.empty());
+    EXPECT_EQ(ficheros(), std::vector<std::string>{"viaje.vpc"});
+    const std::string t = lee("viaje.vpc");
+    EXPECT_EQ(std::count(t.begin(), t.end(), '\n'), 4);
+    EXPECT_EQ(t.find("\r\n") + 2, t.find('"'));  // line 2 is the quoted description
+}
+
+TEST_F(Configuraciones, NamesAreCorrectedToVpc) {
+    struct Caso { const char* escrito; const char* guardado; } casos[] = {
+        {"nombre", "nombre.vpc"}, {"nombre.txt", "nombre.vpc"}, {"a.b.vpc", "a.b.vpc"},
+        {"a.b.c", "a.vpc"},       {"NOMBRE.VPC", "NOMBRE.VPC"}, {"Viaje.WRK", "Viaje.WRK"}};
+    for (const auto& c : casos) {
+        guarda(c.escrito);
+        EXPECT_EQ(Estado().NombreConfig, c.guardado);
+        EXPECT_TRUE(fs::exists(carpeta / c.guardado)) << c.escrito;
+        fs::remove(carpeta / c.guardado);
+    }
+    guarda(".x");
+    EXPECT_EQ(Estado().EstadoArchivo, 1);
+    EXPECT_EQ(mensajes, std::vector<std::string>{
+                            "Guardar configuración: El archivo debe tener el formato:  nombre.vpc"});
+    guarda("sub/fuera");
+    EXPECT_EQ(Estado().EstadoArchivo, 52);
+    EXPECT_TRUE(ficheros().empty());
+}
+
+TEST_F(Configuraciones, ReplacingAFileAsksFirstAndKeepsItsCase) {
+    escribe("Viaje.VPC", "viejo");
+    respuesta = false;
+    guarda("viaje");
+    EXPECT_EQ(Estado().EstadoArchivo, 1);
+    EXPECT_EQ(lee("Viaje.VPC"), "viejo");
+    ASSERT_EQ(mensajes.size(), 1u);
+    EXPECT_NE(mensajes[0].find("¿Desea  actualizarlo"), std::string::npos);
+
+    respuesta = true;
+    guarda("VIAJE");
+    EXPECT_EQ(Estado().EstadoArchivo, 0);
+    EXPECT_EQ(ficheros(), std::vector<std::string>{"Viaje.VPC"});
+    EXPECT_EQ(lee("Viaje.VPC"), TextoConfiguracion());
+
+    // The undo point is written without a question.
+    mensajes.clear();
+    respuesta = false;
+    Estado().GuardandoDeshacer = -1;
+    guarda("cualquiera");
+    guarda("cualquiera");
+    EXPECT_EQ(Estado().NombreConfig, "Temporal.WRK");
+    EXPECT_EQ(Estado().EstadoArchivo, 0);
+    EXPECT_TRUE(mensajes.empty());
+}
+
+TEST_F(Configuraciones, AFailedWriteLeavesTheOldFileByteForByte) {
+    guarda("viaje");
+    const std::string antes = lee("viaje.vpc");
+    Estado().Zoom = 7;
+    FijaEscritorBytes([](int, std::string_view) { return ENOSPC; });
+    guarda("viaje");
+    EXPECT_EQ(Estado().EstadoArchivo, 61);
+    ASSERT_EQ(mensajes.size(), 2u);  // the question, then the error
+    EXPECT_EQ(mensajes[1], "Guardar configuración: ERROR SID61 ha ocurrido.");
+    EXPECT_EQ(lee("viaje.vpc"), antes);
+    EXPECT_EQ(ficheros(), std::vector<std::string>{"viaje.vpc"});  // no temporary left
+
+    FijaEscritorBytes(nullptr);
+    Estado().CarpetaTrabajo = (carpeta / "no-existe").string();
+    guarda("otro");
+    EXPECT_EQ(Estado().EstadoArchivo, 76);
+    EXPECT_EQ(mensajes.back(), "Guardar configuración: ERROR SID76 : La senda no existe.");
+}
+
+TEST_F(Configuraciones, MissingFiles) {
+    ProgramState& e = Estado();
+    e.Zoom = 4;
+    carga("nada.vpc");
+    EXPECT_EQ(e.EstadoArchivo, 53);
+    EXPECT_EQ(e.Zoom, 4.0f);
+    EXPECT_EQ(mensajes, std::vector<std::string>{"Cargar configuración: No existe un archivo con ese nombre."});
+
+    // A missing "Inicial.vpc" gives the built-in defaults, silently: Málaga
+    // looking south 45 degrees up.
+    mensajes.clear();
+    CargaCatalogos();
+    carga("Inicial.vpc");
+    EXPECT_TRUE(mensajes.empty());
+    EXPECT_EQ(e.EstadoArchivo, 0);
+    EXPECT_EQ(e.DiaJuliano, 2482294.0);
+    EXPECT_EQ(e.IndiceLocalidad, 95);
+    EXPECT_EQ(e.Longitud, 0.0829029977321625);
+    EXPECT_EQ(e.Zoom, 2.0f);
+    EXPECT_EQ(e.Velocidad, 50);
+    EXPECT_EQ(e.Casillas[Chk_Luna], 1);
+    EXPECT_EQ(e.ZonaHoraria, 0.0f);
+}
+
+TEST_F(Configuraciones, AShortInitialFileLeavesTheRestAsItWas) {
+    ProgramState& e = Estado();
+    e.Velocidad = 77;
+    e.NivelEstrellas = 5;
+    escribe("INICIAL.VPC", "2451545,-1,0.1,0.7,3.14,0.5,3\r\n\"Corto\"\r\n2,1");
+    carga("Inicial.vpc");
+    EXPECT_TRUE(mensajes.empty());
+    EXPECT_EQ(e.EstadoArchivo, 0);
+    EXPECT_EQ(e.DiaJuliano, 2451545.0);
+    EXPECT_EQ(e.Zoom, 3.0f);
+    EXPECT_EQ(e.DescripcionConfig, "Corto");
+    EXPECT_EQ(e.NivelEstrellas, 2);
+    EXPECT_EQ(e.NivelConstel, 1);
+    EXPECT_EQ(e.Velocidad, 77);
+
+    // The same file under another name stops with its message.
+    fs::rename(carpeta / "INICIAL.VPC", carpeta / "corto.vpc");
+    carga("corto.vpc");
+    EXPECT_EQ(e.EstadoArchivo, 62);
+    EXPECT_EQ(mensajes, std::vector<std::string>{"Cargar configuración: ERROR CID62 ha ocurrido."});
+}
+
+TEST_F(Configuraciones, ALoadRestoresTheDrawnPlanetsOnlyAndNeverRealTime) {
+    ProgramState& e = Estado();
+    e.Casillas.fill(0);
+    guarda("planetas");
+    e.Casillas.fill(1);
+    e.Casillas[Chk_ARDEC30] = 0;
+    e.TiempoRealActivo = 1;
+    carga("planetas.vpc");
+    EXPECT_EQ(e.Casillas[Chk_Plane(5)], 0);  // Júpiter restored
+    EXPECT_EQ(e.Casillas[Chk_Plane(7)], 1);  // Urano stays ticked
+    EXPECT_EQ(e.Casillas[Chk_LimCo], 1);     // keeps its state
+    EXPECT_EQ(e.Casillas[Chk_Quasa], 1);
+    EXPECT_EQ(e.Casillas[Chk_Horiz], 0);
+    EXPECT_EQ(e.TiempoRealActivo, 0);
+}
+
+TEST_F(Configuraciones, NumbersAreReadInEveryUsualForm) {
+    escribe("formas.vpc",
+            "2.4515455E+06 , 3,.5, -0.25e0,3.1415926536,0.5, 2.5\r\n"
+            "\"Una, dos\"\r\n"
+            "7,4,4,2,2,2,2,2,3,2,0,0,12,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,0,1,1,1,1,1,1,1,1\r\n"
+            "150 , 112,1,1,1,1,1,1,1,1,1,+5.2e-2,100,-3.5,1,99,0,1\r\n");
+    carga("formas.vpc");
+    const ProgramState& e = Estado();
+    ASSERT_EQ(e.EstadoArchivo, 0) << (mensajes.empty() ? "" : mensajes[0]);
+    EXPECT_EQ(e.DiaJuliano, 2451545.5);
+    EXPECT_EQ(e.Longitud, 0.5);
+    EXPECT_EQ(e.Latitud, -0.25);
+    EXPECT_EQ(e.Zoom, 2.5f);
+    EXPECT_EQ(e.DescripcionConfig, "Una, dos");
+    EXPECT_EQ(e.UnidadAnima, 12);
+    EXPECT_EQ(e.CampoTelescopio, 0.052);
+    EXPECT_EQ(e.ZonaHoraria, -3.5f);
+    EXPECT_EQ(e.FactorAnima, 99);
+}
+
+TEST_F(Configuraciones, OutOfRangeValuesAreBroughtIntoRange) {
+    escribe("raro.vpc",
+            "1e300,500,-1,9,-7,2,0\r\n\"x\"\r\n"
+            "9,9,0,5,-1,3,0,7,8,-3,4,0,13,2,2,2,2,2,2,2,2,2,2,2,2,2,2,2,2,2,2,2,2,2,2,2,2,2,2,2,2,2\r\n"
+            "-5,30000,0,3,7,-1,9,0,5,1,1,nan,250,13,4,0,1,5\r\n");
+    carga("raro.vpc");
+    const ProgramState& e = Estado();
+    EXPECT_EQ(e.EstadoArchivo, 0);
+    EXPECT_EQ(e.DiaJuliano, 4642999.499);
+    EXPECT_EQ(e.IndiceLocalidad, -1);
+    EXPECT_NEAR(e.Longitud, 6.2831853072 - 1, 1e-12);
+    EXPECT_EQ(e.Latitud, 1.5707963268);
+    EXPECT_EQ(e.Elevacion, 1.5707963268);
+    EXPECT_EQ(e.Zoom, 1.0f);
+    EXPECT_EQ(e.NivelEstrellas, 7);
+    EXPECT_EQ(e.NivelGalaxias, 1);
+    EXPECT_EQ(e.IdConstel, 3);
+    EXPECT_EQ(e.UnidadAnima, 12);
+    EXPECT_EQ(e.Casillas[Chk_ARDEC30] + e.Casillas[Chk_ARDEC15], 1);
+    EXPECT_EQ(e.AnchoImpresion, 10);
+    EXPECT_EQ(e.SentidoImagen, 2);
+    EXPECT_EQ(e.CampoTelescopio, 0.0523596);  // not a number: the default
+    EXPECT_EQ(e.Velocidad, 100);
+    EXPECT_EQ(e.ZonaHoraria, 12.0f);
+    EXPECT_EQ(e.HorarioVerano, 1);
+}
+
+TEST_F(Configuraciones, TextWhereANumberGoesAndHugeNumbersStopTheLoad) {
+    escribe("texto.vpc", "2451545,abc,0,0,0,0,2\r\n");
+    carga("texto.vpc");
+    EXPECT_EQ(Estado().EstadoArchivo, 13);
+    EXPECT_EQ(mensajes, std::vector<std::string>{"Cargar configuración: ERROR CID13 ha ocurrido."});
+    EXPECT_EQ(Estado().DiaJuliano, 2451545.0);  // what was read stays
+
+    mensajes.clear();
+    escribe("grande.vpc", "2451545,99999,0,0,0,0,2\r\n");
+    carga("grande.vpc");
+    EXPECT_EQ(Estado().EstadoArchivo, 6);
+    EXPECT_TRUE(mensajes.empty());  // an overflow is never reported
+    EXPECT_EQ(Estado().CargandoConfig, 0);
+}
+
+// Random and cut files, huge lines: the load never fails and leaves every
+// value in range.
+TEST_F(Configuraciones, DamagedFilesNeverCorruptTheState) {
+    std::mt19937 azar(6101);
+    estadoAlAzar(azar);
+    const std::string bueno = TextoConfiguracion();
+    for (int vuelta = 0; vuelta < 3000; ++vuelta) {
+        std::string t = bueno;
+        switch (vuelta % 4) {
+            case 0: t.resize(azar() % t.size()); break;
+            case 1:
+                for (int i = 0; i < 5; ++i) t[azar() % t.size()] = static_cast<char>(azar());
+                break;
+            case 2: t.insert(azar() % t.size(), std::to_string(azar()) + "e30" + "nan,inf"); break;
+            default:
+                t.assign(azar() % 200, ' ');
+                for (char& c : t) c = static_cast<char>(azar());
+        }
+        if (vuelta == 7) t = std::string(10 << 20, '7');
+        escribe("danado.vpc", t);
+        mensajes.clear();
+        carga("danado.vpc");
+        const ProgramState& e = Estado();
+        ASSERT_LE(mensajes.size(), 1u);
+        ASSERT_TRUE(e.DiaJuliano >= -0.5 && e.DiaJuliano <= 4642999.499);
+        ASSERT_TRUE(e.Zoom >= 1 && e.Zoom <= 15);
+        ASSERT_TRUE(e.UnidadAnima >= 1 && e.UnidadAnima <= 12);
+        ASSERT_TRUE(e.NivelEstrellas >= 0 && e.NivelEstrellas <= 7);
+        ASSERT_TRUE(e.IndiceLocalidad >= -1 && e.IndiceLocalidad < 178);
+        ASSERT_TRUE(std::isfinite(e.Longitud) && e.Longitud >= 0 && e.Longitud < 6.2831853072);
+        ASSERT_TRUE(std::isfinite(e.Direccion) && std::isfinite(e.Elevacion));
+        ASSERT_EQ(e.CargandoConfig, 0);
+    }
+}
+
+}  // namespace
+}  // namespace vsp
