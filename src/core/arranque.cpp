@@ -89,11 +89,15 @@ void AplicaEstado() {
     if (avisos().Redibujo) avisos().Redibujo();
 }
 
-void ArrancaPrograma() {
+void ArrancaPrograma(const std::string& configuracion) {
     ProgramState& e = Estado();
     paso([&] { e.Velocidad = 60; });
     paso([&] { e.CarpetaTrabajo = CarpetaPrograma(); });
-    paso([] { PreparaCarpeta(); });
+    paso([&] {
+        if (configuracion.empty()) return PreparaCarpeta();
+        const fs::path ruta = fs::absolute(configuracion);
+        e.CarpetaTrabajo = ruta.parent_path().string();
+    });
     paso([&] { e.SaltoLinea = "\r\n"; });
     paso([] {
         if (avisos().VentanaPrincipal) avisos().VentanaPrincipal();
@@ -101,7 +105,7 @@ void ArrancaPrograma() {
     paso([] { CreaTablas(); });
     paso([] { CargaCatalogos(); });
     paso([&] {
-        e.NombreConfig = "Inicial.vpc";
+        e.NombreConfig = configuracion.empty() ? "Inicial.vpc" : fs::path(configuracion).filename().string();
         CargaConfig();
     });
     paso([] { AplicaEstado(); });

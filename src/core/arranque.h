@@ -29,6 +29,8 @@ void AplicaEstado();
 // The start-up sequence without windows: speed 60, working folder, tables,
 // catalogues, "Inicial.vpc" and AplicaEstado. Every step runs even if an
 // earlier one failed. The windows attach to the notifications first.
-void ArrancaPrograma();
+// Given a configuration file's path, that file is loaded instead of
+// "Inicial.vpc" and its folder becomes the working folder.
+void ArrancaPrograma(const std::string& configuracion = {});
 
 }  // namespace vsp

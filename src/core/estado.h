@@ -25,6 +25,12 @@ enum CasillaObjeto : int {
     NumCasillasObjeto
 };
 
+// The main window's location and time panel, as ActualizaPanel writes it.
+struct TextosPanel {
+    std::string Tex_Loca, Tex_Longi, Tex_Lati, Tex_Direc, Tex_Eleva, Tex_Zoom;
+    std::string Tex_FecUni, Tex_HorUni, Tex_FecLoc, Tex_HorLoc, Tex_FecJul;
+};
+
 // Chk_Plane(1) .. Chk_Plane(9): Mercurio .. Pluton.
 constexpr int Chk_Plane(int planeta) { return Chk_Plane1 + planeta - 1; }
 
@@ -148,6 +154,8 @@ struct ProgramState {
     int16_t CambiosPendientes = 0;  // flag: a dialog changed something to redraw
     int16_t CentrarLuna = 0;        // flag: the point to centre is the Moon
     int16_t CentradoHecho = 0;      // flag: the last centring moved the view
+    int16_t BotUndoVisible = 0;     // flag: the undo button is shown
+    TextosPanel Panel;              // location and time panel texts
 
     // ---- Projection scratch and chart window -------------------------------
     float   VistaX = 0;             // last projected point, chart units, right
@@ -160,6 +168,7 @@ struct ProgramState {
     float   VentanaArriba = 0;      //   so the height is negative, and the width
     float   VentanaAncho = 0;       //   is negative when the image is mirrored
     float   VentanaAlto = 0;
+    float   ProporcionPantalla = 0;  // width / height of the chart area in pixels; 0 = 4:3
     int16_t EstiloTrazo = 0;        // chart line style: 0 solid, 5 invisible
     float   UltMagEstrella = 0;     // star drawer's width cache
     float   UltClaseEstrella = 0;   // star drawer's colour cache

@@ -222,10 +222,18 @@ void FijaVentanaCielo() {
     if (zoom > 15) zoom = 15;
 
     // The height is negative because chart y grows upwards; a mirrored image
-    // (SentidoImagen other than 1) gets a negative width.
+    // (SentidoImagen other than 1) gets a negative width. The 4:3 window is
+    // the least that is shown: a chart area of another shape shows more sky
+    // along its longer side, at the same scale.
     const double sense = e.SentidoImagen == 1 ? 1.0 : -1.0;
-    e.VentanaAlto = static_cast<float>(-2.6 / zoom);
-    e.VentanaAncho = static_cast<float>(sense * 3.4666667 / zoom);
+    double alto = 2.6 / zoom, ancho = 3.4666667 / zoom;
+    const double proporcion = e.ProporcionPantalla > 0 ? e.ProporcionPantalla : ancho / alto;
+    if (proporcion > ancho / alto)
+        ancho = alto * proporcion;
+    else
+        alto = ancho / proporcion;
+    e.VentanaAlto = static_cast<float>(-alto);
+    e.VentanaAncho = static_cast<float>(sense * ancho);
     e.VentanaIzquierda = -e.VentanaAncho / 2;
     e.VentanaArriba = -e.VentanaAlto / 2;
 

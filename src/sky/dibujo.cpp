@@ -1,0 +1,11 @@
+// DibujaCielo and the panel.
+#include "sky/dibujo.h"
+
+namespace vsp {
+
+void DibujaCielo(Superficie& s) {
+    s.clear();
+    s.refresh();
+}
+
+}  // namespace vsp
