@@ -6,8 +6,11 @@ BUILD_TYPE ?= RelWithDebInfo
 CMAKE_ARGS ?=
 JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 
-# Debian packages the build, the tests and the benchmarks need.
-PAQUETES = cmake make g++ libgtest-dev libgmock-dev libbenchmark-dev
+# Debian packages the build, the tests and the benchmarks need: Qt's
+# development files bring its platform plugins (the offscreen one renders
+# without a display), and the labels need a font installed.
+PAQUETES = cmake make g++ libgtest-dev libgmock-dev libbenchmark-dev \
+           qt6-base-dev fonts-dejavu-core
 
 .PHONY: run test test-san bench catalogs deps build configure clean
 

@@ -35,6 +35,8 @@ struct Avisos {
     std::function<void()> Ventanas;
     // The state changed and the chart must be drawn again.
     std::function<void()> Redibujo;
+    // The location and time panel's texts were rewritten.
+    std::function<void()> Panel;
     // Shows a message (tipo 1) or asks a question (any other tipo) and
     // returns the answer: true accepts. The program's own box in the
     // windows; a recorder in tests; nothing headless.

@@ -5,6 +5,7 @@
 
 #include "core/constantes.h"
 #include "core/estado.h"
+#include "sky/dibujo.h"
 #include "sky/proyeccion.h"
 
 namespace vsp {
@@ -14,6 +15,35 @@ namespace {
 double cuentaDias(double diaJuliano) { return diaJuliano + 31739.5; }
 
 double reduceVuelta(double x) { return x - std::floor(x / DosPi) * DosPi; }
+
+double fraccion(double x) { return x - std::floor(x); }
+
+// A body's view coordinates. Its place is of date, so it is not precessed
+// however the stars are.
+void proyectaCuerpo(CuerpoSolar& c) {
+    Proyector p = Proyector::DesdeEstado(Estado());
+    p.precesion = false;
+    CosenosDirectores(c.AR, c.Dec, c.x, c.y, c.z);
+    p.Proyecta(c.x, c.y, c.z, c.X, c.Y, c.Z);
+}
+
+// The lit sector of the Moon, from its elongation in degrees; none at new
+// Moon.
+bool sectorIluminado(double elongacion, double& desde, double& hasta) {
+    struct Fase { double limite, desde, hasta; };
+    static const Fase fases[] = {{68, 315, 45},  {113, 270, 90}, {158, 225, 135}, {203, 180, 180},
+                                 {248, 45, 315}, {293, 90, 270}, {338, 135, 225}};
+    if (elongacion <= 23 || elongacion > 338) return false;
+    for (const Fase& f : fases) {
+        if (elongacion <= f.limite) {
+            desde = f.desde;
+            hasta = f.hasta;
+            return true;
+        }
+    }
+    return false;
+}
+
 }  // namespace
 
 void CalculaTierra() {
@@ -26,6 +56,98 @@ void CalculaTierra() {
     CosenosDirectores(t.AR, t.Dec, t.x, t.y, t.z);
     e.SenoTierraMasPi = std::sin(lambda + Pi);
     e.CosenoTierraMasPi = std::cos(lambda + Pi);
+}
+
+}  // namespace vsp
+
+namespace vsp {
+
+void CalculaSol() {
+    ProgramState& e = Estado();
+    const CuerpoSolar& t = e.ElementosPlanetas[CuerpoTierra];
+    CuerpoSolar& sol = e.ElementosPlanetas[CuerpoSol];
+    sol.AR = t.AR + Pi;
+    if (sol.AR > DosPi) sol.AR -= DosPi;
+    sol.Dec = -t.Dec;
+    proyectaCuerpo(sol);
+}
+
+void CalculaPlaneta(int p) {
+    ProgramState& e = Estado();
+    if (p < 1 || p > 9 || p == CuerpoTierra) return;
+    CuerpoSolar& c = e.ElementosPlanetas[p];
+    const double L = reduceVuelta(c.n * cuentaDias(e.DiaJuliano) + c.L0);
+    const double lambda = L + 2 * c.Excentricidad * std::sin(L - c.Perihelio);
+    const double u = lambda - c.Nodo;  // argument of latitude
+    const double l = ArcoTangente(std::sin(u) * std::cos(c.Inclinacion), std::cos(u)) + c.Nodo;
+    const double r = c.SemiejeMayor + c.SemiejeMayor * c.Excentricidad * std::sin(l - (c.Perihelio + MedioPi));
+    // Seen from the Earth, at unit distance.
+    const double y = r * std::sin(l) + e.SenoTierraMasPi;
+    const double x = r * std::cos(l) + e.CosenoTierraMasPi;
+    const double longitud = ArcoTangente(y, x);
+    double ar, dec;
+    EclipticaAEcuatorial(longitud, ar, dec);
+    const double z = r * std::sin(c.Inclinacion) * std::sin(u);
+    const double beta = std::atan(z / std::sqrt(x * x + y * y));
+    if (!std::isfinite(ar) || !std::isfinite(dec + beta)) return;  // keep the last place
+    c.LongitudGeo = longitud;
+    c.AR = ar;
+    c.Dec = dec + beta;
+}
+
+void CalculaLuna() {
+    ProgramState& e = Estado();
+    const double jd = e.DiaJuliano;
+    const double T = (jd + 31739.5 - 2446759.5) / 36525;
+    const double Lm = 360 * fraccion(1336.855231 * T + 0.757756 - (jd - 1325300) / 180000000);
+    const double M = DosPi * fraccion(99.9973606 * T + 0.995766);   // the Sun's mean anomaly
+    const double Mp = DosPi * fraccion(1325.552359 * T + 0.822513); // the Moon's mean anomaly
+    const double D = DosPi * fraccion(1236.853095 * T + 0.974271);  // elongation
+    const double F = DosPi * fraccion(1342.227848 * T + 0.031252);  // argument of latitude
+    const double lambda =
+        (Lm + 6.289 * std::sin(Mp) + 1.274 * std::sin(2 * D - Mp) + 0.658 * std::sin(2 * D) +
+         0.214 * std::sin(2 * Mp) - 0.186 * std::sin(M) - 0.114 * std::sin(2 * F) +
+         0.059 * std::sin(2 * D - 2 * Mp) + 0.057 * std::sin(2 * D - M - Mp) + 0.053 * std::sin(2 * D + Mp)) *
+        RadianesPorGrado;
+    const double beta =
+        (5.128 * std::sin(F) + 0.281 * std::sin(Mp + F) + 0.278 * std::sin(Mp - F) +
+         0.173 * std::sin(2 * D - F) + 0.055 * std::sin(2 * D + F - Mp) + 0.046 * std::sin(2 * D - F - Mp) +
+         0.033 * std::sin(2 * D + F) + 0.017 * std::sin(2 * Mp + F)) *
+        RadianesPorGrado;
+    CuerpoSolar& luna = e.ElementosPlanetas[CuerpoLuna];
+    luna.AR = ArcoTangente(std::sin(lambda) * 0.91748 - std::tan(beta) * 0.39778, std::cos(lambda));
+    const double s = std::sin(beta) * 0.91748 + std::cos(beta) * 0.39778 * std::sin(lambda);
+    // Lowered by about a degree at the north pole, raised at the south: the
+    // parallax of an observer away from the equator, roughly.
+    luna.Dec = std::atan(s / std::sqrt(1 - s * s)) - (e.Latitud / 1.5) * RadianesPorGrado;
+}
+
+void DibujaCuerpo(Superficie& s, int p) {
+    ProgramState& e = Estado();
+    if (p < 1 || p > NumCuerpos) return;
+    CuerpoSolar& c = e.ElementosPlanetas[p];
+    proyectaCuerpo(c);
+    if (c.Z < 0) return;  // behind the observer: not even its label
+    const double radio = e.RadiosCuerpos[p];
+    const Color color = static_cast<Color>(e.ColoresCuerpos[p]);
+    s.setFillStyle(RellenoSolido);
+    if (p == CuerpoLuna) {
+        s.setFillColor(Rgb(0, 0, 0));
+        s.circle(c.X, c.Y, radio, Rgb(128, 128, 128));
+        s.setFillColor(color);
+        double elongacion = c.AR - e.ElementosPlanetas[CuerpoSol].AR;
+        if (elongacion < 0) elongacion += DosPi;
+        elongacion = std::min(elongacion, DosPi) * GradosPorRadian;
+        double desde, hasta;
+        if (sectorIluminado(elongacion, desde, hasta)) s.pie(c.X, c.Y, radio, desde, hasta, color);
+    } else {
+        s.setFillColor(color);
+        s.circle(c.X, c.Y, radio, color);
+    }
+    s.moveTo(c.X + radio, c.Y);
+    s.print(c.Etiqueta);
+    s.setFillColor(Rgb(255, 255, 255));
+    s.setFillStyle(RellenoTransparente);
 }
 
 }  // namespace vsp

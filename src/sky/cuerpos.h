@@ -1,5 +1,6 @@
 // Sun, Moon and planets: positions by mean elements with a first-order
-// equation of centre, and a short periodic series for the Moon.
+// equation of centre, and a short periodic series for the Moon. Their
+// positions are of the date's equinox already: they are never precessed.
 #pragma once
 
 namespace vsp {
@@ -8,5 +9,16 @@ namespace vsp {
 // ecliptic longitude, right ascension, declination and direction cosines,
 // and the sine and cosine of that longitude plus pi for the planets.
 void CalculaTierra();
+
+// The Sun, opposite the Earth: its right ascension, declination, direction
+// cosines and view coordinates.
+void CalculaSol();
+
+// Planet p (1..9): geocentric ecliptic longitude, right ascension and
+// declination.
+void CalculaPlaneta(int p);
+
+// The Moon's right ascension and declination.
+void CalculaLuna();
 
 }  // namespace vsp

@@ -1,0 +1,156 @@
+// Headless rendering: `vespera --render FILE.png [--config FILE.vpc]
+// [--size WxH]` runs the program's start-up with the chart drawn into an
+// image on Qt's offscreen platform, saves it and prints the location and
+// time panel, one text a line.
+#include "app/sin_ventana.h"
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QSize>
+#include <QString>
+
+#include <charconv>
+#include <cstdio>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "core/arranque.h"
+#include "core/avisos.h"
+#include "core/estado.h"
+#include "raster/superficie_qt.h"
+#include "sky/dibujo.h"
+
+namespace vsp {
+
+namespace {
+
+constexpr int kMinSide = 16, kMaxSide = 8192;
+
+constexpr const char* kHelp =
+    "Uso: vespera [opciones]\n"
+    "\n"
+    "Sin opciones, VESPERA abre su ventana principal.\n"
+    "\n"
+    "  --render ARCHIVO.png   dibuja la carta en una imagen PNG sin abrir ninguna\n"
+    "                         ventana y escribe en la salida estándar los once\n"
+    "                         textos del panel de lugar y hora, uno por línea\n"
+    "  --config ARCHIVO.vpc   con --render: parte de esta configuración en lugar\n"
+    "                         de «Inicial.vpc»\n"
+    "  --size ANCHOxALTO      con --render: tamaño de la imagen en píxeles, de 16\n"
+    "                         a 8192 cada lado (1024x768 si no se indica)\n"
+    "  -h, --help             muestra esta ayuda\n";
+
+struct Options {
+    bool help = false;
+    std::string png;     // --render
+    std::string config;  // --config
+    std::optional<std::string> size;
+    int width = 1024, height = 768;
+};
+
+void error(const std::string& texto) { std::fprintf(stderr, "vespera: %s\n", texto.c_str()); }
+
+bool parseSide(std::string_view s, int& lado) {
+    const auto [fin, ec] = std::from_chars(s.data(), s.data() + s.size(), lado);
+    return ec == std::errc() && fin == s.data() + s.size() && lado >= kMinSide && lado <= kMaxSide;
+}
+
+// "WxH" with both sides in range.
+bool parseSize(std::string_view s, int& ancho, int& alto) {
+    const size_t x = s.find_first_of("xX");
+    return x != std::string_view::npos && parseSide(s.substr(0, x), ancho) && parseSide(s.substr(x + 1), alto);
+}
+
+// The options, or nothing after telling what is wrong with them.
+std::optional<Options> parseOptions(int argc, char** argv) {
+    Options o;
+    for (int i = 1; i < argc; ++i) {
+        std::string_view arg = argv[i];
+        if (arg == "-h" || arg == "--help") {
+            o.help = true;
+            continue;
+        }
+        // Each option takes a value, as the next argument or after '='.
+        std::string_view nombre = arg, valor;
+        bool conValor = false;
+        if (const size_t igual = arg.find('='); arg.starts_with("--") && igual != std::string_view::npos) {
+            nombre = arg.substr(0, igual);
+            valor = arg.substr(igual + 1);
+            conValor = true;
+        }
+        std::string* destino = nombre == "--render"   ? &o.png
+                               : nombre == "--config" ? &o.config
+                               : nombre == "--size"   ? &o.size.emplace()
+                                                      : nullptr;
+        if (!destino) {
+            error("opción desconocida «" + std::string(arg) + "». Escriba «vespera --help» para ver las opciones.");
+            return std::nullopt;
+        }
+        if (!conValor) {
+            if (i + 1 >= argc) {
+                error("falta el valor de " + std::string(nombre) + ".");
+                return std::nullopt;
+            }
+            valor = argv[++i];
+        }
+        *destino = valor;
+    }
+    if (o.help) return o;
+    if (o.png.empty()) {
+        error("indique la imagen con --render ARCHIVO.png (--config y --size solo valen con ella).");
+        return std::nullopt;
+    }
+    if (o.size && !parseSize(*o.size, o.width, o.height)) {
+        error("tamaño no válido «" + *o.size + "»: escríbalo como ANCHOxALTO, cada lado de " +
+              std::to_string(kMinSide) + " a " + std::to_string(kMaxSide) + " píxeles.");
+        return std::nullopt;
+    }
+    return o;
+}
+
+// The program's messages, with their line breaks made plain, to stderr.
+bool printMessage(const std::string& titulo, const std::string& texto, int16_t, int16_t) {
+    std::string plano;
+    for (char c : texto)
+        if (c != '\r') plano += c;
+    std::fprintf(stderr, "%s: %s\n", titulo.c_str(), plano.c_str());
+    return false;  // nobody is there to accept a question
+}
+
+int render(const Options& o, int argc, char** argv) {
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+
+    SuperficieQt superficie(QSize(o.width, o.height));
+    avisos().Mensaje = printMessage;
+    avisos().Redibujo = [&superficie] { DibujaCielo(superficie); };
+    Estado().ProporcionPantalla = static_cast<float>(o.width) / static_cast<float>(o.height);
+    ArrancaPrograma(o.config);
+    ReiniciaAvisos();
+    if (!o.config.empty() && Estado().EstadoArchivo != 0) return 1;
+
+    if (!superficie.image().save(QString::fromStdString(o.png), "PNG")) {
+        error("no se pudo escribir la imagen «" + o.png + "».");
+        return 1;
+    }
+    const TextosPanel& p = Estado().Panel;
+    for (const std::string* t : {&p.Tex_Loca, &p.Tex_Longi, &p.Tex_Lati, &p.Tex_Direc, &p.Tex_Eleva, &p.Tex_Zoom,
+                                 &p.Tex_FecUni, &p.Tex_HorUni, &p.Tex_FecLoc, &p.Tex_HorLoc, &p.Tex_FecJul})
+        std::printf("%s\n", t->c_str());
+    return 0;
+}
+
+}  // namespace
+
+int EjecutaSinVentana(int argc, char** argv) {
+    const std::optional<Options> o = parseOptions(argc, argv);
+    if (!o) return 2;
+    if (o->help) {
+        std::fputs(kHelp, stdout);
+        return 0;
+    }
+    return render(*o, argc, argv);
+}
+
+}  // namespace vsp

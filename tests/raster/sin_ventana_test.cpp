@@ -1,0 +1,175 @@
+// `vespera --render` run as a user runs it, with no display: the PNG and the
+// panel it writes, the chart's content in two situations, and how it fails.
+#include <gtest/gtest.h>
+
+#include <QColor>
+#include <QImage>
+#include <QImageReader>
+
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "config/configuracion.h"
+#include "core/arranque.h"
+#include "core/carpetas.h"
+#include "core/constantes.h"
+#include "core/estado.h"
+#include "sky/proyeccion.h"
+
+namespace vsp {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string quoted(const std::string& s) { return "'" + s + "'"; }  // no quotes in these paths
+
+std::string readFile(const fs::path& p) {
+    std::stringstream ss;
+    ss << std::ifstream(p).rdbuf();
+    return ss.str();
+}
+
+struct Ejecucion {
+    int exitCode;
+    std::string out, err;
+};
+
+class Render : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir = fs::temp_directory_path() /
+              ("vespera-render-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+    }
+    void TearDown() override { fs::remove_all(dir); }
+
+    // The program with these arguments, without a display or a chosen Qt
+    // platform, from a folder of its own.
+    Ejecucion vespera(const std::string& args) {
+        const std::string cmd = "cd " + quoted(dir.string()) +
+                                " && env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM " + quoted(VESPERA_PROGRAMA) +
+                                " " + args + " >salida.txt 2>errores.txt";
+        const int status = std::system(cmd.c_str());
+        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, readFile(dir / "salida.txt"),
+                readFile(dir / "errores.txt")};
+    }
+    Ejecucion render(const std::string& args = "") { return vespera("--render " + quoted(png().string()) + " " + args); }
+
+    fs::path png() const { return dir / "carta.png"; }
+    QImage image() const { return QImage(QString::fromStdString(png().string())); }
+
+    fs::path dir;
+};
+
+TEST_F(Render, WritesA1024By768PngAndTheElevenPanelTexts) {
+    const Ejecucion r = render();
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(image().size(), QSize(1024, 768));
+    std::istringstream out(r.out);
+    std::vector<std::string> panel;
+    for (std::string l; std::getline(out, l);) panel.push_back(l);
+    ASSERT_EQ(panel.size(), 11u) << r.out;
+    EXPECT_TRUE(panel[3].starts_with("Dirección = ") && panel[5].starts_with("Zoom = ") &&
+                panel[10].starts_with("D.J. = "))
+        << r.out;
+}
+
+TEST_F(Render, TheSizeOptionIsHonouredOrRefused) {
+    ASSERT_EQ(render("--size 320x200").exitCode, 0);
+    EXPECT_EQ(QImageReader(QString::fromStdString(png().string())).size(), QSize(320, 200));
+    fs::remove(png());
+    for (const char* size : {"8x600", "800x9000", "800", "ochox600", "800x600x2"}) {
+        const Ejecucion r = render(std::string("--size ") + size);
+        EXPECT_NE(r.exitCode, 0) << size;
+        EXPECT_NE(r.err.find("tamaño no válido"), std::string::npos) << size << ": " << r.err;
+        EXPECT_FALSE(fs::exists(png())) << size;
+    }
+}
+
+TEST_F(Render, FailuresExitWithTheProgramsMessage) {
+    struct Caso {
+        std::string args, message;
+    };
+    const Caso casos[] = {
+        {"--render carta.png --config " + quoted((dir / "NADA.VPC").string()), "Cargar configuración: No existe"},
+        {"--render " + quoted((dir / "no-existe" / "carta.png").string()), "no se pudo escribir la imagen"},
+        {"--renderizar carta.png", "opción desconocida «--renderizar»"},
+        {"--render", "falta el valor de --render"},
+    };
+    for (const Caso& c : casos) {
+        const Ejecucion r = vespera(c.args);
+        EXPECT_NE(r.exitCode, 0) << c.args;
+        EXPECT_NE(r.err.find(c.message), std::string::npos) << c.args << ": " << r.err;
+        EXPECT_EQ(r.out, "") << c.args << ": no panel without a chart";
+        EXPECT_FALSE(fs::exists(png())) << c.args;
+    }
+    const Ejecucion ayuda = vespera("--help");
+    EXPECT_EQ(ayuda.exitCode, 0);
+    for (const char* o : {"--render", "--config", "--size"}) EXPECT_NE(ayuda.out.find(o), std::string::npos) << o;
+}
+
+TEST_F(Render, TheNoonSunMakesTheSkyDaylightBlue) {
+    // The sample situation of the Sun at noon has the daylight sky on.
+    const Ejecucion r = render("--size 400x300 --config " + quoted(std::string(VESPERA_DATOS) + "/SOL BISIESTO.VPC"));
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    const QImage im = image();
+    int blue = 0;
+    for (int y = 0; y < im.height(); ++y)
+        for (int x = 0; x < im.width(); ++x) blue += QColor(im.pixel(x, y)) == QColor(0, 0, 192);
+    EXPECT_GT(blue, im.width() * im.height() * 8 / 10);
+}
+
+TEST_F(Render, SiriusIsDrawnWhereTheProjectionPutsIt) {
+    // The initial situation moved to the first minutes of 2025, when Sirius
+    // crosses the meridian of Malaga, looking south; only the brightest
+    // stars, without labels, so that nothing else lands on it.
+    ReiniciaEstado();
+    FijaCarpetaPrograma(VESPERA_DATOS);
+    ArrancaPrograma(std::string(VESPERA_DATOS) + "/INICIAL.VPC");
+    ProgramState& e = Estado();
+    e.DiaJuliano = 2460676.515;
+    e.Direccion = Pi;
+    e.Zoom = 1;
+    e.Casillas.fill(0);
+    e.NivelConstel = e.IdEstrellas = 0;
+    e.NivelEstrellas = 1;
+    const fs::path config = dir / "SIRIO.VPC";
+    std::ofstream(config) << TextoConfiguracion();
+    const Ejecucion r = render("--size 800x600 --config " + quoted(config.string()));
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+
+    // The same situation here, and Sirius (J2000: 6h 45m 08.9s, -16 42' 58")
+    // through the projection into the same window.
+    ReiniciaEstado();
+    Estado().ProporcionPantalla = 800.0f / 600;
+    ArrancaPrograma(config.string());
+    float cx, cy, cz;
+    CosenosDirectores((6 + 45 / 60.0 + 8.9 / 3600) * 15 * RadianesPorGrado,
+                      -(16 + 42 / 60.0 + 58 / 3600.0) * RadianesPorGrado, cx, cy, cz);
+    ProyectaPunto(cx, cy, cz);
+    const ProgramState& v = Estado();
+    const double px = (v.VistaX - v.VentanaIzquierda) * 800 / v.VentanaAncho;
+    const double py = (v.VistaY - v.VentanaArriba) * 600 / v.VentanaAlto;
+    ASSERT_TRUE(v.VistaZ > 0 && QRectF(50, 50, 700, 500).contains(px, py)) << px << ", " << py;
+
+    // On the black sky round that point, Sirius is the one dot, centred on it.
+    const QImage im = image();
+    double sumX = 0, sumY = 0;
+    int lit = 0;
+    for (int y = static_cast<int>(py) - 8; y <= static_cast<int>(py) + 8; ++y)
+        for (int x = static_cast<int>(px) - 8; x <= static_cast<int>(px) + 8; ++x)
+            if (im.pixel(x, y) & 0xffffff) sumX += x + 0.5, sumY += y + 0.5, ++lit;
+    ASSERT_TRUE(lit > 0 && lit <= 16) << lit << " pixels lit near " << px << ", " << py;
+    EXPECT_NEAR(sumX / lit, px, 1.0);
+    EXPECT_NEAR(sumY / lit, py, 1.0);
+}
+
+}  // namespace
+}  // namespace vsp

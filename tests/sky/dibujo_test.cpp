@@ -1,0 +1,380 @@
+// The chart on a recording surface: the order of the layers, what each layer
+// draws and leaves out, label limits, the Moon's phases, the daylight sky,
+// the horizon's marks, the star dot sizes, and damaged states.
+#include "sky/dibujo.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <set>
+
+#include "catalog/catalogos.h"
+#include "core/avisos.h"
+#include "core/carpetas.h"
+#include "core/constantes.h"
+#include "core/estado.h"
+#include "core/tablas.h"
+#include "sky/cuerpos.h"
+#include "sky/proyeccion.h"
+#include "sky/superficie_grabadora.h"
+#include "time/tiempo.h"
+
+namespace vsp {
+namespace {
+
+using Op = Operacion;
+
+class Dibujo : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ReiniciaEstado();
+        ReiniciaAvisos();
+        CreaTablas();
+        FijaCarpetaPrograma(VESPERA_DATOS);
+        CargaCatalogos();
+        ProgramState& e = Estado();
+        // Madrid at noon of 1 January 2025 (the Sun, the new Moon, Mercury and
+        // Venus up), looking south 30 degrees up.
+        e.DiaJuliano = 2460677.0;
+        e.Longitud = 3.7026 * RadianesPorGrado;
+        e.Latitud = 40.4165 * RadianesPorGrado;
+        e.Direccion = Pi;
+        e.Elevacion = 30 * RadianesPorGrado;
+        e.Zoom = 1;
+        e.SentidoImagen = 1;
+        e.Precesion = 2;
+        e.FormatoHora = 1;
+        ActualizaTiempo();
+        CalculaDireccionMenosPi();
+        FijaVentanaCielo();
+    }
+    void TearDown() override { ReiniciaAvisos(); }
+
+    static void todo() {
+        ProgramState& e = Estado();
+        e.Casillas.fill(1);
+        e.Casillas[Chk_ARDEC30] = 0;
+        e.Casillas[Chk_LuzDi] = 0;
+        e.NivelEstrellas = 7;
+        e.NivelConstel = 4;
+        e.IdEstrellas = 2;
+        e.IdConstel = 2;
+        e.IdMessier = 1;
+        e.NivelGalaxias = 4;
+        e.NivelNebPlanetarias = 2;
+        e.NivelNebDifusas = 2;
+    }
+
+    SuperficieGrabadora s;
+};
+
+// Index of the first operation in `ops` that satisfies `f`, or the size.
+template <class F>
+std::size_t primera(const std::vector<Op>& ops, F f) {
+    return std::find_if(ops.begin(), ops.end(), f) - ops.begin();
+}
+
+TEST_F(Dibujo, LayersAreDrawnInTheirOrder) {
+    todo();
+    Estado().Elevacion = MedioPi;
+    CalculaDireccionMenosPi();
+    Estado().TelescopioVisible = -1;
+    Estado().TelescopioRadio = 0.01;
+    DibujaCielo(s);
+    const auto& ops = s.operaciones;
+    const auto tinta = [&](Color c) {
+        return primera(ops, [c](const Op& o) { return o.tipo == Op::Tinta && o.color == c; });
+    };
+    const auto circulo = [&](Color c) {
+        return primera(ops, [c](const Op& o) { return o.tipo == Op::Circulo && o.color == c; });
+    };
+    const std::size_t orden[] = {
+        tinta(Rgb(128, 0, 128)),    // 15 degree grid
+        tinta(Rgb(128, 128, 0)),    // horizon
+        tinta(Rgb(0, 128, 128)),    // ecliptic
+        tinta(Rgb(0, 255, 255)),    // constellations
+        // stars: the star layer sets its dot size at its first star
+        tinta(Rgb(0, 255, 255)) + primera(std::vector<Op>(ops.begin() + tinta(Rgb(0, 255, 255)), ops.end()),
+                                          [](const Op& o) { return o.tipo == Op::Ancho; }),
+        primera(ops, [](const Op& o) { return o.tipo == Op::Texto && o.texto.rfind(" M", 0) == 0; }),
+        tinta(Rgb(0, 0, 255)),      // Milky Way
+        primera(ops, [](const Op& o) { return o.tipo == Op::Texto && o.texto == "MER"; }),
+        circulo(Rgb(255, 255, 0)),  // Sun (yellow, like the telescope circle after it)
+        primera(ops, [](const Op& o) { return o.tipo == Op::Texto && o.texto == "LUN"; })};
+    for (std::size_t i = 0; i < std::size(orden); ++i) {
+        ASSERT_LT(orden[i], ops.size()) << "layer " << i << " not drawn";
+        if (i > 0) {
+            EXPECT_LT(orden[i - 1], orden[i]) << "layer " << i;
+        }
+    }
+    ASSERT_GE(ops.size(), 2u);
+    EXPECT_EQ(ops[ops.size() - 2].tipo, Op::Circulo);  // the telescope circle, last
+    EXPECT_EQ(ops.back().tipo, Op::Refresca);
+    EXPECT_EQ(Estado().Panel.Tex_Zoom, "Zoom = 1.0");
+}
+
+TEST_F(Dibujo, AnEmptyChartIsBlackWithThePanelWritten) {
+    ProgramState& e = Estado();
+    e.Casillas.fill(0);
+    e.IndiceLocalidad = 93;
+    DibujaCielo(s);
+    EXPECT_TRUE(s.de(Op::Punto).empty());
+    EXPECT_TRUE(s.de(Op::Texto).empty());
+    EXPECT_EQ(s.fondo, Rgb(0, 0, 0));
+    const TextosPanel& p = e.Panel;
+    EXPECT_EQ(p.Tex_Loca, e.Cbo_Localidad[93]);
+    EXPECT_EQ(p.Tex_Direc, "Dirección = 180° S ");
+    EXPECT_EQ(p.Tex_Eleva, "Elevación = 30°");
+    EXPECT_EQ(p.Tex_Longi, "  3° 42' 09\" O");
+    EXPECT_EQ(p.Tex_FecUni, "T.U. = 01 / 01 /  2025");
+    EXPECT_EQ(p.Tex_HorUni, "12:00");
+    EXPECT_EQ(p.Tex_FecLoc, "F.L. = 01 / 01 /  2025");
+    EXPECT_EQ(p.Tex_FecJul, "D.J. = 2460677.000000");
+}
+
+TEST_F(Dibujo, StarsBehindTheObserverAreNeverDrawnAndDotsGrowWithBrightnessAndZoom) {
+    ProgramState& e = Estado();
+    e.NivelEstrellas = 7;
+    DibujaEstrellas(s);
+    const auto puntos = s.de(Op::Punto);
+    int delante = 0;
+    for (int i = 0; i < NumEstrellas; ++i) {
+        ProyectaPunto(e.Estrellas[i].x, e.Estrellas[i].y, e.Estrellas[i].z);
+        delante += e.VistaZ >= e.ProfMinima;
+    }
+    EXPECT_EQ(static_cast<int>(puntos.size()), delante);
+    EXPECT_LT(delante, NumEstrellas * 3 / 5);
+
+    // The dot sizes of the star table: (magnitude, zoom) -> pixels.
+    struct Caso { float mag, zoom; int ancho; } casos[] = {
+        {-1, 1, 2}, {0, 1, 1}, {7, 1, 1}, {-1, 5, 4}, {0, 5, 3}, {2, 5, 3},
+        {5, 5, 2},  {-1, 15, 9}, {0, 15, 8}, {2, 15, 6}, {5, 15, 3}, {7, 15, 1}, {7.5f, 15, 1}};
+    e.Elevacion = MedioPi;  // a star at the zenith is always in view
+    for (const auto& c : casos) {
+        e.Zoom = c.zoom;
+        FijaVentanaCielo();
+        CalculaDireccionMenosPi();
+        const double ar = e.TiempoSidereo;  // on the meridian, at the zenith
+        CosenosDirectores(ar, e.Latitud, e.Estrellas[0].x, e.Estrellas[0].y, e.Estrellas[0].z);
+        e.Estrellas[0].Magnitud = c.mag;
+        e.NivelEstrellas = 1;
+        SuperficieGrabadora una;
+        DibujaEstrellas(una);
+        const auto p = una.de(Op::Punto);
+        ASSERT_FALSE(p.empty());
+        EXPECT_EQ(p.front().ancho, c.ancho) << "magnitude " << c.mag << " zoom " << c.zoom;
+        EXPECT_NEAR(p.front().a, 0, 1e-5);
+    }
+}
+
+TEST_F(Dibujo, LabelsStayWithinTheirLevels) {
+    ProgramState& e = Estado();
+    e.Elevacion = MedioPi;
+    e.NivelEstrellas = 2;
+    e.IdEstrellas = 2;
+    e.NivelConstel = 1;
+    e.IdConstel = 3;
+    CalculaDireccionMenosPi();
+    DibujaConstelaciones(s);
+    DibujaEstrellas(s);
+    std::set<std::string> nombresNivel2, latinos1;
+    for (int i = 0; i <= e.CortesEstrellasNombre[2]; ++i) nombresNivel2.insert(e.EstrellasNombre[i].Nombre);
+    for (const Constelacion& c : e.Constelaciones)
+        if (c.Nivel == 1) latinos1.insert(c.NombreLatino);
+    int constelaciones = 0;
+    for (const std::string& t : s.textos()) {
+        const bool esEstrella = nombresNivel2.count(t) > 0;
+        constelaciones += latinos1.count(t) > 0;
+        EXPECT_TRUE(esEstrella || latinos1.count(t)) << t;
+    }
+    EXPECT_GT(constelaciones, 0);
+
+}
+
+TEST_F(Dibujo, AFigureVertexWithAPenFlagIsNeverJoined) {
+    ProgramState& e = Estado();
+    e.Elevacion = MedioPi;
+    CalculaDireccionMenosPi();
+    e.NivelConstel = 1;
+    e.LineasConst.fill({});
+    // Two figures of two vertices near the zenith: A-B and C-D, never B-C.
+    const double grado = RadianesPorGrado;
+    const double puntos[4][2] = {{0, 0}, {2, 0}, {4, 1}, {6, 1}};
+    for (int i = 0; i < 4; ++i) {
+        VerticeFigura& v = e.LineasConst[i];
+        v.Pluma = (i % 2 == 0) ? 1 : 0;
+        CosenosDirectores(e.TiempoSidereo + puntos[i][0] * grado, e.Latitud + puntos[i][1] * grado, v.x, v.y, v.z);
+    }
+    DibujaConstelaciones(s);
+    EXPECT_EQ(s.de(Op::Linea).size(), 2u);
+}
+
+TEST_F(Dibujo, DeepSkyLabels) {
+    ProgramState& e = Estado();
+    e.Elevacion = MedioPi;
+    CalculaDireccionMenosPi();
+    // M102 straight overhead: drawn, never labelled.
+    CosenosDirectores(e.TiempoSidereo, e.Latitud, e.Messier[101].x, e.Messier[101].y, e.Messier[101].z);
+    e.IdMessier = 1;
+    DibujaMessier(s);
+    const auto textos = s.textos();
+    EXPECT_EQ(std::count(textos.begin(), textos.end(), " M102"), 0);
+    EXPECT_TRUE(std::any_of(s.operaciones.begin(), s.operaciones.end(), [](const Op& o) {
+        return o.tipo == Op::Circulo && std::hypot(o.a, o.b) < 1e-5;
+    }));
+
+    e.NivelGalaxias = 4;
+    e.NivelNebDifusas = 2;
+    SuperficieGrabadora sinNombres;
+    DibujaGalaxias(sinNombres);
+    DibujaNebDifusas(sinNombres);
+    EXPECT_TRUE(sinNombres.textos().empty());
+    EXPECT_FALSE(sinNombres.de(Op::Caja).empty());
+    e.Casillas[Chk_IdentiProfun] = 1;
+    SuperficieGrabadora conNombres;
+    DibujaGalaxias(conNombres);
+    EXPECT_FALSE(conNombres.textos().empty());
+}
+
+TEST_F(Dibujo, MessierSymbolSizesFollowTheMagnitudeText) {
+    ProgramState& e = Estado();
+    e.Elevacion = MedioPi;
+    CalculaDireccionMenosPi();
+    struct Caso { const char* tipo; const char* mag; Op::Tipo op; double tamano; } casos[] = {
+        {"3", " 3.9", Op::Caja, 0.0045}, {"3", " 4.0", Op::Caja, 0.003},
+        {"2", " 1.5", Op::Circulo, 0.009}, {"2", " 8.0", Op::Circulo, 0.0045},
+        {"6", " 5.6", Op::Circulo, 0.003}};
+    for (const auto& c : casos) {
+        for (ObjetoMessier& m : e.Messier) m.x = m.y = m.z = 0;  // only the test object
+        ObjetoMessier& m = e.Messier[0];
+        CosenosDirectores(e.TiempoSidereo, e.Latitud, m.x, m.y, m.z);
+        m.Tipo = c.tipo;
+        m.Magnitud = c.mag;
+        SuperficieGrabadora una;
+        DibujaMessier(una);
+        const auto ops = una.de(c.op);
+        ASSERT_EQ(ops.size(), 1u) << c.tipo << c.mag;
+        EXPECT_NEAR(c.op == Op::Caja ? ops[0].c - ops[0].a : ops[0].c, c.op == Op::Caja ? 2 * c.tamano : c.tamano, 1e-6)
+            << c.tipo << c.mag;
+    }
+}
+
+TEST_F(Dibujo, TheMoonShowsItsPhaseByElongation) {
+    ProgramState& e = Estado();
+    e.Elevacion = MedioPi;
+    CalculaDireccionMenosPi();
+    struct Caso { double grados; bool dibuja; double desde, hasta; } casos[] = {
+        {10, false, 0, 0},    {23, false, 0, 0},    {23.01, true, 315, 45}, {68, true, 315, 45},
+        {68.01, true, 270, 90}, {113, true, 270, 90}, {150, true, 225, 135}, {180, true, 180, 180},
+        {203.01, true, 45, 315}, {270, true, 90, 270}, {338, true, 135, 225}, {338.01, false, 0, 0}};
+    CuerpoSolar& luna = e.ElementosPlanetas[CuerpoLuna];
+    for (const auto& c : casos) {
+        e.ElementosPlanetas[CuerpoSol].AR = 1.0;
+        luna.AR = 1.0 + c.grados * RadianesPorGrado;
+        luna.Dec = e.Latitud;
+        SuperficieGrabadora una;
+        e.TiempoSidereo = luna.AR;  // the Moon overhead
+        DibujaCuerpo(una, CuerpoLuna);
+        const auto sectores = una.de(Op::Sector);
+        ASSERT_EQ(sectores.size(), c.dibuja ? 1u : 0u) << c.grados;
+        if (c.dibuja) {
+            EXPECT_EQ(sectores[0].d, c.desde) << c.grados;
+            EXPECT_EQ(sectores[0].e, c.hasta) << c.grados;
+        }
+        ASSERT_EQ(una.de(Op::Circulo).size(), 1u);  // the dark disc, grey outline
+        EXPECT_EQ(una.de(Op::Circulo)[0].color, Rgb(128, 128, 128));
+    }
+    // Behind the observer: nothing, not even the label.
+    e.TiempoSidereo = luna.AR + Pi;
+    luna.Dec = -e.Latitud;
+    SuperficieGrabadora detras;
+    DibujaCuerpo(detras, CuerpoLuna);
+    EXPECT_TRUE(detras.operaciones.empty());
+}
+
+TEST_F(Dibujo, ATickedEarthBoxNeverMovesTheSun) {
+    ProgramState& e = Estado();
+    e.Casillas.fill(0);
+    e.Casillas[Chk_Sol] = 1;
+    DibujaCielo(s);
+    const double ar = e.ElementosPlanetas[CuerpoSol].AR;
+    e.Casillas[Chk_Plane(3)] = 1;
+    SuperficieGrabadora otra;
+    DibujaCielo(otra);
+    EXPECT_EQ(e.ElementosPlanetas[CuerpoSol].AR, ar);
+    EXPECT_EQ(otra.textos(), s.textos());
+}
+
+TEST_F(Dibujo, TheMoonsPhaseUsesTheSunOfThisInstant) {
+    ProgramState& e = Estado();
+    e.Casillas.fill(0);
+    e.Casillas[Chk_Luna] = 1;
+    e.ElementosPlanetas[CuerpoSol].AR = 99;  // stale
+    DibujaCielo(s);
+    CuerpoSolar sol = e.ElementosPlanetas[CuerpoSol];
+    CalculaSol();
+    EXPECT_EQ(sol.AR, e.ElementosPlanetas[CuerpoSol].AR);
+}
+
+TEST_F(Dibujo, DaylightFollowsTheSunsAltitude) {
+    ProgramState& e = Estado();
+    e.Latitud = 0;
+    CuerpoSolar& tierra = e.ElementosPlanetas[CuerpoTierra];
+    tierra.AR = 0;  // the Sun at right ascension pi, on the equator
+    tierra.Dec = 0;
+    struct Caso { double seno; Color fondo; } casos[] = {
+        {0, Rgb(0, 0, 192)}, {-0.1, Rgb(0, 0, 128)}, {0.5, Rgb(0, 0, 192)}, {-0.15, Rgb(0, 0, 0)}, {-0.5, Rgb(0, 0, 0)}};
+    for (const auto& c : casos) {
+        // At the equator a body on the equator has sin(altitude) = cos(hour angle).
+        e.TiempoSidereo = Pi + std::acos(c.seno);
+        SuperficieGrabadora una;
+        una.setBackground(Rgb(0, 0, 0));
+        DibujaLuzDiurna(una);
+        EXPECT_EQ(una.fondo, c.fondo) << c.seno;
+    }
+    EXPECT_EQ(e.Elevacion, 30 * RadianesPorGrado);  // restored
+}
+
+TEST_F(Dibujo, HorizonMarks) {
+    ProgramState& e = Estado();
+    e.Elevacion = MedioPi;
+    CalculaDireccionMenosPi();
+    s.setWindow(e.VentanaIzquierda, e.VentanaArriba, e.VentanaAncho, e.VentanaAlto);
+    DibujaHorizonte(s);
+    const auto lineas = s.de(Op::Linea);
+    ASSERT_EQ(lineas.size(), 2u);  // the zenith cross at the centre
+    const double d = e.VentanaAncho / 80;
+    EXPECT_NEAR(lineas[0].a, -d, 1e-6);
+    EXPECT_NEAR(lineas[0].c, d, 1e-6);
+    EXPECT_NEAR(lineas[1].b, -d, 1e-6);
+    EXPECT_NEAR(lineas[1].d, d, 1e-6);
+    EXPECT_EQ(s.textos().size(), 8u);  // every compass point, at radius 1
+
+    // Looking north at the horizon through a narrow field, only "N " passes
+    // the depth threshold.
+    e.Elevacion = 0;
+    e.Direccion = 0;
+    e.Zoom = 10;
+    CalculaDireccionMenosPi();
+    FijaVentanaCielo();
+    SuperficieGrabadora norte;
+    DibujaHorizonte(norte);
+    EXPECT_EQ(norte.textos(), std::vector<std::string>{"N "});
+}
+
+TEST_F(Dibujo, ADamagedStateNeverReadsOutsideATable) {
+    ProgramState& e = Estado();
+    todo();
+    for (int16_t nivel : {int16_t(-3), int16_t(0), int16_t(9), int16_t(32767)}) {
+        e.NivelEstrellas = e.NivelConstel = e.NivelGalaxias = e.NivelNebPlanetarias = e.NivelNebDifusas = nivel;
+        e.IdEstrellas = e.IdConstel = e.IdMessier = nivel;
+        e.Estrellas[3].Clase = nivel;
+        SuperficieGrabadora una;
+        DibujaCielo(una);
+        EXPECT_EQ(una.operaciones.back().tipo, Op::Refresca);
+    }
+}
+
+}  // namespace
+}  // namespace vsp
