@@ -37,6 +37,8 @@ struct Avisos {
     std::function<void()> Redibujo;
     // The location and time panel's texts were rewritten.
     std::function<void()> Panel;
+    // Erase the telescope circle from the chart (BorraTelescopio).
+    std::function<void()> BorraTelescopio;
     // Shows a message (tipo 1) or asks a question (any other tipo) and
     // returns the answer: true accepts. The program's own box in the
     // windows; a recorder in tests; nothing headless.

@@ -69,7 +69,7 @@ void ActualizaPanel() {
     p.Tex_Longi = FormatoLongitud(e.Longitud);
     p.Tex_Lati = FormatoLatitud(e.Latitud);
     CalculaRumbo();
-    p.Tex_Direc = "Dirección = " + Formato(GradosEnteros(e.Direccion) % 360, "@@@") + "° " + e.NombreRumbo;
+    p.Tex_Direc = "Dirección = " + Formato(GradosEnteros(e.Direccion), "@@@") + "° " + e.NombreRumbo;
     p.Tex_Eleva = "Elevación = " + Formato(GradosEnteros(e.Elevacion), "@@") + "°";
     p.Tex_Zoom = "Zoom = " + Formato(e.Zoom, "#0.0");
     const TextosPanelFecha f = TextosFechaPanel();

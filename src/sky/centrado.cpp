@@ -1,0 +1,63 @@
+// CentraPunto and its undo.
+#include "sky/centrado.h"
+
+#include <cmath>
+
+#include "config/configuracion.h"
+#include "core/arranque.h"
+#include "core/avisos.h"
+#include "core/constantes.h"
+#include "core/estado.h"
+#include "core/localizacion.h"
+#include "core/mensajes.h"
+#include "sky/proyeccion.h"
+#include "time/tiempo.h"
+
+namespace vsp {
+
+void CentraPunto() {
+    ProgramState& e = Estado();
+    if (e.ClicDec < e.Latitud - MedioPi || e.ClicDec > e.Latitud + MedioPi) {
+        MensajeBox("Buscar Objetos",
+                   "Ese punto  se  encuentra bajo  el  horizonte  y  no  es  visible desde la "
+                   "Latitud actual",
+                   2, 1);
+        return;
+    }
+    if (avisos().BorraTelescopio) avisos().BorraTelescopio();
+
+    e.GuardandoDeshacer = Verdadero;
+    GuardaConfig();
+
+    // The point reaches the meridian when the sidereal time equals its right
+    // ascension: move forward by that fraction of a turn, less than a day.
+    const double sidereo = e.TiempoSidereo;  // 0 .. 2pi
+    if (sidereo > e.ClicAR) e.ClicAR += DosPi;
+    const double vuelta = (e.ClicAR - sidereo) / DosPi;
+    e.DiaJuliano += vuelta;
+    if (e.CentrarLuna) {
+        e.CentrarLuna = Falso;
+        e.DiaJuliano += vuelta * 0.20071286398 / DosPi;  // the Moon moves on meanwhile
+    }
+    e.DiaJuliano = std::min(e.DiaJuliano, DiaJulianoMaximo);
+    ActualizaTiempo();
+
+    e.Elevacion = e.ClicDec - e.Latitud + MedioPi;
+    if (e.Elevacion > MedioPi) e.Elevacion = Pi - e.Elevacion;
+    e.Direccion = e.ClicDec < e.Latitud ? Pi : 0;
+    CalculaDireccionMenosPi();
+    MuestraLocalizacion();
+    if (avisos().Redibujo) avisos().Redibujo();
+
+    e.GuardandoDeshacer = Falso;
+    e.CentradoHecho = Verdadero;
+}
+
+void DeshazCentrado() {
+    ProgramState& e = Estado();
+    e.NombreConfig = "Temporal.WRK";
+    CargaConfig();
+    AplicaEstado();
+}
+
+}  // namespace vsp

@@ -1,0 +1,141 @@
+// Centring on a point: the time moves forward to its culmination, the view
+// turns north or south to its altitude, refused points change nothing, and
+// the undo point restores the situation exactly.
+#include "sky/centrado.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+#include <random>
+
+#include "catalog/catalogos.h"
+#include "config/configuracion.h"
+#include "core/avisos.h"
+#include "core/carpetas.h"
+#include "core/constantes.h"
+#include "core/estado.h"
+#include "core/tablas.h"
+#include "sky/proyeccion.h"
+#include "time/tiempo.h"
+
+namespace vsp {
+namespace {
+
+namespace fs = std::filesystem;
+
+class Centrado : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ReiniciaEstado();
+        ReiniciaAvisos();
+        CreaTablas();
+        FijaCarpetaPrograma(VESPERA_DATOS);
+        CargaCatalogos();
+        carpeta = fs::temp_directory_path() / "vespera-centrado";
+        fs::create_directories(carpeta);
+        ProgramState& e = Estado();
+        e.CarpetaTrabajo = carpeta.string();
+        e.NombreConfig = "Inicial.vpc";  // none there: the built-in situation
+        CargaConfig();
+        e.DiaJuliano = 2460677.3;
+        e.Latitud = 40 * RadianesPorGrado;
+        e.Longitud = 3.7 * RadianesPorGrado;
+        e.Zoom = 4;
+        e.Elevacion = 0.3;
+        e.Direccion = 2;
+        e.FactorAnima = 1;
+        e.UnidadAnima = 3;
+        ActualizaTiempo();
+        avisos().Mensaje = [this](const std::string& t, const std::string& m, int16_t, int16_t) {
+            mensajes.push_back(t + ": " + m);
+            return true;
+        };
+        avisos().Redibujo = [this] {
+            ++redibujos;
+            EXPECT_EQ(Estado().GuardandoDeshacer, -1);  // the redraw shows the undo button
+        };
+        avisos().BorraTelescopio = [this] { ++borrados; };
+    }
+    void TearDown() override {
+        ReiniciaAvisos();
+        fs::remove_all(carpeta);
+    }
+    static void centra(double ar, double dec) {
+        Estado().ClicAR = ar;
+        Estado().ClicDec = dec;
+        CentraPunto();
+    }
+
+    fs::path carpeta;
+    std::vector<std::string> mensajes;
+    int redibujos = 0, borrados = 0;
+};
+
+TEST_F(Centrado, TheViewTurnsNorthOrSouthToTheCulmination) {
+    ProgramState& e = Estado();
+    const double lat = e.Latitud;
+    struct Caso { double dec, elevacion, direccion; } casos[] = {
+        {lat, MedioPi, 0}, {lat - MedioPi, 0, Pi}, {lat + MedioPi, 0, 0},
+        {-50 * RadianesPorGrado, 0, Pi}, {0, MedioPi - lat, Pi}, {60 * RadianesPorGrado, Pi - (60 * RadianesPorGrado - lat + MedioPi), 0}};
+    for (const auto& c : casos) {
+        centra(1.0, c.dec);
+        EXPECT_NEAR(e.Elevacion, c.elevacion, 1e-9) << c.dec;
+        EXPECT_EQ(e.Direccion, c.direccion) << c.dec;
+        EXPECT_EQ(e.CentradoHecho, -1);
+        EXPECT_EQ(e.GuardandoDeshacer, 0);
+    }
+    EXPECT_TRUE(mensajes.empty());
+    EXPECT_EQ(redibujos, 6);
+    EXPECT_EQ(borrados, 6);
+}
+
+TEST_F(Centrado, APointThatNeverRisesIsRefusedAndNothingChanges) {
+    ProgramState& e = Estado();
+    const std::string antes = TextoConfiguracion();
+    centra(1.0, -60 * RadianesPorGrado);
+    EXPECT_EQ(mensajes, std::vector<std::string>{
+                            "Buscar Objetos: Ese punto  se  encuentra bajo  el  horizonte  y  no  es  "
+                            "visible desde la Latitud actual"});
+    EXPECT_EQ(TextoConfiguracion(), antes);
+    EXPECT_EQ(e.CentradoHecho, 0);
+    EXPECT_EQ(redibujos + borrados, 0);
+    EXPECT_FALSE(fs::exists(carpeta / "Temporal.WRK"));
+}
+
+TEST_F(Centrado, TimeAlwaysMovesForwardByLessThanADayAndTheStarEndsInTheMiddle) {
+    ProgramState& e = Estado();
+    std::mt19937 azar(55);
+    std::uniform_real_distribution<double> ar(0, DosPi), sd(-0.6, 0.99);
+    for (int i = 0; i < 300; ++i) {
+        const double antes = e.DiaJuliano;
+        const double a = ar(azar), d = std::asin(sd(azar));
+        centra(a, d);
+        ASSERT_GE(e.DiaJuliano, antes);
+        ASSERT_LT(e.DiaJuliano - antes, 1.0);
+        // A day of solar time turns the sky a little more than a turn: the
+        // point lands within a degree of the centre.
+        float x, y, z;
+        CosenosDirectores(a, d, x, y, z);
+        ProyectaPunto(x, y, z);
+        ASSERT_LT(std::hypot(e.VistaX, e.VistaY), RadianesPorGrado) << i;
+    }
+    // A point on the meridian now leaves the time as it is.
+    const double ahora = e.DiaJuliano;
+    centra(e.TiempoSidereo, 0.2);
+    EXPECT_NEAR(e.DiaJuliano, ahora, 1e-9);
+}
+
+TEST_F(Centrado, UndoRestoresTheSituationBeforeTheCentring) {
+    ProgramState& e = Estado();
+    const std::string antes = TextoConfiguracion();
+    centra(4.0, 0.5);
+    EXPECT_NE(TextoConfiguracion(), antes);
+    avisos().Redibujo = nullptr;
+    DeshazCentrado();
+    EXPECT_EQ(e.EstadoArchivo, 0);
+    EXPECT_EQ(TextoConfiguracion(), antes);
+}
+
+}  // namespace
+}  // namespace vsp
