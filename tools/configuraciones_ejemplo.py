@@ -94,10 +94,9 @@ COMUNES = {
     "ancho_impresion": 180, "alto_impresion": 135, "imprimir_datos": 1,
     "panel_control": SI, "panel_cursor": SI, "panel_localizacion": SI, "panel_objetos": NO,
     "formato_24_horas": SI, "sentido_directo": SI,
-    # Precession off: the Sun, Moon and planets are computed for the
-    # equinox of the date already, and the stars are J2000, which is within
-    # 0.4 degrees of every date used here.
-    "precesion": NO,
+    # Precession on: the catalogue's J2000 stars are carried to the date's
+    # equinox, where the Sun, Moon and planets are computed.
+    "precesion": SI,
     "telescopio": SI, "campo_telescopio_minutos": 180, "sonido": SI,
     "velocidad": 50,
 }
@@ -118,7 +117,9 @@ MUESTRAS = [
         "ciudad": "Málaga",
         "hora_local": (2025, 8, 24, 23, 0), "zona": 1, "verano": 1,
         "direccion": 175, "elevacion": 35, "zoom": 2,
-        "nivel_estrellas": 5, "id_estrellas": NOMBRE,
+        # Stars to magnitude 5.5 unlabelled: the constellations' names
+        # carry the chart, and the star names are a click away.
+        "nivel_estrellas": 5, "id_estrellas": NO_IDENTIFICAR,
         "nivel_constelaciones": 4, "id_constel": CASTELLANO,
         "casillas": CUERPOS + ("Horizonte", "Ecliptica", "ViaLactea", "Messier"),
     },
