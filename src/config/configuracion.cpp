@@ -111,59 +111,47 @@ const Configuracion& porDefecto() {
     return c;
 }
 
+// The fields that go into their state variables as they are read, as
+// f(configuration member, state member).
+template <class F>
+void cadaVariableDirecta(F&& f) {
+    using C = Configuracion;
+    using S = ProgramState;
+    f(&C::DiaJuliano, &S::DiaJuliano); f(&C::Direccion, &S::Direccion);
+    f(&C::Elevacion, &S::Elevacion); f(&C::Zoom, &S::Zoom);
+    f(&C::Descripcion, &S::DescripcionConfig);
+    f(&C::NivelEstrellas, &S::NivelEstrellas); f(&C::NivelConstel, &S::NivelConstel);
+    f(&C::NivelGalaxias, &S::NivelGalaxias); f(&C::NivelNebPlanetarias, &S::NivelNebPlanetarias);
+    f(&C::NivelNebDifusas, &S::NivelNebDifusas); f(&C::NivelCumAbiertos, &S::NivelCumAbiertos);
+    f(&C::NivelCumGlobulares, &S::NivelCumGlobulares);
+    f(&C::IdEstrellas, &S::IdEstrellas); f(&C::IdConstel, &S::IdConstel); f(&C::IdMessier, &S::IdMessier);
+    f(&C::TipoTiempo, &S::TipoTiempo); f(&C::UnidadAnima, &S::UnidadAnima);
+    f(&C::IncluirAnima, &S::IncluirAnima);
+    f(&C::AnchoImpresion, &S::AnchoImpresion); f(&C::AltoImpresion, &S::AltoImpresion);
+    f(&C::PanelControl, &S::PanelControl); f(&C::PanelCursor, &S::PanelCursor);
+    f(&C::PanelLocalizacion, &S::PanelLocalizacion); f(&C::PanelObjetos, &S::PanelObjetos);
+    f(&C::FormatoHora, &S::FormatoHora); f(&C::SentidoImagen, &S::SentidoImagen);
+    f(&C::Precesion, &S::Precesion); f(&C::Telescopio, &S::Telescopio); f(&C::Sonido, &S::Sonido);
+    f(&C::CampoTelescopio, &S::CampoTelescopio); f(&C::Velocidad, &S::Velocidad);
+    f(&C::ZonaHoraria, &S::ZonaHoraria); f(&C::FactorAnima, &S::FactorAnima);
+    f(&C::TiempoRealActivo, &S::TiempoRealActivo); f(&C::ImprimirDatos, &S::ImprimirDatos);
+}
+
 Configuracion desdeEstado(const ProgramState& e) {
     Configuracion c{};
-    c.DiaJuliano = e.DiaJuliano;
+    cadaVariableDirecta([&](auto mc, auto me) { c.*mc = e.*me; });
+    // Applied after the reading: the city, its coordinates, the boxes and
+    // the daylight box.
     c.Localidad = e.IndiceLocalidad;
-    c.Longitud = e.Longitud; c.Latitud = e.Latitud;
-    c.Direccion = e.Direccion; c.Elevacion = e.Elevacion; c.Zoom = e.Zoom;
-    c.Descripcion = e.DescripcionConfig;
-    c.NivelEstrellas = e.NivelEstrellas; c.NivelConstel = e.NivelConstel;
-    c.NivelGalaxias = e.NivelGalaxias; c.NivelNebPlanetarias = e.NivelNebPlanetarias;
-    c.NivelNebDifusas = e.NivelNebDifusas; c.NivelCumAbiertos = e.NivelCumAbiertos;
-    c.NivelCumGlobulares = e.NivelCumGlobulares;
-    c.IdEstrellas = e.IdEstrellas; c.IdConstel = e.IdConstel; c.IdMessier = e.IdMessier;
-    c.TipoTiempo = e.TipoTiempo; c.Reservado = 0;
-    c.UnidadAnima = e.UnidadAnima; c.IncluirAnima = e.IncluirAnima;
+    c.Longitud = e.Longitud;
+    c.Latitud = e.Latitud;
     c.Casillas = e.Casillas;
-    c.AnchoImpresion = e.AnchoImpresion; c.AltoImpresion = e.AltoImpresion;
-    c.PanelControl = e.PanelControl; c.PanelCursor = e.PanelCursor;
-    c.PanelLocalizacion = e.PanelLocalizacion; c.PanelObjetos = e.PanelObjetos;
-    c.FormatoHora = e.FormatoHora; c.SentidoImagen = e.SentidoImagen; c.Precesion = e.Precesion;
-    c.Telescopio = e.Telescopio; c.Sonido = e.Sonido; c.CampoTelescopio = e.CampoTelescopio;
-    c.Velocidad = e.Velocidad; c.ZonaHoraria = e.ZonaHoraria; c.HorarioVerano = e.HorarioVerano;
-    c.FactorAnima = e.FactorAnima; c.TiempoRealActivo = e.TiempoRealActivo;
-    c.ImprimirDatos = e.ImprimirDatos;
+    c.HorarioVerano = e.HorarioVerano;
     return c;
 }
 
-// The fields that go straight into the state as they are read; the city, its
-// coordinates, the check boxes and the daylight box are applied afterwards.
 void copiaCamposDirectos(const Configuracion& c, ProgramState& e) {
-    const Configuracion anterior = desdeEstado(e);
-    Configuracion m = c;
-    m.Localidad = anterior.Localidad;
-    m.Longitud = anterior.Longitud;
-    m.Latitud = anterior.Latitud;
-    m.Casillas = anterior.Casillas;
-    m.HorarioVerano = anterior.HorarioVerano;
-    e.DiaJuliano = m.DiaJuliano;
-    e.Direccion = m.Direccion; e.Elevacion = m.Elevacion; e.Zoom = m.Zoom;
-    e.DescripcionConfig = m.Descripcion;
-    e.NivelEstrellas = m.NivelEstrellas; e.NivelConstel = m.NivelConstel;
-    e.NivelGalaxias = m.NivelGalaxias; e.NivelNebPlanetarias = m.NivelNebPlanetarias;
-    e.NivelNebDifusas = m.NivelNebDifusas; e.NivelCumAbiertos = m.NivelCumAbiertos;
-    e.NivelCumGlobulares = m.NivelCumGlobulares;
-    e.IdEstrellas = m.IdEstrellas; e.IdConstel = m.IdConstel; e.IdMessier = m.IdMessier;
-    e.TipoTiempo = m.TipoTiempo; e.UnidadAnima = m.UnidadAnima; e.IncluirAnima = m.IncluirAnima;
-    e.AnchoImpresion = m.AnchoImpresion; e.AltoImpresion = m.AltoImpresion;
-    e.PanelControl = m.PanelControl; e.PanelCursor = m.PanelCursor;
-    e.PanelLocalizacion = m.PanelLocalizacion; e.PanelObjetos = m.PanelObjetos;
-    e.FormatoHora = m.FormatoHora; e.SentidoImagen = m.SentidoImagen; e.Precesion = m.Precesion;
-    e.Telescopio = m.Telescopio; e.Sonido = m.Sonido; e.CampoTelescopio = m.CampoTelescopio;
-    e.Velocidad = m.Velocidad; e.ZonaHoraria = m.ZonaHoraria;
-    e.FactorAnima = m.FactorAnima; e.TiempoRealActivo = m.TiempoRealActivo;
-    e.ImprimirDatos = m.ImprimirDatos;
+    cadaVariableDirecta([&](auto mc, auto me) { e.*me = c.*mc; });
 }
 
 // ---- Reading -------------------------------------------------------------------

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "motor_nuevo.h"
+
 #include "catalog/catalogos.h"
 #include "core/avisos.h"
 #include "core/carpetas.h"
@@ -17,11 +19,7 @@ namespace {
 class Localizacion : public ::testing::Test {
 protected:
     void SetUp() override {
-        ReiniciaEstado();
-        ReiniciaAvisos();
-        CreaTablas();
-        FijaCarpetaPrograma(VESPERA_DATOS);
-        CargaCatalogos();
+        MotorNuevo();
     }
     void TearDown() override { ReiniciaAvisos(); }
 

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include "motor_nuevo.h"
+
 #include <cmath>
 #include <filesystem>
 #include <random>
@@ -27,11 +29,7 @@ namespace fs = std::filesystem;
 class Centrado : public ::testing::Test {
 protected:
     void SetUp() override {
-        ReiniciaEstado();
-        ReiniciaAvisos();
-        CreaTablas();
-        FijaCarpetaPrograma(VESPERA_DATOS);
-        CargaCatalogos();
+        MotorNuevo();
         carpeta = fs::temp_directory_path() / "vespera-centrado";
         fs::create_directories(carpeta);
         ProgramState& e = Estado();

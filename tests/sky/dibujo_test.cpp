@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include "motor_nuevo.h"
+
 #include <algorithm>
 #include <cmath>
 #include <set>
@@ -28,11 +30,7 @@ using Op = Operacion;
 class Dibujo : public ::testing::Test {
 protected:
     void SetUp() override {
-        ReiniciaEstado();
-        ReiniciaAvisos();
-        CreaTablas();
-        FijaCarpetaPrograma(VESPERA_DATOS);
-        CargaCatalogos();
+        MotorNuevo();
         ProgramState& e = Estado();
         // Madrid at noon of 1 January 2025 (the Sun, the new Moon, Mercury and
         // Venus up), looking south 30 degrees up.
