@@ -1,11 +1,38 @@
 // VESPERA's entry point: with options, the work without a window
-// (app/sin_ventana.h); without them, the main window.
-#include <cstdio>
+// (app/sin_ventana.h); without them, the splash screen, the main window and
+// the start-up that loads everything and draws the first chart.
+#include <QApplication>
+#include <QGuiApplication>
+#include <QLocale>
 
 #include "app/sin_ventana.h"
+#include "core/arranque.h"
+#include "core/estado.h"
+#include "time/formatos.h"
+#include "ui/marco.h"
+#include "ui/ventana_cielo.h"
 
 int main(int argc, char** argv) {
     if (argc > 1) return vsp::EjecutaSinVentana(argc, argv);
-    std::puts("VESPERA: la ventana principal todavía no está construida.");
-    return 0;
+
+    QApplication aplicacion(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("VESPERA"));
+    vsp::FijaSeparadorDecimal(QLocale::system().decimalPoint().toStdString());
+
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    vsp::Estado().Velocidad = 60;  // the splash scrolls at the start-up speed
+    vsp::ui::MuestraCareta();
+
+    vsp::ui::VentanaCielo cielo;
+    cielo.InstalaAvisos();
+    vsp::ui::InstalaMensajes(&cielo);
+    // Working folder, tables, catalogues, "Inicial.vpc" and the first chart;
+    // the empty window is shown as soon as the loading starts.
+    vsp::ArrancaPrograma();
+    QGuiApplication::restoreOverrideCursor();
+    cielo.activateWindow();
+    cielo.setFocus();
+
+    // Nothing is saved at exit.
+    return QApplication::exec();
 }

@@ -5,9 +5,16 @@
 #pragma once
 
 #include <QImage>
+#include <QString>
 #include <QWidget>
 
+#include <string>
+
 namespace vsp::ui {
+
+// The caption of the animation step: factor and unit name, singular for a
+// factor of 1 ("1 MINUTO", "5 HORAS", "30 DIAS SID.").
+std::string TextoRotulo();
 
 class Mando : public QWidget {
     Q_OBJECT
@@ -16,7 +23,8 @@ public:
 
     // A press at pad pixel (x, y), as the mouse or another window makes it:
     // (8, 214) opens the animation dialog, (50, 200) starts the forward
-    // animation.
+    // animation. It returns when the press's work is over (the arrow let go,
+    // the animation stopped, the dialog closed).
     void pulsaEn(int x, int y);
 
     // Writes the animation step's caption on the bottom button.
@@ -31,9 +39,20 @@ protected:
     void mousePressEvent(QMouseEvent*) override;
     void mouseReleaseEvent(QMouseEvent*) override;
     void mouseMoveEvent(QMouseEvent*) override;
+    bool event(QEvent*) override;
 
 private:
+    // An arrow is a row 0..4 (direction, elevation, zoom, time, animation)
+    // and a column 0 (left: less, back) or 1 (right: more, forward).
+    void repite(int fila, int columna);
+    void anima(int columna);
+    void abreAnimar();
+    void pintaTecla(int fila, int columna, bool pulsada);
+    // The picture at the screen's current ratio, made again when it changed.
+    void ajustaEscala();
+
     QImage imagen_;
+    QString rotulo_;
 };
 
 }  // namespace vsp::ui

@@ -1,11 +1,13 @@
 // The frame every window and dialog shares: the program's message box, the
-// feedback sounds, the custom mouse cursors, the help window and the splash
-// screen.
+// feedback sounds, the custom mouse cursors, the picture buttons, the help
+// window and the splash screen.
 #pragma once
 
-class QAbstractButton;
-class QWidget;
+#include <QAbstractButton>
+#include <QPixmap>
+
 class QCursor;
+class QWidget;
 
 namespace vsp::ui {
 
@@ -15,7 +17,8 @@ namespace vsp::ui {
 void InstalaMensajes(QWidget* principal);
 
 // Plays sound 4..9 asynchronously; a new sound replaces the one playing.
-// Silent when the Sonido option is not 1.
+// Silent when the Sonido option is not 1. The sound's bytes are left in
+// Estado().SonidoDatos, as the engine keeps them.
 void PlaySonido(int id);
 
 enum class Puntero { Lapiz, Goma, ManoIndice };
@@ -24,10 +27,33 @@ void PonCursor(QWidget* control, Puntero p);
 // The pencil over a cleared box (a click ticks it), the eraser over a ticked one.
 void CursorCasilla(QAbstractButton* casilla);
 
+// The 50 × 50 picture of every dialog's close button Pic_BotSalir (an open
+// door with an arrow leading out).
+QPixmap ImagenSalir();
+
+// A picture used as a button (Pic_BotSalir, Pic_Si, Pic_No...): it shows
+// its picture, sinks while pressed, brightens under the mouse, wears the
+// pointing-hand cursor and never takes the keyboard focus, so keys reach its
+// dialog. `pressed` fires on mouse down, `clicked` on release over it.
+class BotonImagen : public QAbstractButton {
+    Q_OBJECT
+public:
+    BotonImagen(const QPixmap& imagen, const QString& consejo, QWidget* padre = nullptr);
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    QPixmap imagen_;
+};
+
 // The splash screen, modal; returns when it has ended (two passes or a key).
 void MuestraCareta();
 
-// The help window on its contents page.
-void AbreAyuda(QWidget* padre);
+// Opens the help window on its contents page (one window, brought to the
+// front when it is already open) and returns it; when the help file cannot
+// be read it says so with the program's message and returns nullptr.
+QWidget* AbreAyuda(QWidget* padre);
 
 }  // namespace vsp::ui

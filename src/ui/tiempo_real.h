@@ -1,27 +1,56 @@
-// Real-time running: the main window's one-second timer that, while the
-// animation dialog's real-time box is ticked, moves the chart one minute
-// every sixty ticks and blinks "Animando tiempo real" on the panel.
+// Real-time running: the main window's one-second timer that, once the
+// animation dialog closes with its real-time box ticked, moves the chart one
+// minute every sixty ticks and blinks "Animando tiempo real" on the panel;
+// and the computer's present time, the one place the program reads a clock.
 #pragma once
 
+#include <QDateTime>
+#include <QLabel>
 #include <QObject>
+#include <QPointer>
 #include <QTimer>
 
-class QLabel;
+#include <functional>
 
 namespace vsp::ui {
+
+// The computer's local date and time. Tests replace it to fix "now".
+std::function<QDateTime()>& RelojSistema();
+
+// The present local time as a Julian day: the days from 30 December 1899
+// 00:00 plus 2415018.5. The clock is taken to run in the place's zone.
+double DiaJulianoLocalSistema();
+
+// DiaJuliano := the present time in universal time, to the whole minute;
+// ActualizaTiempo. (The date dialog's "Fecha y Hora actuales".)
+void FechaHoraActual();
 
 class RelojTiempoReal : public QObject {
     Q_OBJECT
 public:
-    // `texto` is the panel's Tex_TiempoReal label.
+    // `texto` is the panel's Tex_TiempoReal label. The timer starts stopped.
     explicit RelojTiempoReal(QLabel* texto, QObject* padre = nullptr);
+    ~RelojTiempoReal() override;
+    RelojTiempoReal(const RelojTiempoReal&) = delete;
+    RelojTiempoReal& operator=(const RelojTiempoReal&) = delete;
 
     // One tick of Tim_TiempoReal (the timer calls it every 1000 ms).
     void tic();
+    // Starts the ticks with the panel text emptied; stops them with the
+    // panel showing "Animación tiempo real".
+    void arranca();
+    void para();
+    bool enMarcha() const { return reloj_.isActive(); }
 
 private:
-    QLabel* texto_;
+    QPointer<QLabel> texto_;
     QTimer reloj_;
 };
+
+// The closing of the animation dialog: with TiempoRealActivo = 1 the panel
+// text is emptied, the timer started, the time set to the present and the
+// chart redrawn; otherwise the timer stops and the panel shows "Animación
+// tiempo real".
+void AplicaTiempoReal();
 
 }  // namespace vsp::ui

@@ -30,7 +30,8 @@ class Centrado : public ::testing::Test {
 protected:
     void SetUp() override {
         MotorNuevo();
-        carpeta = fs::temp_directory_path() / "vespera-centrado";
+        carpeta = fs::temp_directory_path() /
+                  ("vespera-centrado-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
         fs::create_directories(carpeta);
         ProgramState& e = Estado();
         e.CarpetaTrabajo = carpeta.string();
