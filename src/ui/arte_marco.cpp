@@ -15,17 +15,29 @@
 
 namespace vsp::ui::arte {
 
-namespace {
-
-// A transparent picture of `ancho` × `alto` logical pixels at the screen's
-// pixel ratio.
-QPixmap lienzo(int ancho, int alto) {
+QPixmap Lienzo(int ancho, int alto) {
     const qreal ratio = qGuiApp->devicePixelRatio();
     QPixmap p(qCeil(ancho * ratio), qCeil(alto * ratio));
     p.setDevicePixelRatio(ratio);
     p.fill(Qt::transparent);
     return p;
 }
+
+void CaraBoton(QPainter& p, int lado) {
+    const qreal borde = lado - 3.0;
+    const qreal radio = lado * 0.16;
+    QLinearGradient fondo(0, 2, 0, lado - 2);
+    fondo.setColorAt(0, QColor(0xfd, 0xfd, 0xff));
+    fondo.setColorAt(1, QColor(0xcf, 0xd8, 0xe6));
+    p.setPen(QPen(QColor(0x6f, 0x7d, 0x98), 1));
+    p.setBrush(fondo);
+    p.drawRoundedRect(QRectF(1.5, 1.5, borde, borde), radio, radio);
+    p.setPen(QPen(QColor(255, 255, 255, 200), 1));
+    p.setBrush(Qt::NoBrush);
+    p.drawRoundedRect(QRectF(2.5, 2.5, borde - 2, borde - 2), radio - 1, radio - 1);
+}
+
+namespace {
 
 void suave(QPainter& p) {
     p.setRenderHint(QPainter::Antialiasing);
@@ -35,21 +47,12 @@ void suave(QPainter& p) {
 // ---------------------------------------------------------------------------
 // Picture buttons
 
-// The raised face shared by the three pictures: a pale rounded square with a
-// light top edge.
+// The message box's pictures on the program's button face.
 QPixmap caraBoton() {
-    QPixmap imagen = lienzo(50, 50);
+    QPixmap imagen = Lienzo(50, 50);
     QPainter p(&imagen);
     suave(p);
-    QLinearGradient fondo(0, 2, 0, 48);
-    fondo.setColorAt(0, QColor(0xfd, 0xfd, 0xff));
-    fondo.setColorAt(1, QColor(0xcf, 0xd8, 0xe6));
-    p.setPen(QPen(QColor(0x6f, 0x7d, 0x98), 1));
-    p.setBrush(fondo);
-    p.drawRoundedRect(QRectF(1.5, 1.5, 47, 47), 8, 8);
-    p.setPen(QPen(QColor(255, 255, 255, 200), 1));
-    p.setBrush(Qt::NoBrush);
-    p.drawRoundedRect(QRectF(2.5, 2.5, 45, 45), 7, 7);
+    CaraBoton(p, 50);
     return imagen;
 }
 
@@ -125,7 +128,7 @@ QPixmap BotonSalir() {
 }
 
 QPixmap Distintivo(bool pregunta) {
-    QPixmap imagen = lienzo(20, 20);
+    QPixmap imagen = Lienzo(20, 20);
     QPainter p(&imagen);
     suave(p);
     p.setPen(QPen(QColor(255, 255, 255, 220), 1.2));
@@ -160,7 +163,7 @@ const QPen kContorno(QColor(0x15, 0x15, 0x1c), 1.0, Qt::SolidLine, Qt::RoundCap,
 
 DibujoCursor CursorLapiz() {
     const QPointF punta(2.5, 29.5);
-    QPixmap imagen = lienzo(32, 32);
+    QPixmap imagen = Lienzo(32, 32);
     QPainter p(&imagen);
     suave(p);
     // Along the pencil: x from the tip towards the pushing end, y across it.
@@ -195,7 +198,7 @@ DibujoCursor CursorLapiz() {
 
 DibujoCursor CursorGoma() {
     const QPointF borde(4.5, 27.5);
-    QPixmap imagen = lienzo(32, 32);
+    QPixmap imagen = Lienzo(32, 32);
     QPainter p(&imagen);
     suave(p);
     // Along the eraser: x from the rubbing edge back, y across it.
@@ -217,7 +220,7 @@ DibujoCursor CursorGoma() {
 }
 
 DibujoCursor CursorMano() {
-    QPixmap imagen = lienzo(32, 32);
+    QPixmap imagen = Lienzo(32, 32);
     QPainter p(&imagen);
     suave(p);
     QPainterPath mano;
@@ -283,7 +286,7 @@ void destello(QPainter& p, QPointF centro, qreal radio, QColor color) {
 }  // namespace
 
 QPixmap Logo() {
-    QPixmap imagen = lienzo(97, 44);
+    QPixmap imagen = Lienzo(97, 44);
     QPainter p(&imagen);
     suave(p);
     QFont fuente("DejaVu Serif");
@@ -306,7 +309,7 @@ QPixmap Logo() {
 }
 
 QPixmap Icono() {
-    QPixmap imagen = lienzo(40, 41);
+    QPixmap imagen = Lienzo(40, 41);
     QPainter p(&imagen);
     suave(p);
     const QPointF centro(21, 23);
@@ -339,7 +342,7 @@ QPixmap Icono() {
 }
 
 QPixmap Tiras() {
-    QPixmap imagen = lienzo(236, 77);
+    QPixmap imagen = Lienzo(236, 77);
     QPainter p(&imagen);
     suave(p);
     QFont titulo("DejaVu Serif");
@@ -360,7 +363,7 @@ QPixmap Tiras() {
 }
 
 QPixmap CieloCareta(QSize tamano) {
-    QPixmap imagen = lienzo(tamano.width(), tamano.height());
+    QPixmap imagen = Lienzo(tamano.width(), tamano.height());
     QPainter p(&imagen);
     suave(p);
     QLinearGradient noche(0, 0, 0, tamano.height());

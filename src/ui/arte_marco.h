@@ -3,10 +3,19 @@
 // the three mouse cursors and the pictures of the splash screen.
 #pragma once
 
+#include <QPainter>
 #include <QPixmap>
 #include <QPoint>
 
 namespace vsp::ui::arte {
+
+// A transparent picture of ancho × alto logical pixels at the screen's pixel
+// ratio, for artwork drawn in logical coordinates.
+QPixmap Lienzo(int ancho, int alto);
+
+// The raised face every picture button of the program has: a pale rounded
+// square of `lado` pixels with a light top edge.
+void CaraBoton(QPainter& p, int lado);
 
 // The 50 × 50 pictures of the message box's buttons: a green tick
 // (Aceptar), a red cross (Cancelar) and an open door (Salir).

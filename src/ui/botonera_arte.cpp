@@ -10,6 +10,7 @@
 
 #include <cmath>
 
+#include "ui/arte_marco.h"
 #include "ui/botonera.h"
 
 namespace vsp::ui {
@@ -24,26 +25,6 @@ const QColor kAzul(0x3d, 0x74, 0xc4);
 const QColor kOro(0xf2, 0xb8, 0x3a);
 const QColor kOroOscuro(0x8e, 0x5c, 0x12);
 const QColor kRojo(0xd8, 0x45, 0x2e);
-
-QPixmap lienzo(int lado) {
-    const qreal ratio = qGuiApp->devicePixelRatio();
-    QPixmap p(qCeil(lado * ratio), qCeil(lado * ratio));
-    p.setDevicePixelRatio(ratio);
-    p.fill(Qt::transparent);
-    return p;
-}
-
-void cara(QPainter& p) {
-    QLinearGradient fondo(0, 2, 0, 38);
-    fondo.setColorAt(0, QColor(0xfd, 0xfd, 0xff));
-    fondo.setColorAt(1, QColor(0xcf, 0xd8, 0xe6));
-    p.setPen(QPen(QColor(0x6f, 0x7d, 0x98), 1));
-    p.setBrush(fondo);
-    p.drawRoundedRect(QRectF(1.5, 1.5, 37, 37), 7, 7);
-    p.setPen(QPen(QColor(255, 255, 255, 200), 1));
-    p.setBrush(Qt::NoBrush);
-    p.drawRoundedRect(QRectF(2.5, 2.5, 35, 35), 6, 6);
-}
 
 QPen pluma(const QColor& c, qreal ancho) { return QPen(c, ancho, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin); }
 
@@ -289,10 +270,10 @@ QPixmap ImagenBoton(Boton b) {
         salir.setDevicePixelRatio(salir.devicePixelRatio() * salir.deviceIndependentSize().width() / kLado);
         return salir;
     }
-    QPixmap imagen = lienzo(kLado);
+    QPixmap imagen = arte::Lienzo(kLado, kLado);
     QPainter p(&imagen);
     p.setRenderHint(QPainter::Antialiasing);
-    cara(p);
+    arte::CaraBoton(p, kLado);
     switch (b) {
         case Boton::Busca: lupa(p); break;
         case Boton::Carga: carpeta(p); break;
@@ -309,7 +290,7 @@ QPixmap ImagenBoton(Boton b) {
 }
 
 QPixmap ImagenDeshacer() {
-    QPixmap imagen = lienzo(18);
+    QPixmap imagen = arte::Lienzo(18, 18);
     QPainter p(&imagen);
     p.setRenderHint(QPainter::Antialiasing);
     // A turn back: an arc ending in an arrowhead that points left.
