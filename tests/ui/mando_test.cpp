@@ -14,6 +14,8 @@
 
 #include <gtest/gtest.h>
 
+#include "modal.h"
+
 #include <functional>
 #include <string>
 #include <vector>
@@ -257,8 +259,8 @@ TEST_F(MandoPrueba, BottomButtonOpensTheAnimationDialog) {
     e.UnidadAnima = 7;
     QSignalSpy oculta(mando, &Mando::ocultaDeshacer);
     bool visto = false;
-    QTimer::singleShot(0, [&] {
-        auto* dialogo = qobject_cast<Animar*>(QApplication::activeModalWidget());
+    alAparecer([&](QWidget* modal) {
+        auto* dialogo = qobject_cast<Animar*>(modal);
         ASSERT_NE(dialogo, nullptr);
         visto = true;
         EXPECT_EQ(dialogo->windowTitle(), QStringLiteral("Tiempo de Fecha/Hora y Animación"));

@@ -17,6 +17,8 @@
 
 #include <gtest/gtest.h>
 
+#include "modal.h"
+
 #include <algorithm>
 #include <functional>
 #include <string>
@@ -44,25 +46,6 @@ protected:
     }
     void TearDown() override { ReiniciaAvisos(); }
 };
-
-// Runs `accion` on the modal window as soon as it is up. A window the action
-// leaves open is closed after a few seconds as a failure, so a fault cannot
-// hang the tests.
-void alAparecer(std::function<void(QWidget*)> accion) {
-    QTimer::singleShot(0, [accion] {
-        QWidget* ventana = QApplication::activeModalWidget();
-        if (!ventana) {
-            ADD_FAILURE() << "no modal window is up";
-            return;
-        }
-        accion(ventana);
-        QTimer::singleShot(5000, ventana, [abierta = QPointer<QWidget>(ventana)] {
-            if (!abierta || !abierta->isVisible()) return;
-            ADD_FAILURE() << "the window stayed open";
-            abierta->close();
-        });
-    });
-}
 
 // A key as the keyboard delivers it: to the focused control of the window.
 void pulsaTecla(QWidget* ventana, Qt::Key tecla) {
