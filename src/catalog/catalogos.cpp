@@ -34,6 +34,14 @@ bool esDireccion(float x, float y, float z) {
     return r2 > 0.98 && r2 < 1.02;
 }
 
+// The direction cosines at `off`; false when they are no direction.
+bool leeDireccion(const Registro& r, std::size_t off, float& x, float& y, float& z) {
+    x = r.simple(off);
+    y = r.simple(off + 4);
+    z = r.simple(off + 8);
+    return esDireccion(x, y, z);
+}
+
 // Reads one file of `registros` records of `longitud` bytes, handing record
 // r (from 0) to `decodifica`, which returns false for a damaged record. The
 // first `saltar` records of the file are not read. Returns false when the
@@ -121,7 +129,7 @@ bool leeCuerpo(const Registro& r, CuerpoSolar& c) {
 }
 
 bool leeMessier(const Registro& r, ObjetoMessier& m) {
-    if (!r.simplesFinitos({7, 11}) || !esDireccion(r.simple(54), r.simple(58), r.simple(62))) return false;
+    if (!r.simplesFinitos({7, 11}) || !leeDireccion(r, 54, m.x, m.y, m.z)) return false;
     m.Tipo = r.texto(0, 1);
     m.Designacion = r.texto(1, 6);
     m.AR = r.simple(7);
@@ -129,14 +137,11 @@ bool leeMessier(const Registro& r, ObjetoMessier& m) {
     m.Magnitud = r.texto(15, 4);
     m.DescripcionTipo = r.texto(19, 20);
     m.Nombre = r.texto(39, 15);
-    m.x = r.simple(54);
-    m.y = r.simple(58);
-    m.z = r.simple(62);
     return true;
 }
 
 bool leeConstelacion(const Registro& r, Constelacion& c) {
-    if (!r.simplesFinitos({74, 78}) || !esDireccion(r.simple(82), r.simple(86), r.simple(90))) return false;
+    if (!r.simplesFinitos({74, 78}) || !leeDireccion(r, 82, c.x, c.y, c.z)) return false;
     c.Nivel = r.entero(0);
     c.Abreviatura = r.texto(2, 3);
     c.NombreLatino = r.texto(5, 20);
@@ -145,42 +150,35 @@ bool leeConstelacion(const Registro& r, Constelacion& c) {
     c.Visibilidad = r.texto(65, 9);
     c.AR = r.simple(74);
     c.Dec = r.simple(78);
-    c.x = r.simple(82);
-    c.y = r.simple(86);
-    c.z = r.simple(90);
     return true;
 }
 
 bool leeVertice(const Registro& r, VerticeFigura& v) {
-    if (!esDireccion(r.simple(2), r.simple(6), r.simple(10))) return false;
-    v = {r.entero(0), r.simple(2), r.simple(6), r.simple(10)};
-    return true;
+    v.Pluma = r.entero(0);
+    return leeDireccion(r, 2, v.x, v.y, v.z);
 }
 
 bool leeProfundo(const Registro& r, ObjetoProfundo& o) {
-    if (!r.simplesFinitos({6, 10}) || !esDireccion(r.simple(16), r.simple(20), r.simple(24))) return false;
-    o = {r.texto(0, 6), r.simple(6), r.simple(10), r.entero(14), r.simple(16), r.simple(20), r.simple(24)};
-    return true;
+    if (!r.simplesFinitos({6, 10})) return false;
+    o = {r.texto(0, 6), r.simple(6), r.simple(10), r.entero(14), 0, 0, 0};
+    return leeDireccion(r, 16, o.x, o.y, o.z);
 }
 
 bool leeEstrellaNombre(const Registro& r, EstrellaNombre& s) {
-    if (!r.simplesFinitos({18, 22, 26}) || !esDireccion(r.simple(32), r.simple(36), r.simple(40)))
-        return false;
-    s = {r.texto(0, 8),   r.texto(8, 10), r.simple(18), r.simple(22), r.simple(26),
-         r.entero(30),    r.simple(32),   r.simple(36), r.simple(40)};
-    return true;
+    if (!r.simplesFinitos({18, 22, 26})) return false;
+    s = {r.texto(0, 8), r.texto(8, 10), r.simple(18), r.simple(22), r.simple(26), r.entero(30), 0, 0, 0};
+    return leeDireccion(r, 32, s.x, s.y, s.z);
 }
 
 bool leeEstrella(const Registro& r, Estrella& s) {
-    if (!r.simplesFinitos({0}) || !esDireccion(r.simple(6), r.simple(10), r.simple(14))) return false;
-    s = {r.simple(0), r.entero(4), r.simple(6), r.simple(10), r.simple(14)};
-    return true;
+    if (!r.simplesFinitos({0})) return false;
+    s.Magnitud = r.simple(0);
+    s.Clase = r.entero(4);
+    return leeDireccion(r, 6, s.x, s.y, s.z);
 }
 
 bool leePuntoVia(const Registro& r, PuntoCielo& p) {
-    if (!esDireccion(r.simple(0), r.simple(4), r.simple(8))) return false;
-    p = {r.simple(0), r.simple(4), r.simple(8)};
-    return true;
+    return leeDireccion(r, 0, p.x, p.y, p.z);
 }
 
 // Decodes the file's records into the entries of `tabla`, one a record; a

@@ -18,7 +18,6 @@
 #include "core/estado.h"
 #include "core/tablas.h"
 #include "core/texto.h"
-#include "sky/cuerpos.h"
 #include "sky/proyeccion.h"
 #include "time/formatos.h"
 
@@ -127,33 +126,6 @@ TEST_F(Catalogos, LevelPrefixesEndNearTheirMagnitudes) {
         ASSERT_LE(e.Estrellas[i - 1].Magnitud, e.Estrellas[i].Magnitud) << i;
     for (int i = 1; i < NumEstrellasNombre; ++i)
         ASSERT_LE(e.EstrellasNombre[i - 1].Magnitud, e.EstrellasNombre[i].Magnitud) << i;
-}
-
-TEST_F(Catalogos, SunFromTheElementsFollowsAnAccurateEphemeris) {
-    CargaCatalogos();
-    ProgramState& e = Estado();
-    // Apparent geocentric right ascension and declination of the Sun, of date,
-    // from python3-ephem 4.1.4 (ephem.Sun, epoch = date: g_ra, g_dec).
-    struct Ref { double jd, ar, dec; } soles[] = {
-        {2415020.5, 281.04599, -23.06292}, {2418710.2, 320.49684, -15.42765},
-        {2422399.9, 355.87918, -1.78511},  {2426089.6, 30.02219, 12.24534},
-        {2429779.3, 66.47899, 21.68432},   {2433469.0, 105.03061, 22.72878},
-        {2437158.7, 141.88537, 14.98329},  {2440848.4, 175.91078, 1.77152},
-        {2444538.1, 210.14180, -12.28251}, {2448227.8, 248.19306, -21.92837},
-        {2451552.5, 289.51803, -22.22531}, {2455242.2, 328.13784, -12.89058},
-        {2458931.9, 2.95299, 1.27928},     {2462621.6, 37.40440, 14.75136},
-        {2466311.3, 74.49651, 22.66990},   {2470001.0, 113.03856, 21.74280},
-        {2473690.7, 149.20202, 12.51247},  {2477380.4, 182.91367, -1.26192},
-        {2481070.1, 217.67110, -14.83438}, {2484759.8, 256.61992, -22.85510},
-        {2488084.5, 297.88265, -20.95813}};
-    for (const Ref& r : soles) {
-        e.DiaJuliano = r.jd;
-        CalculaTierra();
-        const CuerpoSolar& t = e.ElementosPlanetas[CuerpoTierra];
-        const double ar = std::remainder(t.AR / kGrado + 180 - r.ar, 360.0);
-        EXPECT_NEAR(ar * std::cos(r.dec * kGrado), 0, 0.1) << r.jd;
-        EXPECT_NEAR(-t.Dec / kGrado, r.dec, 0.1) << r.jd;
-    }
 }
 
 TEST_F(Catalogos, CitiesPutMalagaAt95AndEverySpanishCapitalIsThere) {

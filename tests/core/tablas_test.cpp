@@ -7,7 +7,6 @@
 #include <cmath>
 
 #include "core/estado.h"
-#include "core/texto.h"
 
 namespace vsp {
 namespace {
@@ -63,15 +62,6 @@ TEST_F(Tablas, HorizonCircleRunsNorthEastSouthWestEveryFiveDegrees) {
     }
 }
 
-TEST_F(Tablas, MonthTables) {
-    const ProgramState& e = Estado();
-    const int comun[13] = {0, 0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334};
-    for (int m = 1; m <= 12; ++m) {
-        EXPECT_EQ(e.TablaMeses[0][m], comun[m]) << m;
-        EXPECT_EQ(e.TablaMeses[1][m], comun[m] + (m > 2)) << m;
-    }
-}
-
 TEST_F(Tablas, LongSiderealUnitsAreWholeSiderealDays) {
     const ProgramState& e = Estado();
     const double dia = e.TablaUnidades[3];
@@ -87,18 +77,6 @@ TEST_F(Tablas, LongSiderealUnitsAreWholeSiderealDays) {
     for (int j = 1; j <= 7; ++j) EXPECT_EQ(e.TablaIncrementos[0][j], e.TablaUnidades[j]);
     const double incrementosSolares[] = {1.0 / 1440, 1.0 / 24, 1, 30, 1, 100, 1000};
     for (int j = 1; j <= 7; ++j) EXPECT_EQ(e.TablaIncrementos[1][j], incrementosSolares[j - 1]);
-}
-
-TEST_F(Tablas, UnitNamesAndCaptionsKeepTheirFixedForm) {
-    const ProgramState& e = Estado();
-    for (int j = 1; j <= 12; ++j) {
-        EXPECT_EQ(e.NombreUnidad[j][0], ' ') << j;
-        EXPECT_EQ(e.NombreUnidades[j][0], ' ') << j;
-    }
-    for (int i = 1; i <= 27; ++i) EXPECT_EQ(utf8Length(e.TextosLeyenda[i]), 16u) << i;
-    EXPECT_EQ(e.TextosLeyenda[27], "Agujeros Negros ");
-    EXPECT_EQ(e.LineasPlanetas[2].substr(0, 6), "TIERRA");
-    EXPECT_EQ(e.LineasPlanetas[10].substr(0, 4), "LUNA");
 }
 
 TEST_F(Tablas, LevelCutOffsGrowAndTheLastLevelEndsTheCatalogue) {

@@ -250,22 +250,6 @@ TEST_F(Marco, ACheckBoxShowsThePencilWhenClearAndTheEraserWhenTicked) {
     CursorCasilla(nullptr);
 }
 
-TEST_F(Marco, EachCursorActsAtAPointOfItsDrawing) {
-    for (const arte::DibujoCursor& c :
-         {arte::CursorLapiz(), arte::CursorGoma(), arte::CursorMano()}) {
-        const QImage imagen = c.imagen.toImage();
-        const qreal r = c.imagen.devicePixelRatio();
-        EXPECT_EQ(c.imagen.deviceIndependentSize(), QSizeF(32, 32));
-        int opaco = 0;
-        for (int dy = -1; dy <= 1; ++dy)
-            for (int dx = -1; dx <= 1; ++dx) {
-                const QPoint p((c.punta.x() + dx + 0.5) * r, (c.punta.y() + dy + 0.5) * r);
-                if (imagen.rect().contains(p)) opaco = std::max(opaco, qAlpha(imagen.pixel(p)));
-            }
-        EXPECT_GT(opaco, 128) << "hot spot (" << c.punta.x() << ", " << c.punta.y() << ")";
-    }
-}
-
 // ---------------------------------------------------------------------------
 // Splash screen
 
@@ -366,29 +350,6 @@ TEST_F(Marco, AMissingHelpFileIsToldWithTheProgramsMessage) {
     FijaCarpetaPrograma(vacia.path().toStdString());
     EXPECT_EQ(AbreAyuda(nullptr), nullptr);
     EXPECT_EQ(titulos, std::vector<std::string>{"Ayuda"});
-}
-
-TEST_F(Marco, TheHelpDocumentIsCutIntoTopicsWithTheirLinks) {
-    QTemporaryDir carpeta;
-    const auto escribe = [&carpeta](const char* nombre, const char* html) {
-        QFile f(QDir(carpeta.path()).filePath(QString::fromLatin1(nombre)));
-        f.open(QIODevice::WriteOnly);
-        f.write(html);
-        return f.fileName();
-    };
-    const auto documento = LeeAyuda(escribe(
-        "a.hlp", "<html><head><style>h1 { color: red; }</style></head><body>"
-                 "<section id=\"indice\"><h1>Índice</h1><a href=\"#uno\">Uno</a></section>"
-                 "<section id=\"uno\">\n<p>Primero</p><a href=\"#indice\">volver</a>\n</section>"
-                 "</body></html>"));
-    ASSERT_TRUE(documento.has_value());
-    EXPECT_EQ(documento->claves, (QStringList{QStringLiteral("indice"), QStringLiteral("uno")}));
-    EXPECT_EQ(documento->estilo, QStringLiteral("h1 { color: red; }"));
-    EXPECT_EQ(enlaces(documento->temas.value(QStringLiteral("indice"))), QStringList{"uno"});
-    EXPECT_EQ(enlaces(documento->temas.value(QStringLiteral("uno"))), QStringList{"indice"});
-
-    EXPECT_FALSE(LeeAyuda(escribe("b.hlp", "<html><body><p>sin temas</p></body></html>")));
-    EXPECT_FALSE(LeeAyuda(QDir(carpeta.path()).filePath(QStringLiteral("no_existe.hlp"))));
 }
 
 }  // namespace
