@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "core/arranque.h"
 #include "core/carpetas.h"
 #include "core/estado.h"
+#include "programa/arranque.h"
 #include "raster/superficie_qt.h"
 #include "sky/dibujo.h"
 #include "sky/proyeccion.h"

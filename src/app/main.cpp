@@ -6,8 +6,8 @@
 #include <QLocale>
 
 #include "app/sin_ventana.h"
-#include "core/arranque.h"
 #include "core/estado.h"
+#include "programa/arranque.h"
 #include "time/formatos.h"
 #include "ui/marco.h"
 #include "ui/ventana_cielo.h"

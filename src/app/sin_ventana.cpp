@@ -15,9 +15,9 @@
 #include <string>
 #include <string_view>
 
-#include "core/arranque.h"
 #include "core/avisos.h"
 #include "core/estado.h"
+#include "programa/arranque.h"
 #include "raster/superficie_qt.h"
 #include "sky/dibujo.h"
 

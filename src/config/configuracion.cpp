@@ -23,8 +23,8 @@
 #include "core/errores.h"
 #include "core/estado.h"
 #include "core/ficheros.h"
-#include "core/localizacion.h"
 #include "core/mensajes.h"
+#include "sky/localizacion.h"
 #include "time/tiempo.h"
 
 namespace vsp {

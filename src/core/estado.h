@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "catalog/registros.h"
+#include "core/registros.h"
 
 namespace vsp {
 

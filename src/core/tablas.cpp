@@ -5,9 +5,9 @@
 #include <string>
 
 #include "core/constantes.h"
+#include "core/cosenos.h"
 #include "core/estado.h"
 #include "core/texto.h"
-#include "sky/proyeccion.h"
 
 namespace vsp {
 

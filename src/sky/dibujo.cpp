@@ -8,8 +8,8 @@
 #include "core/avisos.h"
 #include "core/constantes.h"
 #include "core/estado.h"
-#include "core/localizacion.h"
 #include "sky/cuerpos.h"
+#include "sky/localizacion.h"
 #include "sky/trazado.h"
 #include "time/formatos.h"
 

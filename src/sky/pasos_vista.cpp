@@ -3,7 +3,7 @@
 
 #include "core/constantes.h"
 #include "core/estado.h"
-#include "core/localizacion.h"
+#include "sky/localizacion.h"
 #include "sky/proyeccion.h"
 #include "time/formatos.h"
 

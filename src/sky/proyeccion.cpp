@@ -63,13 +63,6 @@ void buildPrecession(const ProgramState& e, double m[3][3]) {
 
 // ---- Angles and direction cosines -------------------------------------------
 
-void CosenosDirectores(double a, double b, float& x, float& y, float& z) {
-    const double c = std::fabs(std::cos(b));
-    x = static_cast<float>(-std::sin(a) * c);
-    y = static_cast<float>(std::sin(b));
-    z = static_cast<float>(std::cos(a) * c);
-}
-
 double ArcoTangente(double y, double x) {
     if (x == 0) {
         if (y > 0) return MedioPi;

@@ -3,13 +3,10 @@
 // elevation), the chart window and the inverse used under the mouse.
 #pragma once
 
+#include "core/cosenos.h"
 #include "core/estado.h"
 
 namespace vsp {
-
-// Direction cosines of a longitude-like angle a and a latitude-like angle b:
-// x = -sin a |cos b|, y = sin b, z = cos a |cos b|, rounded to single.
-void CosenosDirectores(double a, double b, float& x, float& y, float& z);
 
 // The angle of (x, y) in [0, 2pi); x = 0 gives pi/2, 3pi/2 or 0 by y's sign.
 double ArcoTangente(double y, double x);

@@ -11,7 +11,7 @@
 
 #include "core/constantes.h"
 #include "core/estado.h"
-#include "sky/centrado.h"
+#include "programa/centrado.h"
 #include "sky/dibujo.h"
 #include "sky/proyeccion.h"
 

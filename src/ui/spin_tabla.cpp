@@ -6,8 +6,8 @@
 
 #include "core/avisos.h"
 #include "core/constantes.h"
-#include "core/localizacion.h"
 #include "core/texto.h"
+#include "sky/localizacion.h"
 #include "sky/pasos_vista.h"
 #include "sky/proyeccion.h"
 #include "time/formatos.h"

@@ -17,7 +17,7 @@
 #include "core/constantes.h"
 #include "core/estado.h"
 #include "core/mensajes.h"
-#include "sky/centrado.h"
+#include "programa/centrado.h"
 #include "ui/arte_marco.h"
 #include "ui/lienzo_cielo.h"
 #include "ui/mando.h"

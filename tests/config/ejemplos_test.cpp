@@ -6,12 +6,12 @@
 
 #include "catalog/catalogos.h"
 #include "config/configuracion.h"
-#include "core/arranque.h"
 #include "core/avisos.h"
 #include "core/carpetas.h"
 #include "core/constantes.h"
 #include "core/estado.h"
 #include "core/tablas.h"
+#include "programa/arranque.h"
 #include "sky/proyeccion.h"
 
 namespace vsp {

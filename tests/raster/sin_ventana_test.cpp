@@ -16,10 +16,10 @@
 #include <vector>
 
 #include "config/configuracion.h"
-#include "core/arranque.h"
 #include "core/carpetas.h"
 #include "core/constantes.h"
 #include "core/estado.h"
+#include "programa/arranque.h"
 #include "sky/proyeccion.h"
 
 namespace vsp {

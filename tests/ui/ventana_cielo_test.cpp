@@ -22,7 +22,7 @@
 
 #include "../motor_nuevo.h"
 #include "config/configuracion.h"
-#include "core/arranque.h"
+#include "programa/arranque.h"
 #include "core/constantes.h"
 #include "sky/proyeccion.h"
 #include "time/formatos.h"

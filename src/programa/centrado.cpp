@@ -1,15 +1,15 @@
 // CentraPunto and its undo.
-#include "sky/centrado.h"
+#include "programa/centrado.h"
 
 #include <cmath>
 
 #include "config/configuracion.h"
-#include "core/arranque.h"
 #include "core/avisos.h"
 #include "core/constantes.h"
 #include "core/estado.h"
-#include "core/localizacion.h"
 #include "core/mensajes.h"
+#include "programa/arranque.h"
+#include "sky/localizacion.h"
 #include "sky/proyeccion.h"
 #include "time/tiempo.h"
 

@@ -1,7 +1,7 @@
 // Start-up: the working folder (the program folder when writable, otherwise
 // the per-user folder with the samples copied once), the start-up sequence
 // and AplicaEstado.
-#include "core/arranque.h"
+#include "programa/arranque.h"
 
 #include <gtest/gtest.h>
 

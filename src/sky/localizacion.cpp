@@ -1,5 +1,5 @@
 // Place and view texts, and choosing a city.
-#include "core/localizacion.h"
+#include "sky/localizacion.h"
 
 #include <algorithm>
 #include <cmath>

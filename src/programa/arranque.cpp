@@ -1,5 +1,5 @@
 // Start-up and applying a state.
-#include "core/arranque.h"
+#include "programa/arranque.h"
 
 #include <fcntl.h>
 #include <pwd.h>
@@ -15,8 +15,8 @@
 #include "core/carpetas.h"
 #include "core/estado.h"
 #include "core/ficheros.h"
-#include "core/localizacion.h"
 #include "core/tablas.h"
+#include "sky/localizacion.h"
 #include "sky/proyeccion.h"
 #include "time/tiempo.h"
 

@@ -1,7 +1,7 @@
 // Centring on a point: the time moves forward to its culmination, the view
 // turns north or south to its altitude, refused points change nothing, and
 // the undo point restores the situation exactly.
-#include "sky/centrado.h"
+#include "programa/centrado.h"
 
 #include <gtest/gtest.h>
 

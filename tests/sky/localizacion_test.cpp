@@ -1,6 +1,6 @@
 // Choosing a city and the location texts: the time-zone rule with its
 // Spanish and Canary exceptions, and the compass point of the view.
-#include "core/localizacion.h"
+#include "sky/localizacion.h"
 
 #include <gtest/gtest.h>
 
