@@ -27,12 +27,14 @@ test-san:
 bench: build
 	@for b in $(BUILD)/bench/vespera_bench_*; do $$b --benchmark_repetitions=5 --benchmark_report_aggregates_only=true; done
 
-# Rebuilds the eleven catalogue files and the eight sample configurations in
-# data/ (the catalogues' public sources are fetched once with npm into
-# build/fuentes); the result is byte for byte the committed files.
+# Rebuilds the eleven catalogue files, the eight sample configurations and
+# the location dialog's world map in data/ (the public sources are fetched
+# once with npm into build/fuentes); the result is byte for byte the
+# committed files.
 catalogs:
 	python3 tools/construye_catalogos.py
 	python3 tools/configuraciones_ejemplo.py
+	python3 tools/mapa_mundo.py
 
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)
