@@ -1,6 +1,10 @@
 // UTF-8 helpers for fixed-width texts.
 #include "core/texto.h"
 
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+
 namespace vsp {
 
 namespace {
@@ -57,6 +61,53 @@ std::string trimSpaces(std::string_view s) {
     if (a == std::string_view::npos) return {};
     const auto b = s.find_last_not_of(' ');
     return std::string(s.substr(a, b - a + 1));
+}
+
+std::string upperAscii(std::string_view s) {
+    std::string r(s);
+    for (char& c : r)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    return r;
+}
+
+double leadingNumber(std::string_view s) {
+    std::string numero;
+    bool punto = false, digitos = false;
+    for (const char c : s) {
+        if (c == ' ' || c == '\t') continue;
+        if ((c == '-' || c == '+') && numero.empty()) {
+            numero += c;
+        } else if (c == '.' && !punto) {
+            punto = true;
+            numero += c;
+        } else if (c >= '0' && c <= '9') {
+            digitos = true;
+            numero += c;
+        } else {
+            break;
+        }
+    }
+    if (!digitos) return 0;
+    // from_chars reads no sign "+" and ignores the C locale, whose decimal
+    // point may be a comma.
+    const bool negativo = numero[0] == '-';
+    const std::size_t inicio = numero[0] == '-' || numero[0] == '+' ? 1 : 0;
+    double v = 0;
+    const auto leido = std::from_chars(numero.data() + inicio, numero.data() + numero.size(), v);
+    constexpr double Limite = 1e15;
+    if (leido.ec == std::errc::result_out_of_range) v = Limite;  // hundreds of digits
+    v = std::min(std::fabs(v), Limite);
+    return negativo && v != 0 ? -v : v;
+}
+
+double leadingHalves(std::string_view s) {
+    std::string texto(s);
+    std::replace(texto.begin(), texto.end(), ',', '.');
+    const double v = leadingNumber(texto);
+    const long long decimas = std::llround(std::fabs(v) * 10);
+    const long long d = decimas % 10;
+    const double medios = static_cast<double>(decimas / 10) + (d == 5 ? 0.5 : 0.0);
+    return v < 0 && medios != 0 ? -medios : medios;
 }
 
 }  // namespace vsp

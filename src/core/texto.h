@@ -30,4 +30,20 @@ std::string padLeft(std::string_view s, std::size_t n);
 // Without leading and trailing spaces.
 std::string trimSpaces(std::string_view s);
 
+// ASCII letters in upper case; every other character as it is.
+std::string upperAscii(std::string_view s);
+
+// The number at the start of a typed text, read as the program has always
+// read its fields: blanks are skipped wherever they stand, then an optional
+// sign and digits with at most one decimal point are taken, and the first
+// other character ends the number. An empty or unreadable text is 0. The
+// magnitude is held to 1e15, so the result is finite and any field can
+// clamp it before converting it to an integer.
+double leadingNumber(std::string_view s);
+
+// A number typed with one decimal, "." or "," as its point, that counts in
+// halves: a tenths digit other than 0 or 5 counts as 0, and the sign applies
+// to the whole value ("5,5" is 5.5, "5.3" is 5.0, "-3,5" is -3.5).
+double leadingHalves(std::string_view s);
+
 }  // namespace vsp

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 
 #include "core/constantes.h"
 #include "core/estado.h"
@@ -74,7 +75,59 @@ double pasoDeAnos(int32_t anos) {
                           e.FechaMinuto);
 }
 
+// The time kept within the calendar's range, and what follows from it.
+void fijaTiempo(double diaJuliano) {
+    Estado().DiaJuliano = std::clamp(diaJuliano, DiaJulianoMinimo, DiaJulianoMaximo);
+    ActualizaTiempo();
+}
+
+// Instants in whole milliseconds from Julian day 0 (a noon), and the local
+// clock's offset: the computer's clock reads milliseconds, so noons and
+// midnights are found exactly, without the rounding of day fractions.
+constexpr int64_t MsDia = 86'400'000;
+
+int64_t milisegundos(double diaJuliano) { return std::llround(diaJuliano * MsDia); }
+
+int64_t desfaseLocal() {
+    const ProgramState& e = Estado();
+    return std::llround((e.ZonaHoraria + e.HorarioVerano) * 3'600'000.0);
+}
+
+// The whole days in t, rounded down.
+int64_t diasEnteros(int64_t t) { return t / MsDia - (t % MsDia < 0 ? 1 : 0); }
+
+void fijaLocal(int64_t local) { fijaTiempo(static_cast<double>(local - desfaseLocal()) / MsDia); }
+
 }  // namespace
+
+void IncrementaTiempo(int k, int sentido) {
+    ProgramState& e = Estado();
+    k = std::clamp(k, 1, 7);
+    const int solar = e.TipoTiempo == 1 ? 1 : 0;
+    const double paso = e.TablaIncrementos[solar][k] * (sentido > 0 ? 1 : -1);
+    fijaTiempo(solar && k >= 5 ? pasoDeAnos(static_cast<int32_t>(paso)) : e.DiaJuliano + paso);
+}
+
+void FechaHoraActual(double ahora) {
+    ProgramState& e = Estado();
+    CalculaFecha(std::clamp(ahora, DiaJulianoMinimo, DiaJulianoMaximo));
+    fijaTiempo(CalculaJuliana(e.FechaDia, e.FechaMes, e.FechaAno, e.FechaHora, e.FechaMinuto));
+}
+
+void Mediodia(double ahora) {
+    // Local noons fall on whole Julian days.
+    int64_t t = milisegundos(ahora) + desfaseLocal();
+    if (t % MsDia != 0) t = (diasEnteros(t) + 1) * MsDia;
+    fijaLocal(t);
+}
+
+void Medianoche(double ahora) {
+    // Local midnights fall half a day after whole Julian days; a morning
+    // belongs to the day whose midnight comes next.
+    int64_t t = milisegundos(ahora) + desfaseLocal();
+    if (t - diasEnteros(t) * MsDia > MsDia / 2) t += MsDia;
+    fijaLocal(diasEnteros(t) * MsDia + MsDia / 2);
+}
 
 void AvanzaTiempo() {
     ProgramState& e = Estado();

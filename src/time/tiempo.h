@@ -20,4 +20,18 @@ void AvanzaTiempo();
 // Local Julian day: universal time plus the zone and daylight saving.
 double DiaJulianoLocal();
 
+// One step of the date dialog's time spin k (1 minute, 2 hour, 3 day,
+// 4 month, 5 year, 6 century, 7 millennium), forward when sentido > 0, in the
+// sidereal or solar units of TipoTiempo; solar years, centuries and millennia
+// are calendar ones, as the pad's. Then ActualizaTiempo.
+void IncrementaTiempo(int k, int sentido);
+
+// The date dialog's three buttons, given the present instant as a Julian day
+// of universal time (the windows read the computer's clock); the local day
+// is that instant plus the zone and daylight saving. Each ends with
+// ActualizaTiempo.
+void FechaHoraActual(double ahora);  // the present, to its whole minute
+void Mediodia(double ahora);         // the next local noon, or now at noon exactly
+void Medianoche(double ahora);       // the midnight ending the local day, or now at midnight
+
 }  // namespace vsp

@@ -18,6 +18,7 @@
 
 #include "core/constantes.h"
 #include "core/estado.h"
+#include "core/texto.h"
 #include "ui/marco.h"
 #include "ui/spin_tabla.h"
 #include "ui/tiempo_real.h"
@@ -37,23 +38,6 @@ struct Sitio {
 };
 constexpr Sitio SitioUnidad[NumUnidades + 1] = {{0, 0}, {0, 0}, {0, 1}, {1, 0}, {2, 0}, {3, 0}, {4, 0},
                                                {5, 0}, {1, 1}, {2, 1}, {3, 1}, {4, 1}, {5, 1}};
-
-// The number at the start of a text, read as the program always has: spaces
-// are skipped, a sign and digits with one decimal point are taken, anything
-// else ends it.
-double valorInicial(const QString& texto) {
-    QString numero;
-    for (const QChar c : texto) {
-        if (c == u' ') continue;
-        const bool signo = numero.isEmpty() && (c == u'-' || c == u'+');
-        const bool punto = c == u'.' && !numero.contains(u'.');
-        if (!c.isDigit() && !signo && !punto) break;
-        numero += c;
-    }
-    bool ok = false;
-    const double v = numero.toDouble(&ok);
-    return ok ? v : 0;
-}
 
 void recalculaPaso() {
     ProgramState& e = Estado();
@@ -131,7 +115,7 @@ Animar::Animar(QWidget* padre) : QDialog(padre) {
 void Animar::cambiaFactor() {
     const QString texto = unidades_->text();
     const int cursor = unidades_->cursorPosition();
-    const double leido = valorInicial(texto.rightJustified(2).left(3));
+    const double leido = leadingNumber(texto.rightJustified(2).left(3).toStdString());
     const int factor = std::clamp(static_cast<int>(std::min(std::round(leido), 1000.0)), 1, 99);
     const QString nuevo = QString::number(factor);
     if (nuevo != texto) {

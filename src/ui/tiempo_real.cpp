@@ -6,7 +6,6 @@
 #include "core/avisos.h"
 #include "core/constantes.h"
 #include "core/estado.h"
-#include "time/calendario.h"
 #include "time/tiempo.h"
 
 namespace vsp::ui {
@@ -30,17 +29,12 @@ std::function<QDateTime()>& RelojSistema() {
     return reloj;
 }
 
-double DiaJulianoLocalSistema() {
-    const QDateTime ahora = RelojSistema()();
-    return static_cast<double>(ahora.date().toJulianDay()) - 0.5 + ahora.time().msecsSinceStartOfDay() / 86400000.0;
-}
-
-void FechaHoraActual() {
-    ProgramState& e = Estado();
-    const double dia = DiaJulianoLocalSistema() - (e.ZonaHoraria + e.HorarioVerano) / 24.0;
-    CalculaFecha(std::clamp(dia, DiaJulianoMinimo, DiaJulianoMaximo));
-    e.DiaJuliano = CalculaJuliana(e.FechaDia, e.FechaMes, e.FechaAno, e.FechaHora, e.FechaMinuto);
-    ActualizaTiempo();
+double DiaJulianoSistema() {
+    const QDateTime ahora = RelojSistema()().toUTC();
+    // Whole milliseconds from the noon of Julian day 0, so that a clock
+    // reading of noon or midnight gives the exact day fraction.
+    const qint64 ms = ahora.date().toJulianDay() * 86'400'000 - 43'200'000 + ahora.time().msecsSinceStartOfDay();
+    return static_cast<double>(ms) / 86'400'000;
 }
 
 RelojTiempoReal::RelojTiempoReal(QLabel* texto, QObject* padre) : QObject(padre), texto_(texto) {
@@ -83,7 +77,7 @@ void AplicaTiempoReal() {
         return;
     }
     if (relojPrograma) relojPrograma->arranca();
-    FechaHoraActual();
+    FechaHoraActual(DiaJulianoSistema());
     redibuja();
 }
 

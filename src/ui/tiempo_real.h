@@ -14,16 +14,12 @@
 
 namespace vsp::ui {
 
-// The computer's local date and time. Tests replace it to fix "now".
+// The computer's present date and time. Tests replace it to fix "now".
 std::function<QDateTime()>& RelojSistema();
 
-// The present local time as a Julian day: the days from 30 December 1899
-// 00:00 plus 2415018.5. The clock is taken to run in the place's zone.
-double DiaJulianoLocalSistema();
-
-// DiaJuliano := the present time in universal time, to the whole minute;
-// ActualizaTiempo. (The date dialog's "Fecha y Hora actuales".)
-void FechaHoraActual();
+// The present instant as a Julian day of universal time, whatever zone the
+// computer's clock runs in: the place shown may be far from the computer.
+double DiaJulianoSistema();
 
 class RelojTiempoReal : public QObject {
     Q_OBJECT

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <string>
+
 namespace vsp {
 namespace {
 
@@ -23,6 +26,18 @@ TEST(Texto, PadsAndTrims) {
     EXPECT_EQ(padLeft("12345", 3), "12345");
     EXPECT_EQ(trimSpaces("  1 MINUTO "), "1 MINUTO");
     EXPECT_EQ(trimSpaces("   "), "");
+}
+
+TEST(Texto, ReadsTheNumberAtTheStartOfATypedText) {
+    struct Caso {
+        const char* texto;
+        double valor;
+    } casos[] = {{"12abc", 12},   {" 1 2 ", 12},  {"-3.5x", -3.5},  {"+7", 7},   {"", 0},   {"-", 0},
+                 {".", 0},        {".5", 0.5},    {"1.2.3", 1.2},   {"1e5", 1},  {"--4", 0}, {"45°", 45},
+                 {"1234567890123456789", 1e15}};
+    for (const Caso& c : casos) EXPECT_EQ(leadingNumber(c.texto), c.valor) << c.texto;
+    EXPECT_EQ(leadingNumber(std::string(400, '9')), 1e15);
+    EXPECT_FALSE(std::signbit(leadingNumber("-0")));
 }
 
 }  // namespace

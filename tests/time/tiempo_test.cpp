@@ -227,5 +227,68 @@ TEST_F(Tiempo, SteppingStopsAtTheEndsOfTheCalendar) {
     EXPECT_EQ(e.DiaJuliano, DiaJulianoMaximo);
 }
 
+TEST_F(Tiempo, DateDialogSpinsStepSiderealOrCalendarUnits) {
+    ProgramState& e = Estado();
+    e.DiaJuliano = CalculaJuliana(15, 3, 1990, 21, 30);
+    const double inicio = e.DiaJuliano;
+    e.TipoTiempo = 0;
+    IncrementaTiempo(3, +1);
+    EXPECT_NEAR(e.DiaJuliano - inicio, 0.9972695664235, 1e-8);
+    IncrementaTiempo(4, -1);  // a sidereal month back
+    EXPECT_NEAR(e.DiaJuliano - inicio, 0.9972695664235 - 29.918086992705, 1e-8);
+
+    // Solar years by the calendar, over the missing year 0 both ways.
+    e.TipoTiempo = 1;
+    e.DiaJuliano = CalculaJuliana(10, 5, 1, 6, 15);
+    IncrementaTiempo(5, -1);
+    EXPECT_EQ(fecha(), "-1-05-10 06:15");
+    IncrementaTiempo(5, +1);
+    EXPECT_EQ(fecha(), "1-05-10 06:15");
+    IncrementaTiempo(7, +1);
+    EXPECT_EQ(fecha(), "1001-05-10 06:15");
+    IncrementaTiempo(3, +1);
+    EXPECT_EQ(fecha(), "1001-05-11 06:15");
+    e.DiaJuliano = DiaJulianoMaximo - 0.5;
+    IncrementaTiempo(4, +1);
+    EXPECT_EQ(e.DiaJuliano, DiaJulianoMaximo);
+}
+
+// The three present-time buttons, with the computer's clock read as
+// universal time: a machine on UTC looking at Madrid in summer (zone 1 and
+// daylight saving, local = UT + 2 h).
+TEST_F(Tiempo, PresentTimeButtonsWorkOnThePlacesLocalDay) {
+    ProgramState& e = Estado();
+    e.ZonaHoraria = 1;
+    e.HorarioVerano = 1;
+    const double hora = 1.0 / 24, segundo = 1.0 / 86400;
+    const double mediodiaLocal = CalculaJuliana(21, 6, 2026, 10, 0);  // 12:00 local
+    struct Caso {
+        const char* boton;
+        double ahora;
+        const char* resultado;  // universal time
+    } casos[] = {
+        {"actual", CalculaJuliana(6, 12, 2026, 20, 10) + 20 * segundo, "2026-12-06 20:10"},
+        {"actual", CalculaJuliana(6, 12, 2026, 20, 10) + 40 * segundo, "2026-12-06 20:11"},
+        {"mediodia", mediodiaLocal, "2026-06-21 10:00"},
+        {"mediodia", mediodiaLocal + segundo, "2026-06-22 10:00"},
+        {"mediodia", mediodiaLocal - 3 * hora, "2026-06-21 10:00"},
+        {"medianoche", mediodiaLocal - 3 * hora, "2026-06-21 22:00"},   // 09:00 local
+        {"medianoche", mediodiaLocal + 3 * hora, "2026-06-21 22:00"},   // 15:00 local
+        {"medianoche", mediodiaLocal + 12 * hora, "2026-06-21 22:00"},  // midnight itself
+        {"medianoche", mediodiaLocal + 13 * hora, "2026-06-22 22:00"},  // 01:00 local
+    };
+    for (const Caso& c : casos) {
+        const std::string boton = c.boton;
+        if (boton == "actual") FechaHoraActual(c.ahora);
+        if (boton == "mediodia") Mediodia(c.ahora);
+        if (boton == "medianoche") Medianoche(c.ahora);
+        EXPECT_EQ(fecha(), c.resultado) << c.boton << " at " << c.ahora;
+    }
+    Mediodia(mediodiaLocal);
+    EXPECT_NEAR(e.DiaJuliano, mediodiaLocal, 1e-9);  // noon exactly keeps the instant
+    FechaHoraActual(1e9);
+    EXPECT_EQ(e.DiaJuliano, DiaJulianoMaximo);
+}
+
 }  // namespace
 }  // namespace vsp

@@ -36,7 +36,7 @@ protected:
         e.PasoTiempo = -5.0 / 24;
         e.Velocidad = 100;
         avisos().Redibujo = [this] { ++redibujos; };
-        RelojSistema() = [] { return QDateTime(QDate(2025, 3, 15), QTime(21, 30, 40)); };
+        RelojSistema() = [] { return QDateTime(QDate(2025, 3, 15), QTime(21, 30, 40), Qt::UTC); };
     }
     void TearDown() override {
         ReiniciaAvisos();
@@ -187,9 +187,8 @@ TEST_F(AnimarPrueba, ClosingWithRealTimeOnSetsThePresentAtOnce) {
     QTest::mouseClick(control<QCheckBox>(d, "Chk_TiempoReal"), Qt::LeftButton);
     d.reject();  // Escape closes as the exit button does
     EXPECT_EQ(rotula.count(), 1);
-    // 21:30:40 on the computer's clock, in zone +1: 20:31 universal time,
-    // to the nearest minute.
-    EXPECT_DOUBLE_EQ(e.DiaJuliano, CalculaJuliana(15, 3, 2025, 20, 31));
+    // 21:30:40 universal time on the computer's clock, to the nearest minute.
+    EXPECT_DOUBLE_EQ(e.DiaJuliano, CalculaJuliana(15, 3, 2025, 21, 31));
     EXPECT_EQ(redibujos, 1);
     EXPECT_TRUE(reloj.enMarcha());
     EXPECT_TRUE(texto.text().isEmpty());
@@ -220,29 +219,25 @@ TEST_F(AnimarPrueba, SixtyTicksMoveOneMinuteAndTheNoticeBlinks) {
     EXPECT_EQ(redibujos, 2);
 }
 
-TEST_F(AnimarPrueba, ThePresentTimeIsTheComputersLocalClockInThePlacesZone) {
-    struct Caso {
-        QDateTime ahora;
-        float zona;
-        int16_t verano;
-        int16_t dia, mes, ano, hora, minuto;  // universal time expected
-    } casos[] = {
-        {QDateTime(QDate(2025, 3, 15), QTime(21, 30, 40)), 1, 0, 15, 3, 2025, 20, 31},
-        {QDateTime(QDate(2025, 7, 1), QTime(0, 10, 0)), 1, 1, 30, 6, 2025, 22, 10},
-        {QDateTime(QDate(2024, 12, 31), QTime(19, 0, 29)), -5, 0, 1, 1, 2025, 0, 0},
-        {QDateTime(QDate(2000, 1, 1), QTime(12, 0, 0)), 0, 0, 1, 1, 2000, 12, 0},
+// The computer's clock may run in any zone: a machine on UTC, or one in
+// Tokyo, looking at Madrid, gives the same universal time.
+TEST_F(AnimarPrueba, ThePresentTimeIsTheComputersClockInUniversalTime) {
+    const QDateTime casos[] = {
+        QDateTime(QDate(2026, 12, 6), QTime(20, 10, 0), Qt::UTC),
+        QDateTime(QDate(2026, 12, 7), QTime(5, 10, 0), Qt::OffsetFromUTC, 9 * 3600),
+        QDateTime(QDate(2026, 12, 6), QTime(21, 10, 0), Qt::OffsetFromUTC, 3600),
     };
     ProgramState& e = Estado();
-    for (const Caso& c : casos) {
-        RelojSistema() = [&c] { return c.ahora; };
-        e.ZonaHoraria = c.zona;
-        e.HorarioVerano = c.verano;
-        FechaHoraActual();
-        EXPECT_DOUBLE_EQ(e.DiaJuliano, CalculaJuliana(c.dia, c.mes, c.ano, c.hora, c.minuto))
-            << c.ahora.toString(Qt::ISODate).toStdString();
+    e.ZonaHoraria = 1;
+    for (const QDateTime& ahora : casos) {
+        RelojSistema() = [&ahora] { return ahora; };
+        EXPECT_DOUBLE_EQ(DiaJulianoSistema(), CalculaJuliana(6, 12, 2026, 20, 10)) << ahora.toString(Qt::ISODate).toStdString();
+        e.TiempoRealActivo = 1;
+        AplicaTiempoReal();
+        EXPECT_DOUBLE_EQ(e.DiaJuliano, CalculaJuliana(6, 12, 2026, 20, 10));
     }
-    RelojSistema() = [] { return QDateTime(QDate(1899, 12, 30), QTime(0, 0)); };
-    EXPECT_DOUBLE_EQ(DiaJulianoLocalSistema(), 2415018.5);
+    RelojSistema() = [] { return QDateTime(QDate(1899, 12, 30), QTime(0, 0), Qt::UTC); };
+    EXPECT_DOUBLE_EQ(DiaJulianoSistema(), 2415018.5);
 }
 
 }  // namespace
