@@ -9,8 +9,8 @@
 #include "core/estado.h"
 #include "programa/arranque.h"
 #include "time/formatos.h"
-#include "ui/marco.h"
-#include "ui/ventana_cielo.h"
+#include "ui/marco/marco.h"
+#include "ui/principal/ventana_cielo.h"
 
 int main(int argc, char** argv) {
     if (argc > 1) return vsp::EjecutaSinVentana(argc, argv);

@@ -1,0 +1,87 @@
+// The frame's cursors and picture buttons: the three pointers of the program
+// ("Lapiz", "Goma", "ManoIndice"), how controls get them, and the picture
+// button every dialog builds its close button from.
+#include "ui/marco/marco.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QPainter>
+#include <QPointer>
+
+#include <array>
+
+#include "ui/marco/arte_marco.h"
+
+namespace vsp::ui {
+
+namespace {
+
+// The cursors live as long as the application object: built on first use and
+// parented to it, so they are released before the window system goes away.
+class Cursores : public QObject {
+public:
+    explicit Cursores(QObject* padre) : QObject(padre) {
+        const arte::DibujoCursor dibujos[] = {arte::CursorLapiz(), arte::CursorGoma(),
+                                              arte::CursorMano()};
+        for (size_t k = 0; k < lista.size(); ++k)
+            lista[k] = QCursor(dibujos[k].imagen, dibujos[k].punta.x(), dibujos[k].punta.y());
+    }
+    std::array<QCursor, 3> lista;
+};
+
+}  // namespace
+
+const QCursor& CursorPrograma(Puntero p) {
+    static QPointer<Cursores> cursores;
+    if (!cursores) cursores = new Cursores(qApp);
+    return cursores->lista[static_cast<size_t>(p)];
+}
+
+void PonCursor(QWidget* control, Puntero p) {
+    if (control) control->setCursor(CursorPrograma(p));
+}
+
+void CursorCasilla(QAbstractButton* casilla) {
+    if (casilla) PonCursor(casilla, casilla->isChecked() ? Puntero::Goma : Puntero::Lapiz);
+}
+
+QPixmap ImagenSalir() { return arte::BotonSalir(); }
+
+// ---------------------------------------------------------------------------
+// BotonImagen
+
+BotonImagen::BotonImagen(const QPixmap& imagen, const QString& consejo, QWidget* padre)
+    : QAbstractButton(padre), imagen_(imagen) {
+    setToolTip(consejo);
+    setAccessibleName(consejo);
+    setFocusPolicy(Qt::NoFocus);
+    setAttribute(Qt::WA_Hover);
+    PonCursor(this, Puntero::ManoIndice);
+    setFixedSize(sizeHint());
+}
+
+QSize BotonImagen::sizeHint() const { return imagen_.deviceIndependentSize().toSize(); }
+
+void BotonImagen::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    QRectF cara(QPointF(0, 0), imagen_.deviceIndependentSize());
+    cara.moveCenter(QRectF(rect()).center());
+    if (!isEnabled()) p.setOpacity(0.45);
+    if (isDown()) cara.translate(1, 1);
+    p.drawPixmap(cara, imagen_, imagen_.rect());
+
+    const QRectF borde = cara.adjusted(1.5, 1.5, -1.5, -1.5);
+    if (isDown()) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(0x10, 0x1c, 0x3c, 50));
+        p.drawRoundedRect(borde, 8, 8);
+    } else if (underMouse() && isEnabled()) {
+        p.setPen(QPen(QColor(0x4f, 0x86, 0xd8), 1.6));
+        p.setBrush(Qt::NoBrush);
+        p.drawRoundedRect(borde, 8, 8);
+    }
+}
+
+}  // namespace vsp::ui

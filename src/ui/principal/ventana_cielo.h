@@ -1,0 +1,73 @@
+// The main window Cielo: the sky chart filling it, the panels over the chart
+// (control pad with the undo button, location and time, cursor read-out,
+// objects legend), the bar of ten buttons, and the engine's notifications
+// that the window serves.
+#pragma once
+
+#include <QWidget>
+
+#include <functional>
+
+#include "ui/principal/botonera.h"
+
+class QPushButton;
+
+namespace vsp::ui {
+
+class LienzoCielo;
+class Mando;
+class PanelCursor;
+class PanelLocalizacion;
+class PanelMuestra;
+
+class VentanaCielo : public QWidget {
+    Q_OBJECT
+public:
+    explicit VentanaCielo(QWidget* padre = nullptr);
+    ~VentanaCielo() override;
+
+    // Attaches the notifications this window serves: the empty window at
+    // start-up, the redraw, the panel texts, the windows' share of a state
+    // applied, the legend and the telescope circle's removal. The destructor
+    // detaches them.
+    void InstalaAvisos();
+
+    // The dialogs the buttons open, each attached when it is built; a button
+    // whose dialog is not attached yet only does the buttons' common part.
+    // The load dialog answers whether it loaded a configuration.
+    struct Dialogos {
+        std::function<void()> Buscar, Guardar, Hora, Impresor, Personal, Locali, Objetos;
+        std::function<bool()> Cargar;
+    };
+    Dialogos dialogos;
+
+    // DescoBotones: the buttons ignore clicks until the action that called
+    // it ends; a button of the bar is shown pressed meanwhile (the pad,
+    // or any other control, is not).
+    void DescoBotones(QWidget* control);
+
+    // A click on a button of the bar (also what double clicks on the panel
+    // texts run).
+    void pulsaBoton(Boton b);
+
+protected:
+    void resizeEvent(QResizeEvent*) override;
+    void closeEvent(QCloseEvent*) override;
+
+private:
+    // AplicaEstado's share of the window: panels shown or hidden, the pad's
+    // caption, the legend.
+    void aplicaPaneles();
+    void redibujaCielo();
+    void colocaPaneles();
+
+    LienzoCielo* lienzo_;
+    Botonera* botonera_;
+    PanelLocalizacion* local_;
+    PanelCursor* cursor_;
+    PanelMuestra* muestra_;
+    Mando* mando_;
+    QPushButton* deshacer_;
+};
+
+}  // namespace vsp::ui

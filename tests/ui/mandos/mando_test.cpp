@@ -1,0 +1,335 @@
+// The control pad driven by presses at its pixels: one step per click with
+// the wraps and bounds, presses on the grey face ignored, a held arrow
+// repeating with the chart redrawn once on release, the animation toggling
+// and stopping when a main-window button clears it, the bottom button's
+// dialog, the refusals while real time runs, the caption and the cursor.
+#include "ui/mandos/mando.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMouseEvent>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include "../modal.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "../../motor_nuevo.h"
+#include "core/constantes.h"
+#include "core/estado.h"
+#include "sky/dibujo.h"
+#include "ui/dialogos/animar.h"
+#include "ui/mandos/dial.h"
+#include "ui/mandos/hoja_imagenes.h"
+
+namespace vsp::ui {
+namespace {
+
+constexpr double Grado = DosPi / 360;
+
+// The middle of each arrow: left column x 10..33, right 41..63; rows 14
+// pixels high from y = 22, 65, 108, 151, 194.
+QPoint tecla(int fila, int columna) { return {columna ? 52 : 21, 22 + 43 * fila + 7}; }
+
+struct Mensaje {
+    std::string titulo, texto;
+    int16_t lineas, tipo;
+};
+
+class MandoPrueba : public ::testing::Test {
+protected:
+    void SetUp() override {
+        MotorNuevo();
+        ProgramState& e = Estado();
+        e.DiaJuliano = 2460677.3;
+        e.Direccion = Pi;
+        e.Elevacion = 30 * Grado;
+        e.Zoom = 4;
+        e.Velocidad = 100;
+        e.UnidadAnima = 1;
+        e.FactorAnima = 1;
+        e.PasoTiempo = 1.0 / 1440;
+        e.SentidoImagen = 1;
+        e.BotonesActivos = Verdadero;
+        avisos().Redibujo = [this] {
+            ++redibujos;
+            if (alRedibujar) alRedibujar();
+        };
+        avisos().Panel = [this] {
+            ++paneles;
+            if (alPanel) alPanel();
+        };
+        avisos().Mensaje = [this](const std::string& t, const std::string& m, int16_t l, int16_t tipo) {
+            mensajes.push_back({t, m, l, tipo});
+            return true;
+        };
+        ventana.resize(300, 300);
+        ventana.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&ventana));
+    }
+    void TearDown() override {
+        ReiniciaAvisos();
+        QApplication::processEvents();
+    }
+
+    // Posts the mouse release that the loop of a press will see at its first
+    // turn of the event queue, as a short click's release arrives.
+    void sueltaLuego(QPoint p) {
+        QCoreApplication::postEvent(mando, new QMouseEvent(QEvent::MouseButtonRelease, p, mando->mapToGlobal(p),
+                                                            Qt::LeftButton, Qt::NoButton, Qt::NoModifier));
+    }
+    void pulsaLuego(QPoint p) {
+        QCoreApplication::postEvent(mando, new QMouseEvent(QEvent::MouseButtonPress, p, mando->mapToGlobal(p),
+                                                            Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
+    }
+    void clic(QPoint p) {
+        sueltaLuego(p);
+        QTest::mousePress(mando, Qt::LeftButton, {}, p);
+        QApplication::processEvents();  // a release nobody waited for
+    }
+    // Holds the arrow for `pasos` steps: the release comes with the last one.
+    void mantiene(QPoint p, int pasos) {
+        const int hasta = paneles + pasos, redibujos0 = redibujos;
+        alPanel = [this, p, hasta, redibujos0] {
+            EXPECT_EQ(redibujos, redibujos0) << "the chart is redrawn while the arrow is held";
+            if (paneles == hasta) sueltaLuego(p);
+        };
+        QTest::mousePress(mando, Qt::LeftButton, {}, p);
+        alPanel = nullptr;
+    }
+
+    // The pad as a child of a window, as it stands on the main window.
+    QWidget ventana;
+    Mando* mando = new Mando(&ventana);
+    int redibujos = 0, paneles = 0;
+    std::function<void()> alRedibujar, alPanel;
+    std::vector<Mensaje> mensajes;
+};
+
+TEST_F(MandoPrueba, OneClickIsOneStepWithWrapsAndBounds) {
+    struct Caso {
+        const char* que;
+        QPoint donde;
+        std::function<void()> antes;
+        std::function<bool()> despues;
+    };
+    ProgramState& e = Estado();
+    const Caso casos[] = {
+        {"right direction at 359 gives 360", tecla(0, 1), [&] { e.Direccion = 359 * Grado; },
+         [&] { return std::abs(e.Direccion - DosPi) < 1e-12 && e.Panel.Tex_Direc == "Dirección = 360° N "; }},
+        {"right direction at 360 gives 1", tecla(0, 1), [] {}, [&] { return std::abs(e.Direccion - Grado) < 1e-12; }},
+        {"left direction at 0 gives 359", tecla(0, 0), [&] { e.Direccion = 0; },
+         [&] { return std::abs(e.Direccion - 359 * Grado) < 1e-12; }},
+        {"left direction at 0.5 gives 359", tecla(0, 0), [&] { e.Direccion = 0.5 * Grado; },
+         [&] { return std::abs(e.Direccion - 359 * Grado) < 1e-12 && e.Tex_Direc == "N  359°"; }},
+        {"zoom in at 14.5 gives 15", tecla(2, 1), [&] { e.Zoom = 14.5f; }, [&] { return e.Zoom == 15.0f; }},
+        {"zoom in at 15 stays", tecla(2, 1), [] {}, [&] { return e.Zoom == 15.0f && e.Tex_Zoom == "15.0"; }},
+        {"zoom out at 1 stays", tecla(2, 0), [&] { e.Zoom = 1; }, [&] { return e.Zoom == 1.0f; }},
+        {"elevation up at 90 stays", tecla(1, 1), [&] { e.Elevacion = MedioPi; },
+         [&] { return e.Elevacion == MedioPi && e.Tex_Eleva == "90°"; }},
+        {"elevation down at 0 stays", tecla(1, 0), [&] { e.Elevacion = 0; }, [&] { return e.Elevacion == 0; }},
+        {"elevation up at 10 gives 11", tecla(1, 1), [&] { e.Elevacion = 10 * Grado; },
+         [&] { return std::abs(e.Elevacion - 11 * Grado) < 1e-12; }},
+    };
+    for (const Caso& c : casos) {
+        c.antes();
+        const int paneles0 = paneles, redibujos0 = redibujos;
+        clic(c.donde);
+        EXPECT_TRUE(c.despues()) << c.que;
+        EXPECT_EQ(paneles - paneles0, 1) << c.que << ": one step";
+        EXPECT_EQ(redibujos - redibujos0, 1) << c.que << ": one redraw";
+        EXPECT_EQ(e.BotonPulsado, Falso) << c.que;
+    }
+}
+
+TEST_F(MandoPrueba, PressesOnTheGreyFaceOrOffTheKeysDoNothing) {
+    ProgramState& e = Estado();
+    const double direccion = e.Direccion;
+    // The first column of a key's picture is the grey face, inside the
+    // arrow's rectangle; the others fall between rows, between columns, at
+    // the edges.
+    for (qreal escala : {1.0, 1.5, 2.0}) {  // the same at every screen ratio
+        ASSERT_TRUE(EsGrisFondo(FondoMando(escala), 10, 28)) << escala;
+        ASSERT_FALSE(EsGrisFondo(FondoMando(escala), 21, 29)) << escala;
+    }
+    for (QPoint p : {QPoint(10, 28), QPoint(21, 50), QPoint(37, 28), QPoint(3, 28), QPoint(70, 200),
+                     QPoint(21, 21), QPoint(52, 36), QPoint(64, 28), QPoint(37, 233)}) {
+        clic(p);
+        EXPECT_EQ(e.Direccion, direccion) << p.x() << ", " << p.y();
+    }
+    EXPECT_EQ(paneles, 0);
+    EXPECT_EQ(redibujos, 0);
+    EXPECT_EQ(e.Animando, Falso);
+}
+
+TEST_F(MandoPrueba, AHeldArrowRepeatsAndRedrawsTheChartOnceOnRelease) {
+    ProgramState& e = Estado();
+    Dial direccion(TipoDial::Direccion), elevacion(TipoDial::Elevacion);
+    const QImage elevacion0 = elevacion.imagen();
+    std::vector<QImage> vistas;
+    alPanel = [&] {
+        vistas.push_back(direccion.imagen());
+        EXPECT_EQ(redibujos, 0) << "the chart is redrawn while the arrow is held";
+        if (paneles == 5) sueltaLuego(tecla(0, 1));
+    };
+    QTest::mousePress(mando, Qt::LeftButton, {}, tecla(0, 1));
+    EXPECT_NEAR(e.Direccion, 185 * Grado, 1e-9);
+    EXPECT_EQ(paneles, 5);
+    EXPECT_EQ(redibujos, 1);
+    EXPECT_EQ(e.BotonPulsado, Falso);
+    // The direction dial followed every step; the elevation dial did not move.
+    ASSERT_EQ(vistas.size(), 5u);
+    for (size_t i = 1; i < vistas.size(); ++i) EXPECT_NE(vistas[i], vistas[i - 1]) << "step " << i;
+    EXPECT_EQ(elevacion.imagen(), elevacion0);
+}
+
+TEST_F(MandoPrueba, ZoomRowSetsTheChartWindowBeforeTheRedraw) {
+    ProgramState& e = Estado();
+    e.ProporcionPantalla = 0;
+    alRedibujar = [&] { EXPECT_FLOAT_EQ(e.VentanaAlto, -2.6f / e.Zoom); };
+    mantiene(tecla(2, 1), 3);
+    EXPECT_EQ(e.Zoom, 5.5f);
+    EXPECT_EQ(redibujos, 1);
+}
+
+TEST_F(MandoPrueba, TimeArrowsStepBackAndForthWhateverTheSign) {
+    ProgramState& e = Estado();
+    const double inicio = e.DiaJuliano;
+    e.PasoTiempo = -1.0 / 1440;  // left by the last backward step
+    clic(tecla(3, 1));
+    EXPECT_NEAR(e.DiaJuliano, inicio + 1.0 / 1440, 1e-9);
+    EXPECT_GT(e.PasoTiempo, 0);
+    mantiene(tecla(3, 0), 3);
+    EXPECT_NEAR(e.DiaJuliano, inicio - 2.0 / 1440, 1e-9);
+    EXPECT_LT(e.PasoTiempo, 0);
+    EXPECT_EQ(redibujos, 2);
+}
+
+TEST_F(MandoPrueba, AnimationRunsUntilAMainWindowButtonClearsIt) {
+    ProgramState& e = Estado();
+    const double inicio = e.DiaJuliano;
+    alRedibujar = [&] {
+        EXPECT_EQ(e.Animando, Verdadero);
+        if (redibujos == 3) e.Animando = Falso;  // what any main-window button does
+    };
+    mando->pulsaEn(50, 200);  // as after loading a configuration with an animation
+    EXPECT_EQ(redibujos, 3);
+    EXPECT_NEAR(e.DiaJuliano, inicio + 3.0 / 1440, 1e-9);
+    EXPECT_EQ(e.Animando, Falso);
+    // The backward arrow animates backward.
+    alRedibujar = [&] {
+        if (redibujos == 5) e.Animando = Falso;
+    };
+    QTest::mousePress(mando, Qt::LeftButton, {}, tecla(4, 0));
+    QTest::mouseRelease(mando, Qt::LeftButton, {}, tecla(4, 0));
+    EXPECT_NEAR(e.DiaJuliano, inicio + 1.0 / 1440, 1e-9);
+}
+
+TEST_F(MandoPrueba, ASecondPressOnEitherAnimationArrowStopsIt) {
+    ProgramState& e = Estado();
+    for (int columna : {1, 0}) {
+        redibujos = 0;
+        const double inicio = e.DiaJuliano;
+        alRedibujar = [&] {
+            if (redibujos == 2) pulsaLuego(tecla(4, columna));
+        };
+        QTest::mousePress(mando, Qt::LeftButton, {}, tecla(4, 1));
+        QTest::mouseRelease(mando, Qt::LeftButton, {}, tecla(4, 1));
+        // Stopped, not reversed: two forward steps.
+        EXPECT_EQ(redibujos, 2) << "second press on column " << columna;
+        EXPECT_NEAR(e.DiaJuliano, inicio + 2.0 / 1440, 1e-9);
+        EXPECT_EQ(e.Animando, Falso);
+    }
+    // The arrow is drawn released again.
+    const QRect flecha(tecla(4, 1) - QPoint(11, 7), QSize(24, 14));
+    EXPECT_EQ(mando->grab(flecha).toImage().convertToFormat(QImage::Format_RGB32),
+              FondoMando(1).copy(flecha).convertToFormat(QImage::Format_RGB32));
+}
+
+TEST_F(MandoPrueba, BottomButtonOpensTheAnimationDialog) {
+    ProgramState& e = Estado();
+    e.Animando = Verdadero;
+    e.FactorAnima = 12;
+    e.UnidadAnima = 7;
+    QSignalSpy oculta(mando, &Mando::ocultaDeshacer);
+    bool visto = false;
+    alAparecer([&](QWidget* modal) {
+        auto* dialogo = qobject_cast<Animar*>(modal);
+        ASSERT_NE(dialogo, nullptr);
+        visto = true;
+        EXPECT_EQ(dialogo->windowTitle(), QStringLiteral("Tiempo de Fecha/Hora y Animación"));
+        EXPECT_EQ(e.BotonesActivos, Falso);
+        EXPECT_EQ(e.Animando, Falso);
+        EXPECT_EQ(oculta.count(), 1);
+        auto* salir = dialogo->findChild<QAbstractButton*>("Pic_BotSalir");
+        ASSERT_NE(salir, nullptr);
+        QTest::mouseClick(salir, Qt::LeftButton);
+    });
+    mando->pulsaEn(8, 214);  // as the panel's real-time text double-clicked
+    EXPECT_TRUE(visto);
+    EXPECT_EQ(e.BotonesActivos, Verdadero);
+    EXPECT_EQ(redibujos, 0);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+TEST_F(MandoPrueba, WithRealTimeOnlyTheViewRowsWork) {
+    ProgramState& e = Estado();
+    e.TiempoRealActivo = 1;
+    const double inicio = e.DiaJuliano;
+    for (QPoint p : {tecla(3, 0), tecla(3, 1), tecla(4, 0), tecla(4, 1)}) clic(p);
+    ASSERT_EQ(mensajes.size(), 4u);
+    for (const Mensaje& m : mensajes) {
+        EXPECT_EQ(m.titulo, "Animando en Tiempo Real");
+        EXPECT_EQ(m.texto,
+                  "En  este  momento  se  estan  animando  en  tiempo  real  las imágenes de la pantalla,   por lo "
+                  "tanto,   no se pueden utilizar los botones de  Fecha y Hora ni de  Animación del Panel de "
+                  "Control.");
+        EXPECT_EQ(m.lineas, 4);
+        EXPECT_EQ(m.tipo, 1);
+    }
+    EXPECT_EQ(e.DiaJuliano, inicio);
+    EXPECT_EQ(e.Animando, Falso);
+    EXPECT_EQ(redibujos, 0);
+    clic(tecla(1, 1));
+    clic(tecla(2, 0));
+    EXPECT_NEAR(e.Elevacion, 31 * Grado, 1e-12);
+    EXPECT_EQ(e.Zoom, 3.5f);
+    EXPECT_EQ(redibujos, 2);
+    EXPECT_EQ(mensajes.size(), 4u);
+}
+
+TEST_F(MandoPrueba, CaptionNamesTheStepSingularOrPlural) {
+    struct Caso {
+        int16_t factor, unidad;
+        const char* rotulo;
+    } casos[] = {{1, 1, "1 MINUTO"},        {5, 2, "5 HORAS"},          {30, 3, "30 DIAS SID."},
+                 {1, 3, "1 DIA SIDÉR."},    {12, 7, "12 MILEN. SID."},  {99, 12, "99 MILEN. SOL."},
+                 {1, 10, "1 AÑO SOLAR"},    {2, 9, "2 MESES SOL."}};
+    ProgramState& e = Estado();
+    for (const Caso& c : casos) {
+        e.FactorAnima = c.factor;
+        e.UnidadAnima = c.unidad;
+        EXPECT_EQ(TextoRotulo(), c.rotulo);
+    }
+    e.FactorAnima = 99;
+    e.UnidadAnima = 0;  // a damaged unit names nothing
+    EXPECT_EQ(TextoRotulo(), "99");
+}
+
+TEST_F(MandoPrueba, TheHandShowsOverTheKeysAndTheBottomButtonOnly) {
+    for (QPoint p : {tecla(0, 0), tecla(4, 1), QPoint(10, 22), QPoint(30, 220)}) {
+        QTest::mouseMove(mando, p);
+        EXPECT_TRUE(mando->testAttribute(Qt::WA_SetCursor)) << p.x() << ", " << p.y();
+        QTest::mouseMove(mando, QPoint(37, 50));
+        EXPECT_FALSE(mando->testAttribute(Qt::WA_SetCursor));
+    }
+}
+
+}  // namespace
+}  // namespace vsp::ui

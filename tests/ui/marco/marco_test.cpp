@@ -1,0 +1,356 @@
+// The frame shared by the windows: the message box driven through its keys
+// and buttons, the sounds, the cursors, the splash screen and the help window.
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPointer>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextEdit>
+#include <QTimer>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+#include "../modal.h"
+
+#include <algorithm>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "core/avisos.h"
+#include "core/carpetas.h"
+#include "core/constantes.h"
+#include "core/estado.h"
+#include "core/mensajes.h"
+#include "ui/marco/arte_marco.h"
+#include "ui/marco/ayuda.h"
+#include "ui/marco/careta.h"
+#include "ui/marco/marco.h"
+
+namespace vsp::ui {
+namespace {
+
+class Marco : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ReiniciaEstado();
+        ReiniciaAvisos();
+        InstalaMensajes(nullptr);
+    }
+    void TearDown() override { ReiniciaAvisos(); }
+};
+
+// A key as the keyboard delivers it: to the focused control of the window.
+void pulsaTecla(QWidget* ventana, Qt::Key tecla) {
+    QWidget* destino = ventana->focusWidget() ? ventana->focusWidget() : ventana;
+    QTest::keyClick(destino, tecla);
+}
+
+// The bytes of sound `id` as the resources hold them.
+std::string bytesSonido(int id) {
+    QFile fichero(QStringLiteral(":/sonidos/%1.wav").arg(id));
+    fichero.open(QIODevice::ReadOnly);
+    return fichero.readAll().toStdString();
+}
+
+template <class T = QWidget>
+T* control(QWidget* ventana, const char* nombre) {
+    return ventana->findChild<T*>(QString::fromLatin1(nombre));
+}
+
+// ---------------------------------------------------------------------------
+// Message box
+
+TEST_F(Marco, AnyKeyAcceptsAQuestion) {
+    for (const Qt::Key tecla : {Qt::Key_Return, Qt::Key_Escape, Qt::Key_Space, Qt::Key_N}) {
+        Estado().RespuestaMensaje = Falso;
+        alAparecer([tecla](QWidget* caja) { pulsaTecla(caja, tecla); });
+        MensajeBox("Salir de VESPERA", "¿Salir?", 3, 2);
+        EXPECT_EQ(Estado().RespuestaMensaje, Verdadero) << "key " << tecla;
+    }
+    EXPECT_EQ(Estado().MensajeTipo1, 3);
+    EXPECT_EQ(Estado().MensajeTipo2, 2);
+}
+
+TEST_F(Marco, TheQuestionsButtonsAnswerNoAndYes) {
+    struct Caso {
+        const char* boton;
+        const char* consejo;
+        int16_t antes, despues;
+    };
+    Estado().Sonido = 1;
+    for (const Caso c : {Caso{"Pic_No", "Cancelar", Verdadero, Falso},
+                         Caso{"Pic_Si", "Aceptar", Falso, Verdadero}}) {
+        Estado().RespuestaMensaje = c.antes;
+        Estado().SonidoDatos.clear();
+        QString consejo;
+        bool sinSalir = false;
+        alAparecer([&](QWidget* caja) {
+            auto* boton = control(caja, c.boton);
+            ASSERT_NE(boton, nullptr);
+            consejo = boton->toolTip();
+            sinSalir = control(caja, "Pic_BotSalir") == nullptr;
+            QTest::mouseClick(boton, Qt::LeftButton, {}, boton->rect().center());
+        });
+        MensajeBox("Guardar configuración", "Ya existe un archivo con ese  nombre.", 4, 2);
+        EXPECT_EQ(Estado().RespuestaMensaje, c.despues) << c.boton;
+        EXPECT_EQ(consejo, QString::fromUtf8(c.consejo));
+        EXPECT_TRUE(sinSalir) << "a question has no close button";
+        EXPECT_EQ(Estado().SonidoDatos, bytesSonido(9)) << c.boton << " sounds like a button";
+    }
+}
+
+TEST_F(Marco, AnInformationBoxClosesOnAKeyOrOnPressingItsButton) {
+    Estado().RespuestaMensaje = Verdadero;
+    QString consejo;
+    bool sinRespuestas = false;
+    alAparecer([&](QWidget* caja) {
+        consejo = control(caja, "Pic_BotSalir")->toolTip();
+        sinRespuestas = !control(caja, "Pic_Si") && !control(caja, "Pic_No");
+        pulsaTecla(caja, Qt::Key_Escape);
+    });
+    MensajeBox("Cargar configuración", "ERROR CID53 ha ocurrido.", 1, 1);
+    EXPECT_EQ(consejo, QStringLiteral("Salir de esta ventana"));
+    EXPECT_TRUE(sinRespuestas);
+    EXPECT_EQ(Estado().RespuestaMensaje, Verdadero) << "an information box answers nothing";
+
+    // The close button acts on the press, before any release, with the
+    // closing chime.
+    Estado().Sonido = 1;
+    bool cerrada = false;
+    alAparecer([&](QWidget* caja) {
+        QTest::mousePress(control(caja, "Pic_BotSalir"), Qt::LeftButton);
+        cerrada = !caja->isVisible();
+    });
+    MensajeBox("Cargar configuración", "ERROR CID53 ha ocurrido.", 1, 1);
+    EXPECT_TRUE(cerrada);
+    EXPECT_EQ(Estado().SonidoDatos, bytesSonido(5));
+}
+
+TEST_F(Marco, AModifierAloneOrAKeyHeldFromBeforeDoesNotCloseTheBox) {
+    bool abierta = false;
+    alAparecer([&](QWidget* caja) {
+        pulsaTecla(caja, Qt::Key_Shift);
+        QKeyEvent repeticion(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QString(), true);
+        QApplication::sendEvent(caja, &repeticion);
+        abierta = caja->isVisible();
+        pulsaTecla(caja, Qt::Key_Return);
+    });
+    MensajeBox("Buscar Objetos", "Ese punto  se  encuentra bajo  el  horizonte", 2, 1);
+    EXPECT_TRUE(abierta);
+}
+
+TEST_F(Marco, TwoMessagesInARowGetFreshBoxesWithTheirOwnTitleTextAndSize) {
+    struct Vista {
+        QString titulo, texto;
+        int alto = 0;
+    };
+    std::vector<Vista> vistas;
+    const auto mira = [&vistas](QWidget* caja) {
+        vistas.push_back({control<QLineEdit>(caja, "Tex_Titulo")->text(),
+                          control<QTextEdit>(caja, "Tex_Mensaje")->toPlainText(), caja->height()});
+        pulsaTecla(caja, Qt::Key_Return);
+    };
+    alAparecer(mira);
+    MensajeBox("Cargando datos iniciales", "ERROR CTA53: No existe el fichero", 1, 1);
+    alAparecer(mira);
+    MensajeBox("Guardar configuración", "Primera línea\r\nSegunda  línea", 4, 1);
+
+    ASSERT_EQ(vistas.size(), 2u);
+    EXPECT_EQ(vistas[0].titulo, QStringLiteral("Cargando datos iniciales"));
+    EXPECT_EQ(vistas[1].titulo, QStringLiteral("Guardar configuración"));
+    EXPECT_EQ(vistas[1].texto, QStringLiteral("Primera línea\nSegunda  línea"))
+        << "line breaks are the text's own, double spaces kept";
+    // (lineas × 16 + 125) pixels: the lines at the font's own spacing, the
+    // fixed parts growing with fonts taller than 16 pixels.
+    const int linea = QFontMetrics(QApplication::font()).lineSpacing();
+    EXPECT_EQ(vistas[0].alto, linea + qRound(125 * std::max(1.0, linea / 16.0)));
+    EXPECT_EQ(vistas[1].alto - vistas[0].alto, 3 * linea);
+}
+
+TEST_F(Marco, ANewMessageClosesTheBoxStillOpen) {
+    QPointer<QWidget> primera;
+    bool primeraCerrada = false;
+    alAparecer([&](QWidget* caja) {
+        primera = caja;
+        alAparecer([&](QWidget* segunda) {
+            primeraCerrada = !primera->isVisible();
+            pulsaTecla(segunda, Qt::Key_Return);
+        });
+        MensajeBox("Segundo", "Otro aviso", 1, 1);
+    });
+    MensajeBox("Primero", "Un aviso", 1, 1);
+    EXPECT_TRUE(primeraCerrada);
+}
+
+TEST_F(Marco, TheBoxShowsTheNormalPointerAndGivesTheHourglassBack) {
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    bool normal = false;
+    alAparecer([&](QWidget* caja) {
+        normal = QGuiApplication::overrideCursor() == nullptr;
+        pulsaTecla(caja, Qt::Key_Return);
+    });
+    MensajeBox("Cargando datos iniciales", "ERROR CTA76: La senda no existe", 1, 1);
+    EXPECT_TRUE(normal);
+    ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    QGuiApplication::restoreOverrideCursor();
+}
+
+// ---------------------------------------------------------------------------
+// Sounds
+
+TEST_F(Marco, SoundOffLoadsNothing) {
+    Estado().Sonido = 2;
+    Estado().SonidoDatos = "anterior";
+    for (int id = 4; id <= 9; ++id) PlaySonido(id);
+    EXPECT_EQ(Estado().SonidoDatos, "anterior");
+}
+
+TEST_F(Marco, SoundOnLoadsEachWaveWithoutAnAudioDevice) {
+    Estado().Sonido = 1;
+    std::vector<std::string> cargados;
+    for (int id = 4; id <= 9; ++id) {
+        PlaySonido(id);
+        const std::string& datos = Estado().SonidoDatos;
+        ASSERT_GT(datos.size(), 44u) << "sound " << id;
+        EXPECT_EQ(datos.substr(0, 4), "RIFF") << "sound " << id;
+        EXPECT_EQ(datos.substr(8, 4), "WAVE") << "sound " << id;
+        for (const std::string& anterior : cargados) EXPECT_NE(datos, anterior) << "sound " << id;
+        cargados.push_back(datos);
+    }
+    // Ids outside 4..9 play nothing and keep the last sound's bytes.
+    for (const int id : {-1, 0, 3, 10}) PlaySonido(id);
+    EXPECT_EQ(Estado().SonidoDatos, cargados.back());
+}
+
+// ---------------------------------------------------------------------------
+// Cursors
+
+TEST_F(Marco, ACheckBoxShowsThePencilWhenClearAndTheEraserWhenTicked) {
+    const auto es = [](const QWidget& w, Puntero p) {
+        return w.cursor().pixmap().cacheKey() == CursorPrograma(p).pixmap().cacheKey();
+    };
+    QCheckBox casilla(QStringLiteral("Sol"));
+    CursorCasilla(&casilla);
+    EXPECT_TRUE(es(casilla, Puntero::Lapiz));
+    casilla.setChecked(true);
+    CursorCasilla(&casilla);
+    EXPECT_TRUE(es(casilla, Puntero::Goma));
+    casilla.setChecked(false);
+    CursorCasilla(&casilla);
+    EXPECT_TRUE(es(casilla, Puntero::Lapiz));
+    CursorCasilla(nullptr);
+}
+
+// ---------------------------------------------------------------------------
+// Splash screen
+
+TEST_F(Marco, TheSplashWaitsEspera12PerStep) {
+    // Velocidad held to 0..100: 0 waits the whole 0.12 s, 100 not at all.
+    for (const auto& [velocidad, ms] :
+         {std::pair{60, 48}, {0, 120}, {100, 0}, {150, 0}, {-5, 120}}) {
+        Estado().Velocidad = static_cast<int16_t>(velocidad);
+        EXPECT_EQ(Careta().esperaMs(), ms) << "Velocidad " << velocidad;
+    }
+}
+
+TEST_F(Marco, TheSplashEndsByItselfAfterTwoPasses) {
+    Estado().Velocidad = 100;
+    Careta careta;
+    careta.exec();
+    EXPECT_EQ(careta.pasos(), 2 * Careta::kPasosPorPase);
+    EXPECT_EQ(Careta::kPasosPorPase, 352) << "y runs from 150 to -201";
+}
+
+TEST_F(Marco, AKeyEndsTheSplashAfterTheCurrentStep) {
+    Estado().Velocidad = 60;
+    Careta careta;
+    QTimer::singleShot(200, &careta, [&careta] { pulsaTecla(&careta, Qt::Key_Space); });
+    QElapsedTimer reloj;
+    reloj.start();
+    careta.exec();
+    // About four steps of 48 ms; far from the 704 of a whole showing (34 s).
+    EXPECT_GE(careta.pasos(), 1);
+    EXPECT_LT(careta.pasos(), 40);
+    EXPECT_LT(reloj.elapsed(), 5000);
+}
+
+// ---------------------------------------------------------------------------
+// Help
+
+// Closes the help window left by a test, so the next one reads its file.
+void cierraAyuda(QWidget* ventana) {
+    if (!ventana) return;
+    ventana->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+QStringList enlaces(const QString& html) {
+    QStringList claves;
+    static const QRegularExpression enlace(QStringLiteral("href=\"ayuda:([^\"]*)\""));
+    for (auto m = enlace.globalMatch(html); m.hasNext();) claves << m.next().captured(1);
+    return claves;
+}
+
+TEST_F(Marco, TheHelpOpensOnItsContentsAndEveryTopicIsReachable) {
+    FijaCarpetaPrograma(VESPERA_DATOS);
+    auto* ventana = qobject_cast<VentanaAyuda*>(AbreAyuda(nullptr));
+    ASSERT_NE(ventana, nullptr);
+    const DocumentoAyuda& documento = ventana->documento();
+    EXPECT_EQ(ventana->visor()->source(), DireccionTema(QStringLiteral("indice")));
+    EXPECT_TRUE(ventana->visor()->toPlainText().startsWith(QStringLiteral("Ayuda de VESPERA")));
+
+    // Every topic is listed on the contents page, and every link of every
+    // topic leads to a topic.
+    const QStringList delIndice = enlaces(documento.temas.value(QStringLiteral("indice")));
+    for (const QString& clave : documento.claves.mid(1))
+        EXPECT_TRUE(delIndice.contains(clave)) << clave.toStdString() << " not in the contents";
+    for (const QString& clave : documento.claves)
+        for (const QString& destino : enlaces(documento.temas.value(clave)))
+            EXPECT_TRUE(documento.temas.contains(destino))
+                << clave.toStdString() << " links to a missing " << destino.toStdString();
+    EXPECT_GE(documento.claves.size(), 15) << "a topic per window and dialog";
+
+    // Following a link shows that topic; Atrás, Adelante and Índice move
+    // through the history.
+    auto* visor = ventana->visor();
+    visor->setSource(DireccionTema(QStringLiteral("mensajes")));
+    EXPECT_TRUE(visor->toPlainText().startsWith(QStringLiteral("Mensajes y preguntas")));
+    QTest::mouseClick(control<QToolButton>(ventana, "Bot_Atras"), Qt::LeftButton);
+    EXPECT_EQ(visor->source(), DireccionTema(QStringLiteral("indice")));
+    QTest::mouseClick(control<QToolButton>(ventana, "Bot_Adelante"), Qt::LeftButton);
+    EXPECT_EQ(visor->source(), DireccionTema(QStringLiteral("mensajes")));
+    QTest::mouseClick(control<QToolButton>(ventana, "Bot_Indice"), Qt::LeftButton);
+    EXPECT_EQ(visor->source(), DireccionTema(QStringLiteral("indice")));
+
+    // Opening it again brings the same window back on its contents.
+    visor->setSource(DireccionTema(QStringLiteral("fecha")));
+    EXPECT_EQ(AbreAyuda(nullptr), ventana);
+    EXPECT_EQ(visor->source(), DireccionTema(QStringLiteral("indice")));
+    cierraAyuda(ventana);
+}
+
+TEST_F(Marco, AMissingHelpFileIsToldWithTheProgramsMessage) {
+    std::vector<std::string> titulos;
+    avisos().Mensaje = [&titulos](const std::string& titulo, const std::string&, int16_t,
+                                  int16_t tipo) {
+        EXPECT_EQ(tipo, 1);
+        titulos.push_back(titulo);
+        return true;
+    };
+    QTemporaryDir vacia;
+    FijaCarpetaPrograma(vacia.path().toStdString());
+    EXPECT_EQ(AbreAyuda(nullptr), nullptr);
+    EXPECT_EQ(titulos, std::vector<std::string>{"Ayuda"});
+}
+
+}  // namespace
+}  // namespace vsp::ui
