@@ -24,7 +24,8 @@ struct CamposFechaHora {
 struct Avisos {
     // The date fields were rewritten (called while ActualizandoHora is True).
     std::function<void(const CamposFechaHora&)> FechaHora;
-    // The location dialog's texts were rewritten: redraw its dials.
+    // The location dialog's texts were rewritten: the dialog shows them, with
+    // its map and dials.
     std::function<void()> Localizacion;
     // The chart window changed and the objects legend must be redrawn.
     std::function<void()> Leyenda;

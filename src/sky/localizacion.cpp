@@ -27,13 +27,19 @@ void CalculaRumbo() {
     e.NombreRumbo = std::string("N NEE SES SWW NW").substr(2 * k - 2, 2);
 }
 
+std::string TextoDireccion() {
+    ProgramState& e = Estado();
+    CalculaRumbo();
+    const int grados = GradosEnteros(e.Direccion);
+    return e.NombreRumbo + " " + Formato(grados == 360 ? 0 : grados, "@@@") + "°";
+}
+
 void MuestraLocalizacion() {
     ProgramState& e = Estado();
     e.Tex_Longi = FormatoLongitud(e.Longitud);
     e.Tex_Lati = FormatoLatitud(e.Latitud);
     e.Tex_Zona = Formato(e.ZonaHoraria, "#0.0");
-    CalculaRumbo();
-    e.Tex_Direc = e.NombreRumbo + " " + Formato(GradosEnteros(e.Direccion), "@@@") + "°";
+    e.Tex_Direc = TextoDireccion();
     e.Tex_Eleva = Formato(GradosEnteros(e.Elevacion), "@@") + "°";
     e.Tex_Zoom = Formato(e.Zoom, "#0.0");
     if (avisos().Localizacion) avisos().Localizacion();

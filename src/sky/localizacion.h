@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 namespace vsp {
 
@@ -11,6 +12,10 @@ int GradosEnteros(double radianes);
 
 // NombreRumbo := the compass point of Direccion ("N ", "NE", ... "NW").
 void CalculaRumbo();
+
+// The direction box's text: compass point and whole degrees ("NE  45°"),
+// a full turn shown as 0. Also sets NombreRumbo.
+std::string TextoDireccion();
 
 // Writes the place and view into the location dialog's texts and asks the
 // dialog to redraw its dials.

@@ -19,11 +19,7 @@ constexpr float PasoZoom = 0.5f;
 // are reached as the steps intend and neither is skipped.
 constexpr double Holgura = 1e-9;
 
-void textoDireccion() {
-    ProgramState& e = Estado();
-    CalculaRumbo();
-    e.Tex_Direc = e.NombreRumbo + " " + Formato(GradosEnteros(e.Direccion), "@@@") + "°";
-}
+void textoDireccion() { Estado().Tex_Direc = TextoDireccion(); }
 
 void textoElevacion() {
     ProgramState& e = Estado();

@@ -150,8 +150,7 @@ void LeeDireccion(std::string_view texto) {
     }
     e.Direccion = grados * RadianesPorGrado;
     CalculaDireccionMenosPi();
-    CalculaRumbo();
-    e.Tex_Direc = e.NombreRumbo + " " + Formato(grados, "@@@") + "°";
+    e.Tex_Direc = TextoDireccion();
 }
 
 void LeeElevacion(std::string_view texto) {

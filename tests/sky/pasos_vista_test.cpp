@@ -1,6 +1,7 @@
 // The pad's view steps: whatever rounding the one-degree steps gather, the
 // direction reaches both 0 and 360 degrees and wraps past them, with the
-// location dialog's text in step (the pad's tests cover the other rows).
+// location dialog's text in step, a full turn shown as 0 as its spin shows
+// it (the pad's tests cover the other rows).
 #include "sky/pasos_vista.h"
 
 #include <gtest/gtest.h>
@@ -28,7 +29,8 @@ TEST_F(PasosVista, BothEndsAreReachedWhateverRoundingTheStepsGathered) {
     for (int inicio = 1; inicio < 360; ++inicio) {
         e.Direccion = inicio * Grado;
         for (int i = inicio; i < 360; ++i) DireccionMas();
-        ASSERT_EQ(e.Tex_Direc, "N  360°") << "up from " << inicio;
+        ASSERT_NEAR(e.Direccion, DosPi, 1e-12) << "up from " << inicio;
+        ASSERT_EQ(e.Tex_Direc, "N    0°") << "up from " << inicio;  // the dialog shows a full turn as 0
         DireccionMas();
         ASSERT_EQ(e.Tex_Direc, "N    1°") << "up from " << inicio;
         e.Direccion = inicio * Grado;

@@ -78,14 +78,7 @@ void pintaEsfera(QPainter& p, TipoDial tipo) {
     static const Letra elevacion[4] = {{"N", 47, 1}, {"H", 91, 42}, {"S", 47, 90}, {"H", 3, 42}};
     for (const Letra& l : tipo == TipoDial::Direccion ? direccion : elevacion)
         p.drawText(QRectF(l.x, l.y, 14, 12), Qt::AlignLeft | Qt::AlignTop, QString::fromLatin1(l.texto));
-    const int cada = tipo == TipoDial::Direccion ? 10 : 15;
-    p.setPen(Qt::NoPen);
-    p.setBrush(Azul);
-    for (int g = 0; g < 360; g += cada) {
-        if (g % 90 == 0) continue;  // the letters stand there
-        const double a = g * RadianesPorGrado;
-        p.drawEllipse(Centro + QPointF(44 * std::cos(a), -44 * std::sin(a)), 0.8, 0.8);
-    }
+    DibujaPuntos(p, tipo);
 }
 
 void pintaDireccion(QPainter& p) {
@@ -123,6 +116,19 @@ void pintaZoom(QPainter& p) {
 }
 
 }  // namespace
+
+void DibujaPuntos(QPainter& p, TipoDial tipo) {
+    const int cada = tipo == TipoDial::Direccion ? 10 : 15;
+    p.save();
+    p.setPen(Qt::NoPen);
+    p.setBrush(Azul);
+    for (int g = 0; g < 360; g += cada) {
+        if (g % 90 == 0) continue;  // the letters stand there
+        const double a = g * RadianesPorGrado;
+        p.drawEllipse(Centro + QPointF(44 * std::cos(a), -44 * std::sin(a)), 0.8, 0.8);
+    }
+    p.restore();
+}
 
 Sector SectorDialDireccion() {
     // North up and east to the right.

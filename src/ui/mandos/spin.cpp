@@ -19,6 +19,9 @@ namespace vsp::ui {
 Spin::Spin(AccionSpin accion, QLineEdit* caja, QWidget* padre)
     : QWidget(padre), accion_(std::move(accion)), caja_(caja) {
     setFixedSize(hoja::Spin.size());
+    // A press takes the focus, so that the field being typed in is read
+    // before the step: the step then starts from what was typed.
+    setFocusPolicy(Qt::ClickFocus);
     PonCursor(this, Puntero::ManoIndice);
     ajustaEscala();
 }

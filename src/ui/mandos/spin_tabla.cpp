@@ -11,6 +11,7 @@
 #include "sky/pasos_vista.h"
 #include "sky/proyeccion.h"
 #include "time/formatos.h"
+#include "time/tiempo.h"
 #include "ui/mandos/dial.h"
 
 namespace vsp::ui {
@@ -29,13 +30,7 @@ constexpr double Holgura = 1e-9;
 AccionSpin SpinDireccion() {
     AccionSpin a;
     a.paso = [](int s) { s > 0 ? DireccionMas() : DireccionMenos(); };
-    a.texto = [] {
-        ProgramState& e = Estado();
-        CalculaRumbo();
-        const int grados = GradosEnteros(e.Direccion);
-        e.Tex_Direc = e.NombreRumbo + " " + Formato(grados == 360 ? 0 : grados, "@@@") + "°";
-        return e.Tex_Direc;
-    };
+    a.texto = [] { return Estado().Tex_Direc = TextoDireccion(); };
     a.extra = DibujaDialDireccion;
     a.alSoltar = CalculaDireccionMenosPi;
     return a;
@@ -106,6 +101,16 @@ AccionSpin SpinZoom() {
         DibujaDialDireccion();
     };
     a.pruebaPixel = true;
+    return a;
+}
+
+AccionSpin SpinTiempo(int k) {
+    AccionSpin a;
+    a.paso = [k](int s) {
+        Estado().TiempoEstable = Falso;
+        IncrementaTiempo(k, s);
+    };
+    a.alSoltar = [] { Estado().TiempoEstable = Verdadero; };
     return a;
 }
 

@@ -23,6 +23,11 @@ AccionSpin SpinZona();
 // Zoom: 0.5 in [1, 15]; the three dials follow.
 AccionSpin SpinZoom();
 
+// Date dialog: time spin k (1 minute .. 7 millennium) in the units of
+// TipoTiempo. TiempoEstable is False while the key is held, so that a date
+// field left meanwhile does not set the time from its stale text.
+AccionSpin SpinTiempo(int k);
+
 // Personalisation dialog: the telescope field's diameter, 1 minute of arc in
 // [0, 30] degrees; on release the circle is erased and takes the new size.
 AccionSpin SpinTelescopio();

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPointer>
 
@@ -45,6 +46,9 @@ void CursorCasilla(QAbstractButton* casilla) {
     if (casilla) PonCursor(casilla, casilla->isChecked() ? Puntero::Goma : Puntero::Lapiz);
 }
 
+CursorEspera::CursorEspera() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+CursorEspera::~CursorEspera() { QApplication::restoreOverrideCursor(); }
+
 QPixmap ImagenSalir() { return arte::BotonSalir(); }
 
 // ---------------------------------------------------------------------------
@@ -77,11 +81,18 @@ void BotonImagen::paintEvent(QPaintEvent*) {
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(0x10, 0x1c, 0x3c, 50));
         p.drawRoundedRect(borde, 8, 8);
-    } else if (underMouse() && isEnabled()) {
-        p.setPen(QPen(QColor(0x4f, 0x86, 0xd8), 1.6));
+    } else if ((underMouse() || hasFocus()) && isEnabled()) {
+        p.setPen(QPen(QColor(0x4f, 0x86, 0xd8), hasFocus() ? 2.2 : 1.6));
         p.setBrush(Qt::NoBrush);
         p.drawRoundedRect(borde, 8, 8);
     }
+}
+
+void BotonImagen::keyPressEvent(QKeyEvent* ev) {
+    if (ev->key() == Qt::Key_Return || ev->key() == Qt::Key_Enter)
+        click();
+    else
+        QAbstractButton::keyPressEvent(ev);
 }
 
 }  // namespace vsp::ui

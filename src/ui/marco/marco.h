@@ -27,14 +27,25 @@ void PonCursor(QWidget* control, Puntero p);
 // The pencil over a cleared box (a click ticks it), the eraser over a ticked one.
 void CursorCasilla(QAbstractButton* casilla);
 
+// The hourglass for the length of a long action.
+class CursorEspera {
+public:
+    CursorEspera();
+    ~CursorEspera();
+    CursorEspera(const CursorEspera&) = delete;
+    CursorEspera& operator=(const CursorEspera&) = delete;
+};
+
 // The 50 × 50 picture of every dialog's close button Pic_BotSalir (an open
 // door with an arrow leading out).
 QPixmap ImagenSalir();
 
 // A picture used as a button (Pic_BotSalir, Pic_Si, Pic_No...): it shows
-// its picture, sinks while pressed, brightens under the mouse, wears the
-// pointing-hand cursor and never takes the keyboard focus, so keys reach its
-// dialog. `pressed` fires on mouse down, `clicked` on release over it.
+// its picture, sinks while pressed, brightens under the mouse and wears the
+// pointing-hand cursor. It takes no keyboard focus, so keys reach its
+// dialog, unless the dialog gives it a focus policy to end its Enter order:
+// then it shows a focus ring and Enter or Space clicks it. `pressed` fires
+// on mouse down, `clicked` on release over it.
 class BotonImagen : public QAbstractButton {
     Q_OBJECT
 public:
@@ -43,6 +54,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent*) override;
+    void keyPressEvent(QKeyEvent*) override;
 
 private:
     QPixmap imagen_;

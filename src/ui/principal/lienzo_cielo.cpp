@@ -3,7 +3,6 @@
 // and the telescope circle.
 #include "ui/principal/lienzo_cielo.h"
 
-#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -14,11 +13,9 @@
 #include "programa/centrado.h"
 #include "sky/dibujo.h"
 #include "sky/proyeccion.h"
+#include "ui/marco/marco.h"
 
 namespace vsp::ui {
-
-CursorEspera::CursorEspera() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-CursorEspera::~CursorEspera() { QGuiApplication::restoreOverrideCursor(); }
 
 LienzoCielo::LienzoCielo(QWidget* padre) : QWidget(padre), superficie_(QSize(1, 1)) {
     setAttribute(Qt::WA_OpaquePaintEvent);

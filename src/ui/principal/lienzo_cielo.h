@@ -10,15 +10,6 @@
 
 namespace vsp::ui {
 
-// The hourglass for the length of a long action.
-class CursorEspera {
-public:
-    CursorEspera();
-    ~CursorEspera();
-    CursorEspera(const CursorEspera&) = delete;
-    CursorEspera& operator=(const CursorEspera&) = delete;
-};
-
 class LienzoCielo : public QWidget {
     Q_OBJECT
 public:

@@ -7,6 +7,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QIcon>
+#include <QLayout>
 #include <QPushButton>
 #include <QScreen>
 
@@ -18,6 +19,8 @@
 #include "core/estado.h"
 #include "core/mensajes.h"
 #include "programa/centrado.h"
+#include "ui/dialogos/hora.h"
+#include "ui/dialogos/locali.h"
 #include "ui/mandos/mando.h"
 #include "ui/marco/arte_marco.h"
 #include "ui/principal/lienzo_cielo.h"
@@ -74,6 +77,10 @@ VentanaCielo::VentanaCielo(QWidget* padre) : QWidget(padre) {
     deshacer_->setFixedSize(std::max(mando_->width(), deshacer_->sizeHint().width()), kAltoDeshacer);
     deshacer_->hide();
     new RelojTiempoReal(local_->textoTiempoReal(), this);
+    locali_ = new Locali(this);
+    hora_ = new Hora(this);
+    dialogos.Locali = [this] { abreCentrado(locali_); };
+    dialogos.Hora = [this] { abreCentrado(hora_); };
 
     // Start-up: buttons active, the hand over every button.
     Estado().BotonesActivos = Verdadero;
@@ -130,6 +137,8 @@ void VentanaCielo::aplicaPaneles() {
     mando_->setVisible(e.PanelControl == Activado);
     if (e.PanelObjetos == Activado) muestra_->DibujaMuestra(lienzo_->height());
     muestra_->setVisible(e.PanelObjetos == Activado);
+    locali_->muestra();
+    hora_->muestra();
     // A load always clears real-time running: the clock stops with it.
     if (e.TiempoRealActivo != 1) AplicaTiempoReal();
 }
@@ -156,6 +165,19 @@ void VentanaCielo::colocaPaneles() {
 }
 
 // ---- Buttons -------------------------------------------------------------------
+
+void VentanaCielo::abreCentrado(QDialog* dialogo) {
+    // Its final size first: styled, laid out.
+    dialogo->ensurePolished();
+    if (dialogo->layout()) dialogo->layout()->activate();
+    dialogo->adjustSize();
+    // The client areas centred on each other (move() would place the frame).
+    const QRect ventana = geometry();
+    dialogo->setGeometry(QRect(ventana.topLeft() + QPoint(ventana.width() - dialogo->width(),
+                                                          ventana.height() - dialogo->height()) / 2,
+                               dialogo->size()));
+    dialogo->exec();
+}
 
 void VentanaCielo::DescoBotones(QWidget* control) {
     Estado().BotonesActivos = Falso;

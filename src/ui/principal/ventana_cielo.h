@@ -10,11 +10,14 @@
 
 #include "ui/principal/botonera.h"
 
+class QDialog;
 class QPushButton;
 
 namespace vsp::ui {
 
+class Hora;
 class LienzoCielo;
+class Locali;
 class Mando;
 class PanelCursor;
 class PanelLocalizacion;
@@ -60,6 +63,8 @@ private:
     void aplicaPaneles();
     void redibujaCielo();
     void colocaPaneles();
+    // A dialog shown modally, centred over the window.
+    void abreCentrado(QDialog* dialogo);
 
     LienzoCielo* lienzo_;
     Botonera* botonera_;
@@ -68,6 +73,9 @@ private:
     PanelMuestra* muestra_;
     Mando* mando_;
     QPushButton* deshacer_;
+    // The dialogs that live as long as the window, hidden between uses.
+    Locali* locali_;
+    Hora* hora_;
 };
 
 }  // namespace vsp::ui

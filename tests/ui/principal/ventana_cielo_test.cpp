@@ -6,6 +6,7 @@
 #include "ui/principal/ventana_cielo.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -377,6 +378,33 @@ TEST_F(Ventana, DoubleClicksOnThePanelTextsRunTheirButtons) {
     EXPECT_EQ(dialogo, QString::fromUtf8("Tiempo de Fecha/Hora y Animación"));
     EXPECT_FALSE(deshacer->isVisible());
     EXPECT_EQ(e.BotonesActivos, Verdadero);
+}
+
+TEST_F(Ventana, TheLocationAndDateButtonsOpenTheirDialogsCentredAndFollowAppliedStates) {
+    ProgramState& e = Estado();
+    e.HorarioVerano = 1;
+    AplicaEstado();  // as a configuration load ends
+    struct Caso {
+        const char* boton;
+        QString titulo;
+    } casos[] = {{"Pic_BotLocal", QStringLiteral("Localización")}, {"Pic_BotHora", QStringLiteral("Fecha   y   Hora")}};
+    for (const Caso& c : casos) {
+        QString titulo;
+        QPoint desvio;
+        bool verano = false;
+        alAparecer([&](QWidget* w) {
+            titulo = w->windowTitle();
+            const QRect g = w->geometry(), v = ventana->geometry();
+            desvio = g.topLeft() - v.topLeft() - QPoint(v.width() - g.width(), v.height() - g.height()) / 2;
+            if (auto* casilla = w->findChild<QCheckBox*>("Chk_HorarioVer")) verano = casilla->isChecked();
+            QTest::mouseClick(w->findChild<QAbstractButton*>("Pic_BotSalir"), Qt::LeftButton);
+        });
+        QTest::mouseClick(boton(c.boton), Qt::LeftButton);
+        EXPECT_EQ(titulo, c.titulo);
+        EXPECT_LE(desvio.manhattanLength(), 1) << c.boton;
+        EXPECT_EQ(e.BotonesActivos, Verdadero);
+        EXPECT_EQ(verano, std::string(c.boton) == "Pic_BotHora");
+    }
 }
 
 TEST_F(Ventana, ALoadedConfigurationWithAnAnimationStartsIt) {

@@ -1,0 +1,44 @@
+// What the dialogs' typed boxes share: entering a box selects its first
+// characters, leaving it reads what was typed into the state (values are
+// read on leaving, not at each key), and Enter moves on along the dialog's
+// order of boxes, which ends on its exit button.
+#pragma once
+
+#include <QHash>
+#include <QObject>
+
+#include <functional>
+
+class QLineEdit;
+class QWidget;
+
+namespace vsp::ui {
+
+class CamposTecleo : public QObject {
+    Q_OBJECT
+public:
+    using QObject::QObject;
+
+    // `caja` selects its first `seleccion` characters when it gets the focus
+    // from the keyboard (0: none, the cursor at the start, for the boxes that
+    // are typed over), is read by `lee` when left (`lee` may be empty), and
+    // Enter in it moves the focus to `siguiente`.
+    void agrega(QLineEdit* caja, int seleccion, std::function<void()> lee, QWidget* siguiente);
+
+    // Reads the box that has the focus, if it is one of these: the dialog's
+    // exit sees what was typed even when no box was left.
+    void leeActivo();
+
+protected:
+    bool eventFilter(QObject* objeto, QEvent* evento) override;
+
+private:
+    struct Campo {
+        int seleccion;
+        std::function<void()> lee;
+        QWidget* siguiente;
+    };
+    QHash<QLineEdit*, Campo> campos_;
+};
+
+}  // namespace vsp::ui
