@@ -23,7 +23,6 @@ protected:
         CreaTablas();
         ProgramState& e = Estado();
         e.FormatoHora = 1;
-        e.TiempoEstable = Verdadero;
         e.ZonaHoraria = 1;
         e.DiaJuliano = CalculaJuliana(15, 3, 1990, 20, 30);  // 21:30 local
         avisos().FechaHora = [this](const CamposFechaHora& c) { campos = c; };

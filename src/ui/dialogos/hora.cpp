@@ -89,6 +89,9 @@ Hora::Hora(QWidget* padre) : QDialog(padre) {
     setObjectName(QStringLiteral("Hora"));
     setWindowTitle(QStringLiteral("Fecha   y   Hora"));
     setModal(true);
+    ProgramState& e = Estado();
+    e.ActualizandoHora = Falso;
+    e.TiempoEstable = Verdadero;
     campos_ = new CamposTecleo(this);
     salir_ = new BotonImagen(ImagenSalir(), QStringLiteral("Salir de esta ventana"));
     salir_->setObjectName(QStringLiteral("Pic_BotSalir"));

@@ -31,7 +31,6 @@ protected:
         ProgramState& e = Estado();
         e.Velocidad = 100;
         e.FormatoHora = 1;
-        e.TiempoEstable = Verdadero;
         e.ZonaHoraria = 1;
         e.DiaJuliano = CalculaJuliana(15, 3, 1990, 20, 30);  // 21:30 local
         avisos().Redibujo = [this] { ++redibujos; };
