@@ -7,6 +7,11 @@
 #include "core/carpetas.h"
 #include "core/estado.h"
 #include "core/tablas.h"
+#include "core/texto.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
 
 namespace vsp {
 
@@ -17,6 +22,15 @@ inline void MotorNuevo(bool conCatalogos = true) {
     if (!conCatalogos) return;
     FijaCarpetaPrograma(VESPERA_DATOS);
     CargaCatalogos();
+}
+
+// The index of a city of the list by its name, as the list shows it.
+inline int16_t IndiceCiudad(const std::string& nombre) {
+    const ProgramState& e = Estado();
+    for (int i = 0; i < NumLocalidades; ++i)
+        if (trimSpaces(leftChars(e.Localidades[i].Nombre, 15)) == nombre) return static_cast<int16_t>(i);
+    ADD_FAILURE() << nombre << " not in the city list";
+    return 0;
 }
 
 }  // namespace vsp

@@ -12,14 +12,16 @@ degree per pixel in the @2x image). The package is fetched once with
 same bytes on every run."""
 
 import argparse
-import hashlib
 import json
 import math
 import os
 import struct
-import subprocess
-import tarfile
+import sys
 import zlib
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+
+from vspdatos import fuentes  # noqa: E402
 
 RAIZ = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 
@@ -39,24 +41,8 @@ TIERRA = (222, 214, 178)
 
 def lee_tierras(cache):
     """land-50m.json of the package, fetching and checking it when missing."""
-    destino = os.path.join(cache, "world-atlas")
-    fichero = os.path.join(destino, "package", "land-50m.json")
-    if not os.path.exists(fichero):
-        os.makedirs(cache, exist_ok=True)
-        tgz = os.path.join(cache, TARBALL)
-        if not os.path.exists(tgz):
-            subprocess.run(["npm", "pack", PAQUETE, "--silent"], cwd=cache, check=True,
-                           stdout=subprocess.DEVNULL)
-        with open(tgz, "rb") as f:
-            suma = hashlib.sha256(f.read()).hexdigest()
-        if suma != SHA256:
-            raise RuntimeError(f"{tgz}: sha256 {suma}, expected {SHA256}")
-        with tarfile.open(tgz) as t:
-            try:
-                t.extractall(destino, filter="data")
-            except TypeError:  # Python without extraction filters
-                t.extractall(destino)
-    with open(fichero, encoding="utf-8") as f:
+    carpeta = fuentes.paquete_npm(cache, PAQUETE, TARBALL, SHA256, "world-atlas")
+    with open(os.path.join(carpeta, "package", "land-50m.json"), encoding="utf-8") as f:
         return json.load(f)
 
 

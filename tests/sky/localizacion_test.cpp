@@ -6,13 +6,6 @@
 
 #include "motor_nuevo.h"
 
-#include "catalog/catalogos.h"
-#include "core/avisos.h"
-#include "core/carpetas.h"
-#include "core/estado.h"
-#include "core/tablas.h"
-#include "core/texto.h"
-
 namespace vsp {
 namespace {
 
@@ -22,14 +15,6 @@ protected:
         MotorNuevo();
     }
     void TearDown() override { ReiniciaAvisos(); }
-
-    static int16_t ciudad(const std::string& nombre) {
-        const ProgramState& e = Estado();
-        for (int i = 0; i < NumLocalidades; ++i)
-            if (trimSpaces(leftChars(e.Localidades[i].Nombre, 15)) == nombre) return static_cast<int16_t>(i);
-        ADD_FAILURE() << nombre << " not in the city list";
-        return 0;
-    }
 };
 
 TEST_F(Localizacion, ChoosingACitySetsPlaceAndZone) {
@@ -41,7 +26,7 @@ TEST_F(Localizacion, ChoosingACitySetsPlaceAndZone) {
     int fechas = 0;
     avisos().FechaHora = [&](const CamposFechaHora&) { ++fechas; };
     for (const auto& c : casos) {
-        const int16_t i = ciudad(c.ciudad);
+        const int16_t i = IndiceCiudad(c.ciudad);
         SeleccionaLocalidad(i);
         EXPECT_EQ(e.IndiceLocalidad, i);
         EXPECT_EQ(e.Longitud, static_cast<double>(e.Localidades[i].Longitud)) << c.ciudad;
@@ -54,7 +39,7 @@ TEST_F(Localizacion, ChoosingACitySetsPlaceAndZone) {
     // A configuration being loaded keeps its own zone.
     e.CargandoConfig = -1;
     e.ZonaHoraria = 3.5f;
-    SeleccionaLocalidad(ciudad("Madrid"));
+    SeleccionaLocalidad(IndiceCiudad("Madrid"));
     EXPECT_EQ(e.ZonaHoraria, 3.5f);
     EXPECT_EQ(e.Tex_Lati, "40° 24' 59\" N");
 }

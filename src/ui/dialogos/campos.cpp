@@ -7,7 +7,19 @@
 #include <QLineEdit>
 #include <QTimer>
 
+#include "sky/dibujo.h"
+
 namespace vsp::ui {
+
+std::function<void()> LeeEnEstado(QLineEdit* caja, void (*lee)(std::string_view), std::string ProgramState::*texto,
+                                  void (*despues)()) {
+    return [=] {
+        lee(caja->text().toStdString());
+        caja->setText(QString::fromStdString(Estado().*texto));
+        if (despues) despues();
+        ActualizaPanel();
+    };
+}
 
 void CamposTecleo::agrega(QLineEdit* caja, int seleccion, std::function<void()> lee, QWidget* siguiente) {
     campos_.insert(caja, Campo{seleccion, std::move(lee), siguiente});

@@ -8,11 +8,21 @@
 #include <QObject>
 
 #include <functional>
+#include <string>
+#include <string_view>
+
+#include "core/estado.h"
 
 class QLineEdit;
 class QWidget;
 
 namespace vsp::ui {
+
+// The reading of a box whose text the engine reads into the state: `lee`
+// takes the typed text, the box then shows the state's text `texto`, and
+// `despues` (dials, when given) and the main window's panel follow.
+std::function<void()> LeeEnEstado(QLineEdit* caja, void (*lee)(std::string_view),
+                                  std::string ProgramState::*texto, void (*despues)() = nullptr);
 
 class CamposTecleo : public QObject {
     Q_OBJECT

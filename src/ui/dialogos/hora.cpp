@@ -129,11 +129,7 @@ Hora::Hora(QWidget* padre) : QDialog(padre) {
 
     zona_ = caja(QStringLiteral("Tex_Zona"), QStringLiteral("-12.0"));
     zona_->setToolTip(QStringLiteral("Horas de diferencia con el tiempo universal, de -12 a 12 en medias horas"));
-    campos_->agrega(zona_, 5, [this] {
-        CambiaZona(zona_->text().toStdString());
-        zona_->setText(QString::fromStdString(Estado().Tex_Zona));
-        ActualizaPanel();
-    }, salir_);
+    campos_->agrega(zona_, 5, LeeEnEstado(zona_, CambiaZona, &ProgramState::Tex_Zona), salir_);
     AccionSpin accionZona = conPanel(SpinZona());
     accionZona.pruebaPixel = false;
     auto* spinZona = new Spin(std::move(accionZona), zona_);

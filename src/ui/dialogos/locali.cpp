@@ -170,29 +170,10 @@ Locali::Locali(QWidget* padre) : QDialog(padre) {
     // ---- Reading the boxes, and the Enter order ---------------------------------
     campos_->agrega(longi_, 0, {}, lati_);
     campos_->agrega(lati_, 0, {}, zona_);
-    campos_->agrega(zona_, 5, [this] {
-        CambiaZona(zona_->text().toStdString());
-        zona_->setText(QString::fromStdString(Estado().Tex_Zona));
-        ActualizaPanel();
-    }, direc_);
-    campos_->agrega(direc_, 7, [this] {
-        LeeDireccion(direc_->text().toStdString());
-        direc_->setText(QString::fromStdString(Estado().Tex_Direc));
-        DibujaDialDireccion();
-        ActualizaPanel();
-    }, eleva_);
-    campos_->agrega(eleva_, 3, [this] {
-        LeeElevacion(eleva_->text().toStdString());
-        eleva_->setText(QString::fromStdString(Estado().Tex_Eleva));
-        DibujaDialElevacion();
-        ActualizaPanel();
-    }, zoom_);
-    campos_->agrega(zoom_, 4, [this] {
-        LeeZoom(zoom_->text().toStdString());
-        zoom_->setText(QString::fromStdString(Estado().Tex_Zoom));
-        redibujaDiales();
-        ActualizaPanel();
-    }, salir_);
+    campos_->agrega(zona_, 5, LeeEnEstado(zona_, CambiaZona, &ProgramState::Tex_Zona), direc_);
+    campos_->agrega(direc_, 7, LeeEnEstado(direc_, LeeDireccion, &ProgramState::Tex_Direc, DibujaDialDireccion), eleva_);
+    campos_->agrega(eleva_, 3, LeeEnEstado(eleva_, LeeElevacion, &ProgramState::Tex_Eleva, DibujaDialElevacion), zoom_);
+    campos_->agrega(zoom_, 4, LeeEnEstado(zoom_, LeeZoom, &ProgramState::Tex_Zoom, redibujaDiales), salir_);
     setTabOrder(ciudades_, longi_);
     setTabOrder(longi_, lati_);
     setTabOrder(lati_, zona_);

@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include "../../motor_nuevo.h"
+#include "../teclea.h"
 #include "core/constantes.h"
 #include "time/calendario.h"
 #include "time/tiempo.h"
@@ -53,16 +54,7 @@ protected:
                 caja("Tex_FecAno" + n)->text() + " " + caja("Tex_Hora" + n)->text())
             .toStdString();
     }
-    // Types into a field over what it selected on entering, and leaves it.
-    void escribe(const QString& nombre, const QString& tecleado) {
-        QLineEdit* c = caja(nombre);
-        c->setFocus(Qt::TabFocusReason);
-        QApplication::processEvents();
-        c->selectAll();
-        c->del();
-        QTest::keyClicks(c, tecleado);
-        QTest::keyClick(c, Qt::Key_Tab);
-    }
+    void escribe(const QString& nombre, const QString& tecleado) { EscribeYSale(caja(nombre), tecleado); }
     // A press on a spin's upper (+1) or lower (-1) key held for `pasos` steps.
     void pulsa(const char* spin, int sentido, int pasos = 1) {
         auto* s = d->findChild<Spin*>(spin);

@@ -16,8 +16,8 @@
 #include <cmath>
 
 #include "../../motor_nuevo.h"
+#include "../teclea.h"
 #include "core/constantes.h"
-#include "core/texto.h"
 #include "sky/localizacion.h"
 #include "sky/pasos_vista.h"
 #include "time/formatos.h"
@@ -36,7 +36,7 @@ protected:
         ProgramState& e = Estado();
         e.DiaJuliano = 2460677.3;
         e.Velocidad = 100;
-        SeleccionaLocalidad(ciudad("Madrid"));
+        SeleccionaLocalidad(IndiceCiudad("Madrid"));
         e.Direccion = Pi;
         e.Elevacion = 30 * Grado;
         e.Zoom = 1;
@@ -53,26 +53,9 @@ protected:
         ReiniciaAvisos();
     }
 
-    static int16_t ciudad(const std::string& nombre) {
-        const ProgramState& e = Estado();
-        for (int i = 0; i < NumLocalidades; ++i)
-            if (trimSpaces(leftChars(e.Localidades[i].Nombre, 15)) == nombre) return static_cast<int16_t>(i);
-        ADD_FAILURE() << nombre << " not in the city list";
-        return 0;
-    }
     QLineEdit* caja(const char* nombre) const { return d->findChild<QLineEdit*>(nombre); }
     std::string texto(const char* nombre) const { return caja(nombre)->text().toStdString(); }
-    // Types into a box as the user does, over what the box selected on
-    // entering, and leaves it with Tab.
-    void escribe(const char* nombre, const QString& tecleado) {
-        QLineEdit* c = caja(nombre);
-        c->setFocus(Qt::TabFocusReason);
-        QApplication::processEvents();
-        c->selectAll();
-        c->del();
-        QTest::keyClicks(c, tecleado);
-        QTest::keyClick(c, Qt::Key_Tab);
-    }
+    void escribe(const char* nombre, const QString& tecleado) { EscribeYSale(caja(nombre), tecleado); }
     // Types keys over an overtype box from character `desde`.
     void sobrescribe(const char* nombre, int desde, const QString& teclas) {
         QLineEdit* c = caja(nombre);
@@ -162,7 +145,7 @@ TEST_F(LocaliPrueba, AChosenCitySetsThePlaceAndItsZone) {
     } casos[] = {{"Sevilla", 1}, {"Las Palmas G.C.", 0}, {"Barcelona", 1}, {"Atenas", 2}, {"Tokio", 9}};
     const ProgramState& e = Estado();
     for (const Caso& c : casos) {
-        const int i = ciudad(c.ciudad);
+        const int i = IndiceCiudad(c.ciudad);
         lista->showPopup();
         QAbstractItemView* vista = lista->view();
         vista->scrollTo(vista->model()->index(i, 0));
