@@ -26,10 +26,15 @@ void CamposTecleo::agrega(QLineEdit* caja, int seleccion, std::function<void()> 
     caja->installEventFilter(this);
 }
 
-void CamposTecleo::leeActivo() {
-    auto* caja = qobject_cast<QLineEdit*>(QApplication::focusWidget());
-    if (const auto c = campos_.constFind(caja); c != campos_.constEnd() && c->lee) c->lee();
+void CamposTecleo::lee(QLineEdit* caja) const {
+    // A box passed through without typing keeps the state as it is: its text
+    // is the state's, rounded for showing (a time to its minute, an
+    // elevation to its degree).
+    const auto c = campos_.constFind(caja);
+    if (c != campos_.constEnd() && c->lee && caja->isModified()) c->lee();
 }
+
+void CamposTecleo::leeActivo() { lee(qobject_cast<QLineEdit*>(QApplication::focusWidget())); }
 
 bool CamposTecleo::eventFilter(QObject* objeto, QEvent* evento) {
     auto* caja = qobject_cast<QLineEdit*>(objeto);
@@ -53,7 +58,7 @@ bool CamposTecleo::eventFilter(QObject* objeto, QEvent* evento) {
         // Another window coming up (a menu, a message, another program) does
         // not leave the box: it is read when the user really leaves it.
         const Qt::FocusReason razon = static_cast<QFocusEvent*>(evento)->reason();
-        if (razon != Qt::ActiveWindowFocusReason && razon != Qt::PopupFocusReason && c->lee) c->lee();
+        if (razon != Qt::ActiveWindowFocusReason && razon != Qt::PopupFocusReason) lee(caja);
         break;
     }
     case QEvent::KeyPress: {
@@ -61,8 +66,8 @@ bool CamposTecleo::eventFilter(QObject* objeto, QEvent* evento) {
         if (tecla != Qt::Key_Return && tecla != Qt::Key_Enter) break;
         if (c->siguiente)
             c->siguiente->setFocus(Qt::OtherFocusReason);  // leaving the box reads it
-        else if (c->lee)
-            c->lee();
+        else
+            lee(caja);
         return true;
     }
     default: break;

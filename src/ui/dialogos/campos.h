@@ -31,8 +31,8 @@ public:
 
     // `caja` selects its first `seleccion` characters when it gets the focus
     // from the keyboard (0: none, the cursor at the start, for the boxes that
-    // are typed over), is read by `lee` when left (`lee` may be empty), and
-    // Enter in it moves the focus to `siguiente`.
+    // are typed over), is read by `lee` when left after the user typed in it
+    // (`lee` may be empty), and Enter in it moves the focus to `siguiente`.
     void agrega(QLineEdit* caja, int seleccion, std::function<void()> lee, QWidget* siguiente);
 
     // Reads the box that has the focus, if it is one of these: the dialog's
@@ -43,6 +43,8 @@ protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override;
 
 private:
+    void lee(QLineEdit* caja) const;
+
     struct Campo {
         int seleccion;
         std::function<void()> lee;

@@ -159,7 +159,9 @@ TEST_F(LocaliPrueba, AChosenCitySetsThePlaceAndItsZone) {
 }
 
 TEST_F(LocaliPrueba, EnterMovesAlongTheBoxesAndClosesOnTheExitButton) {
-    const ProgramState& e = Estado();
+    ProgramState& e = Estado();
+    e.Elevacion = 30.4 * Grado;  // shown as 30°
+    MuestraLocalizacion();
     const char* orden[] = {"Tex_Longi", "Tex_Lati", "Tex_Zona", "Tex_Direc", "Tex_Eleva", "Tex_Zoom"};
     caja("Tex_Longi")->setFocus();
     for (const char* nombre : orden) {
@@ -170,6 +172,7 @@ TEST_F(LocaliPrueba, EnterMovesAlongTheBoxesAndClosesOnTheExitButton) {
     }
     EXPECT_EQ(QApplication::focusWidget()->objectName(), QStringLiteral("Pic_BotSalir"));
     EXPECT_NEAR(e.Direccion, 135 * Grado, 1e-12) << "a box is read as Enter leaves it";
+    EXPECT_EQ(e.Elevacion, 30.4 * Grado) << "a box passed through untouched changes nothing";
     const double sidereo = e.TiempoSidereo;
     sobrescribe("Tex_Longi", 0, QStringLiteral("0900000"));  // 90 degrees west of Madrid's 3.7
     d->findChild<QWidget*>("Pic_BotSalir")->setFocus();
@@ -193,7 +196,8 @@ TEST_F(LocaliPrueba, TheDialogShowsTheStateWhateverChangedIt) {
     EXPECT_EQ(texto("Tex_Lati"), "33° 54' 00\" S");
     // A typed box not yet left is read when the dialog closes.
     caja("Tex_Eleva")->setFocus();
-    caja("Tex_Eleva")->setText(QStringLiteral("60"));
+    caja("Tex_Eleva")->selectAll();
+    QTest::keyClicks(caja("Tex_Eleva"), QStringLiteral("60"));
     d->reject();
     EXPECT_NEAR(Estado().Elevacion, 60 * Grado, 1e-12);
     EXPECT_EQ(redibujos, 1);
