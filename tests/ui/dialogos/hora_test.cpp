@@ -156,6 +156,9 @@ TEST_F(HoraPrueba, TheTimeButtonsUseTheComputersClockOnTheLocalDay) {
         {"Bot_FecMedDia", QTime(10, 0, 0), "21/06/2026 10:00"},      // noon exactly stays
         {"Bot_FecMedDia", QTime(10, 0, 1), "22/06/2026 10:00"},      // a second later: tomorrow's
         {"Bot_FecMedNoc", QTime(5, 0, 0), "21/06/2026 22:00"},       // morning: tonight's midnight
+        {"Bot_FecMedNoc", QTime(13, 0, 0), "21/06/2026 22:00"},      // afternoon: tonight's too
+        {"Bot_FecMedNoc", QTime(22, 0, 0), "21/06/2026 22:00"},      // midnight itself stays
+        {"Bot_FecMedNoc", QTime(23, 0, 0), "22/06/2026 22:00"},      // 01:00 local: the next one
         {"Bot_FecHorsis", QTime(20, 10, 40), "21/06/2026 20:11"},    // to the nearest minute
     };
     for (const Caso& c : casos) {
@@ -182,6 +185,9 @@ TEST_F(HoraPrueba, HeldSpinsStepTheTimeWhichIsUnstableUntilReleased) {
     EXPECT_EQ(fila(1), "10/05/-1 06:15");
     pulsa("PicSpi_Tiempo4", +1);
     EXPECT_EQ(fila(1), "10/05/1 06:15");
+    e.DiaJuliano = DiaJulianoMaximo - 100;
+    pulsa("PicSpi_Tiempo6", +1);  // a millennium past 7999 stops at its end
+    EXPECT_EQ(e.DiaJuliano, DiaJulianoMaximo);
     EXPECT_EQ(redibujos, 0);
 }
 

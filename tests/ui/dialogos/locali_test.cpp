@@ -79,7 +79,11 @@ TEST_F(LocaliPrueba, BoxesAreReadWhenLeft) {
         {"Tex_Direc", "NE", "NE  45°", &ProgramState::Direccion, 45 * Grado},
         {"Tex_Direc", "200 NE", "S  200°", &ProgramState::Direccion, 200 * Grado},
         {"Tex_Direc", "o", "W  270°", &ProgramState::Direccion, 270 * Grado},
-        {"Tex_Direc", "", "N    0°", &ProgramState::Direccion, 0},
+        {"Tex_Direc", "no", "NW 315°", &ProgramState::Direccion, 315 * Grado},
+        {"Tex_Direc", "S  190°", "S  190°", &ProgramState::Direccion, 190 * Grado},  // its own text edited
+        {"Tex_Direc", "400", "N  359°", &ProgramState::Direccion, 359 * Grado},
+        {"Tex_Direc", "-10", "N    0°", &ProgramState::Direccion, 0},
+        {"Tex_Direc", "xyz", "N    0°", &ProgramState::Direccion, 0},
         {"Tex_Eleva", "95", "90°", &ProgramState::Elevacion, 90 * Grado},
         {"Tex_Eleva", "  ", " 0°", &ProgramState::Elevacion, 0},
         {"Tex_Eleva", "-", " 0°", &ProgramState::Elevacion, 0},
@@ -98,8 +102,10 @@ TEST_F(LocaliPrueba, BoxesAreReadWhenLeft) {
         float esperado;
     } decimales[] = {
         {"Tex_Zoom", "7.3", "7.0", 7}, {"Tex_Zoom", "15.5", "15.0", 15}, {"Tex_Zoom", "0.5", "1.0", 1},
-        {"Tex_Zoom", "2,5", "2.5", 2.5f}, {"Tex_Zona", "5,3", "5.0", 5}, {"Tex_Zona", "-5.5", "-5.5", -5.5f},
-        {"Tex_Zona", "14", "12.0", 12}, {"Tex_Zona", "", "0.0", 0},
+        {"Tex_Zoom", "-3", "1.0", 1},     {"Tex_Zoom", "2,5", "2.5", 2.5f}, {"Tex_Zona", "5,3", "5.0", 5},
+        {"Tex_Zona", "-5.5", "-5.5", -5.5f}, {"Tex_Zona", "-3,5", "-3.5", -3.5f}, {"Tex_Zona", "14", "12.0", 12},
+        {"Tex_Zona", "12.5", "12.0", 12},    {"Tex_Zona", "-0,5", "-0.5", -0.5f},  {"Tex_Zona", "", "0.0", 0},
+        {"Tex_Zona", "-", "0.0", 0},         {"Tex_Zona", "99999999999999999999", "12.0", 12},
     };
     for (const Decimal& c : decimales) {
         escribe(c.caja, QString::fromUtf8(c.tecleado));
@@ -110,30 +116,53 @@ TEST_F(LocaliPrueba, BoxesAreReadWhenLeft) {
     EXPECT_EQ(redibujos, 0) << "the chart waits for the dialog to close";
 }
 
+// Keys typed over the boxes from a cursor position, each case from 45° 00'
+// 00" N and 0° 00' 00" O.
 TEST_F(LocaliPrueba, LatitudeAndLongitudeAreTypedOver) {
-    const ProgramState& e = Estado();
-    sobrescribe("Tex_Lati", 0, QStringLiteral("4025x00s"));  // x is refused
-    EXPECT_EQ(texto("Tex_Lati"), "40° 25' 00\" S");
-    EXPECT_EQ(caja("Tex_Lati")->cursorPosition(), 13);
-    EXPECT_NEAR(e.Latitud, -(40 * 3600 + 25 * 60) * 4.8481368e-6, 1e-12);
-    EXPECT_EQ(MapaMundo::Cruz().y(), 87 + 40) << "the map's cross follows";
-    sobrescribe("Tex_Lati", 0, QStringLiteral("9"));  // 95 is 90, with 00' 00"
-    EXPECT_EQ(texto("Tex_Lati"), "90° 00' 00\" S");
-
-    sobrescribe("Tex_Longi", 0, QStringLiteral("000000000e"));
-    EXPECT_EQ(texto("Tex_Longi"), "000° 00' 00\" E");
-    EXPECT_EQ(e.Longitud, 0) << "0 degrees east is 0, never 2 pi";
-    sobrescribe("Tex_Longi", 0, QStringLiteral("0135"));
-    EXPECT_EQ(texto("Tex_Longi"), "013° 50' 00\" E");
-    EXPECT_EQ(MapaMundo::Cruz().x(), 183 + 13);
+    constexpr double S = 4.8481368e-6;  // one second of arc
+    struct Caso {
+        const char* caja;
+        int desde;
+        const char* teclas;
+        const char* queda;
+        int cursor;    // after the keys
+        double valor;  // Latitud, or Longitud as stored (westward)
+    } casos[] = {
+        {"Tex_Lati", 0, "40", "40° 00' 00\" N", 4, 40 * 3600 * S},                 // the cursor jumps the separators
+        {"Tex_Lati", 0, "4025x00s", "40° 25' 00\" S", 13, -(40 * 3600 + 25 * 60) * S},  // x is refused
+        {"Tex_Lati", 0, "9", "90° 00' 00\" N", 1, 90 * 3600 * S},                  // 95 is 90, with 00' 00"
+        {"Tex_Lati", 4, "7", "45° 59' 00\" N", 5, (45 * 3600 + 59 * 60) * S},      // 70 minutes are 59
+        {"Tex_Lati", 2, "5", "45° 00' 00\" N", 2, 45 * 3600 * S},                  // over the degree sign
+        {"Tex_Lati", 12, "E", "45° 00' 00\" N", 12, 45 * 3600 * S},                // not a latitude's letter
+        {"Tex_Lati", 13, "1", "45° 00' 00\" N", 13, 45 * 3600 * S},                // past the end
+        {"Tex_Longi", 0, "003421300", "003° 42' 13\" O", 13, (3 * 3600 + 42 * 60 + 13) * S},
+        {"Tex_Longi", 0, "0750000000w", "075° 00' 00\" O", 14, 75 * 3600 * S},     // W is O
+        {"Tex_Longi", 0, "1812", "180° 00' 00\" O", 6, 180 * 3600 * S},
+        {"Tex_Longi", 0, "1795959E", "179° 59' 59\" E", 14, DosPi - (179 * 3600 + 59 * 60 + 59) * S},
+        {"Tex_Longi", 13, "e", "  0° 00' 00\" E", 14, 0},                          // 0 east is 0, never 2 pi
+    };
+    ProgramState& e = Estado();
+    for (const Caso& c : casos) {
+        e.Latitud = 45 * 3600 * S;
+        e.Longitud = 0;
+        MuestraLocalizacion();
+        sobrescribe(c.caja, c.desde, QString::fromUtf8(c.teclas));
+        EXPECT_EQ(texto(c.caja), c.queda) << c.caja << " " << c.teclas;
+        EXPECT_EQ(caja(c.caja)->cursorPosition(), c.cursor) << c.caja << " " << c.teclas;
+        EXPECT_NEAR(std::string(c.caja) == "Tex_Lati" ? e.Latitud : e.Longitud, c.valor, 1e-12)
+            << c.caja << " " << c.teclas;
+    }
+    EXPECT_EQ(MapaMundo::Cruz().x(), 183) << "the map's cross follows";
 
     // A deletion and a paste are undone.
+    sobrescribe("Tex_Longi", 0, QStringLiteral("0135"));
     QTest::keyClick(caja("Tex_Longi"), Qt::Key_Backspace);
     EXPECT_EQ(texto("Tex_Longi"), "013° 50' 00\" E");
     QApplication::clipboard()->setText(QString(300, u'7'));
     QTest::keyClick(caja("Tex_Longi"), Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(texto("Tex_Longi"), "013° 50' 00\" E");
-    EXPECT_NEAR(e.Longitud, DosPi - (13 * 3600 + 50 * 60) * 4.8481368e-6, 1e-12);
+    EXPECT_NEAR(e.Longitud, DosPi - (13 * 3600 + 50 * 60) * S, 1e-12);
+    EXPECT_EQ(MapaMundo::Cruz().x(), 183 + 13);
 }
 
 TEST_F(LocaliPrueba, AChosenCitySetsThePlaceAndItsZone) {
