@@ -34,5 +34,7 @@ int main(int argc, char** argv) {
     cielo.setFocus();
 
     // Nothing is saved at exit.
-    return QApplication::exec();
+    const int resultado = QApplication::exec();
+    vsp::ui::TerminaSonidos();
+    return resultado;
 }

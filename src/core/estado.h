@@ -72,7 +72,7 @@ struct ProgramState {
     double  PrecZeta = 0;          // precession angle zeta, rad
     double  PrecTheta = 0;         // precession angle theta, rad
     double  PrecZ = 0;             // precession angle z, rad
-    int16_t TiempoEstable = -1;    // flag: False while the program steps the time
+    int16_t TiempoEstable = -1;    // flag: True except while the program steps the time
 
     // ---- Place and view ----------------------------------------------------
     int16_t IndiceLocalidad = -1;  // selected city, 0..177, -1 none

@@ -3,9 +3,13 @@
 
 #include <gtest/gtest.h>
 
+#include "ui/marco/marco.h"
+
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    const int resultado = RUN_ALL_TESTS();
+    vsp::ui::TerminaSonidos();
+    return resultado;
 }

@@ -21,6 +21,11 @@ void InstalaMensajes(QWidget* principal);
 // Estado().SonidoDatos, as the engine keeps them.
 void PlaySonido(int id);
 
+// Called once before the application object goes: waits (two seconds at
+// most) until no sound is still being decoded. Qt's sample cache, torn down
+// at exit, deadlocks with a decoding still under way.
+void TerminaSonidos();
+
 enum class Puntero { Lapiz, Goma, ManoIndice };
 const QCursor& CursorPrograma(Puntero p);
 void PonCursor(QWidget* control, Puntero p);

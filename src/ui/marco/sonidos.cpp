@@ -1,6 +1,7 @@
 // PlaySonido: the program's six feedback sounds, played from the resources
 // without blocking; a new sound cuts the one playing.
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QPointer>
 #include <QSoundEffect>
@@ -42,13 +43,24 @@ public:
         sonando_->play();
     }
 
+    bool cargando() const {
+        for (const QSoundEffect* efecto : efectos_)
+            if (efecto->status() == QSoundEffect::Loading) return true;
+        return false;
+    }
+
 private:
     std::array<QSoundEffect*, kUltimoSonido - kPrimerSonido + 1> efectos_{};
     QSoundEffect* sonando_ = nullptr;
 };
 
-Reproductor& reproductor() {
+QPointer<Reproductor>& reproductorCreado() {
     static QPointer<Reproductor> unico;
+    return unico;
+}
+
+Reproductor& reproductor() {
+    QPointer<Reproductor>& unico = reproductorCreado();
     if (!unico) {
         registraSonidos();
         unico = new Reproductor(qApp);
@@ -68,6 +80,14 @@ void PlaySonido(int id) {
     e.SonidoDatos.assign(bytes.constData(), static_cast<size_t>(bytes.size()));
     r.toca(id);
     QCoreApplication::processEvents();
+}
+
+void TerminaSonidos() {
+    const QPointer<Reproductor>& unico = reproductorCreado();
+    QElapsedTimer reloj;
+    reloj.start();
+    while (unico && unico->cargando() && reloj.elapsed() < 2000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
 }
 
 }  // namespace vsp::ui
