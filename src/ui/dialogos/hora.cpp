@@ -46,15 +46,6 @@ QLabel* separador(const QString& texto) {
     return l;
 }
 
-// A spin whose every step also rewrites the main window's panel.
-AccionSpin conPanel(AccionSpin a) {
-    a.extra = [previo = std::move(a.extra)] {
-        if (previo) previo();
-        ActualizaPanel();
-    };
-    return a;
-}
-
 }  // namespace
 
 Hora::Fila Hora::fila(int i, QWidget* salida) {
@@ -130,7 +121,7 @@ Hora::Hora(QWidget* padre) : QDialog(padre) {
     zona_ = caja(QStringLiteral("Tex_Zona"), QStringLiteral("-12.0"));
     zona_->setToolTip(QStringLiteral("Horas de diferencia con el tiempo universal, de -12 a 12 en medias horas"));
     campos_->agrega(zona_, 5, LeeEnEstado(zona_, CambiaZona, &ProgramState::Tex_Zona), salir_);
-    AccionSpin accionZona = conPanel(SpinZona());
+    AccionSpin accionZona = ConSeguimiento(SpinZona(), ActualizaPanel);
     accionZona.pruebaPixel = false;
     auto* spinZona = new Spin(std::move(accionZona), zona_);
     spinZona->setObjectName(QStringLiteral("PicSpi_Zona"));
@@ -181,7 +172,7 @@ Hora::Hora(QWidget* padre) : QDialog(padre) {
     auto* incrementos = new QGroupBox(QStringLiteral("Incrementos de tiempo"));
     auto* rejilla = new QGridLayout(incrementos);
     for (int i = 0; i < 7; ++i) {
-        auto* spin = new Spin(conPanel(SpinTiempo(i + 1)));
+        auto* spin = new Spin(ConSeguimiento(SpinTiempo(i + 1), ActualizaPanel));
         spin->setObjectName(QStringLiteral("PicSpi_Tiempo%1").arg(i));
         spin->setToolTip(QStringLiteral("Arriba: adelante; abajo: atrás"));
         rejilla->addWidget(spin, 0, i, Qt::AlignHCenter);

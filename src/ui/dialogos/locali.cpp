@@ -45,15 +45,6 @@ QLineEdit* caja(const char* nombre, const QString& muestra, const QString& conse
     return c;
 }
 
-// A spin whose every step also runs `despues`.
-AccionSpin conSeguimiento(AccionSpin a, std::function<void()> despues) {
-    a.extra = [previo = std::move(a.extra), despues = std::move(despues)] {
-        if (previo) previo();
-        despues();
-    };
-    return a;
-}
-
 // A box and its spin side by side.
 QHBoxLayout* conSpin(QLineEdit* c, const char* nombre, AccionSpin accion) {
     auto* spin = new Spin(std::move(accion), c);
@@ -123,9 +114,9 @@ Locali::Locali(QWidget* padre) : QDialog(padre) {
         QLineEdit* caja;
         const char* spin;
         AccionSpin accion;
-    } filas[] = {{"Longitud", longi_, "PicSpi_Longi", conSeguimiento(SpinLongitud(), sigue)},
-                 {"Latitud", lati_, "PicSpi_Lati", conSeguimiento(SpinLatitud(), sigue)},
-                 {"Zona horaria", zona_, "PicSpi_Zona", conSeguimiento(SpinZona(), ActualizaPanel)}};
+    } filas[] = {{"Longitud", longi_, "PicSpi_Longi", ConSeguimiento(SpinLongitud(), sigue)},
+                 {"Latitud", lati_, "PicSpi_Lati", ConSeguimiento(SpinLatitud(), sigue)},
+                 {"Zona horaria", zona_, "PicSpi_Zona", ConSeguimiento(SpinZona(), ActualizaPanel)}};
     for (int i = 0; i < 3; ++i) {
         rejilla->addWidget(new QLabel(QString::fromUtf8(filas[i].rotulo)), i + 1, 0);
         rejilla->addWidget(filas[i].caja, i + 1, 1);
@@ -148,11 +139,11 @@ Locali::Locali(QWidget* padre) : QDialog(padre) {
     auto* columnas = new QHBoxLayout(vista);
     columnas->setSpacing(24);
     columnas->addLayout(columnaVista(QStringLiteral("Dirección"), TipoDial::Direccion, "Pic_Direc",
-                                     conSpin(direc_, "PicSpi_Direc", conSeguimiento(SpinDireccion(), ActualizaPanel))));
+                                     conSpin(direc_, "PicSpi_Direc", ConSeguimiento(SpinDireccion(), ActualizaPanel))));
     columnas->addLayout(columnaVista(QStringLiteral("Elevación"), TipoDial::Elevacion, "Pic_Eleva",
-                                     conSpin(eleva_, "PicSpi_Eleva", conSeguimiento(SpinElevacion(), ActualizaPanel))));
+                                     conSpin(eleva_, "PicSpi_Eleva", ConSeguimiento(SpinElevacion(), ActualizaPanel))));
     columnas->addLayout(columnaVista(QStringLiteral("Zoom"), TipoDial::Zoom, "Pic_Zoom",
-                                     conSpin(zoom_, "PicSpi_Zoom", conSeguimiento(SpinZoom(), ActualizaPanel))));
+                                     conSpin(zoom_, "PicSpi_Zoom", ConSeguimiento(SpinZoom(), ActualizaPanel))));
 
     salir_ = new BotonImagen(ImagenSalir(), QStringLiteral("Salir de esta ventana"));
     salir_->setObjectName(QStringLiteral("Pic_BotSalir"));

@@ -130,6 +130,14 @@ AccionSpin SpinTelescopio() {
     return a;
 }
 
+AccionSpin ConSeguimiento(AccionSpin accion, std::function<void()> despues) {
+    accion.extra = [previo = std::move(accion.extra), despues = std::move(despues)] {
+        if (previo) previo();
+        despues();
+    };
+    return accion;
+}
+
 AccionSpin SpinEntero(int16_t ProgramState::*campo, int minimo, int maximo) {
     AccionSpin a;
     a.paso = [=](int s) {

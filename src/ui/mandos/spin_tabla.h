@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 
 #include "core/estado.h"
 #include "ui/mandos/spin.h"
@@ -31,6 +32,10 @@ AccionSpin SpinTiempo(int k);
 // Personalisation dialog: the telescope field's diameter, 1 minute of arc in
 // [0, 30] degrees; on release the circle is erased and takes the new size.
 AccionSpin SpinTelescopio();
+
+// The same spin with `despues` run after each step's own work (the main
+// window's panel, the map).
+AccionSpin ConSeguimiento(AccionSpin accion, std::function<void()> despues);
 
 // A whole number of the state held in [minimo, maximo], shown as plain
 // digits: the animation factor, the star and constellation levels, the
