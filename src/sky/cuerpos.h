@@ -1,6 +1,7 @@
 // Sun, Moon and planets: positions by mean elements with a first-order
 // equation of centre, and a short periodic series for the Moon. Their
-// positions are of the date's equinox already: they are never precessed.
+// places are of the date's equinox; on the chart they stand in the stars'
+// frame: of date with precession on, J2000 with it off.
 #pragma once
 
 namespace vsp {

@@ -37,15 +37,27 @@ void rotate(T& u, T& v, double cosAngle, double sinAngle) {
     u = newU;
 }
 
-// The precession of the chart date as one rotation of direction cosines:
-// turn by zeta about the pole, by theta towards the pole, then by z about the
-// new pole. It is the same motion as turning the point's right ascension and
+}  // namespace
+
+// ---- Precession ---------------------------------------------------------------
+
+void AngulosPrecesion(double diaJuliano, double& zeta, double& theta, double& z) {
+    const double t = (diaJuliano - 2415020.5) / 36524.22 - 1.0;  // tropical centuries from 2000
+    const double t2 = t * t, t3 = t2 * t;
+    const double segundos = 2305.646 * t + 0.302 * t2 + 0.018 * t3;
+    zeta = segundos * RadianesPorSegundoArco;
+    z = (segundos + 0.791 * t2 + 0.001 * t3) * RadianesPorSegundoArco;
+    theta = (2003.829 * t - 0.426 * t2 - 0.042 * t3) * RadianesPorSegundoArco;
+}
+
+// Turn by zeta about the pole, by theta towards the pole, then by z about the
+// new pole: the same motion as turning the point's right ascension and
 // declination through those angles, with the trigonometry done once per
 // chart instead of once per star.
-void buildPrecession(const ProgramState& e, double m[3][3]) {
-    const double cz = std::cos(e.PrecZeta), sz = std::sin(e.PrecZeta);
-    const double ct = std::cos(e.PrecTheta), st = std::sin(e.PrecTheta);
-    const double cZ = std::cos(e.PrecZ), sZ = std::sin(e.PrecZ);
+void MatrizPrecesion(double zeta, double theta, double z, double m[3][3]) {
+    const double cz = std::cos(zeta), sz = std::sin(zeta);
+    const double ct = std::cos(theta), st = std::sin(theta);
+    const double cZ = std::cos(z), sZ = std::sin(z);
     // In the frame (X to right ascension 0, Y to 6h, Z to the pole).
     const double r[3][3] = {
         {cZ * ct * cz - sZ * sz, -cZ * ct * sz - sZ * cz, -cZ * st},
@@ -58,8 +70,6 @@ void buildPrecession(const ProgramState& e, double m[3][3]) {
         for (int j = 0; j < 3; ++j)
             m[i][j] = signo[i] * signo[j] * r[fila[i]][fila[j]];
 }
-
-}  // namespace
 
 // ---- Angles and direction cosines -------------------------------------------
 
@@ -96,7 +106,7 @@ void AngulosDeCosenos(float x, float y, float z, double& a, double& b) {
 Proyector Proyector::DesdeEstado(const ProgramState& e) {
     Proyector p;
     p.precesion = e.Precesion == Activado;
-    if (p.precesion) buildPrecession(e, p.precesionMatriz);
+    if (p.precesion) MatrizPrecesion(e.PrecZeta, e.PrecTheta, e.PrecZ, p.precesionMatriz);
     p.cosS = std::cos(e.TiempoSidereo);
     p.sinS = std::sin(e.TiempoSidereo);
     p.cosLat = std::cos(e.Latitud);

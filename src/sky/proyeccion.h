@@ -11,6 +11,14 @@ namespace vsp {
 // The angle of (x, y) in [0, 2pi); x = 0 gives pi/2, 3pi/2 or 0 by y's sign.
 double ArcoTangente(double y, double x);
 
+// The precession angles zeta, theta and z (rad) from J2000 to the equinox of
+// a Julian day, by the IAU 1976 series counted from 1900 January 0.5.
+void AngulosPrecesion(double diaJuliano, double& zeta, double& theta, double& z);
+
+// The rotation of direction cosines those angles make (J2000 to the date);
+// its transpose carries a place of date back to J2000.
+void MatrizPrecesion(double zeta, double theta, double z, double m[3][3]);
+
 // Inverse of CosenosDirectores: a in [0, 2pi), b in [-pi/2, pi/2].
 void AngulosDeCosenos(float x, float y, float z, double& a, double& b);
 

@@ -8,6 +8,7 @@
 #include "core/constantes.h"
 #include "core/estado.h"
 #include "sky/cuerpos.h"
+#include "sky/proyeccion.h"
 #include "time/calendario.h"
 #include "time/formatos.h"
 
@@ -46,15 +47,7 @@ void ActualizaTiempo() {
     ProgramState& e = Estado();
     MuestraFechaHora();
     CalculaTiempoSidereo();
-    if (e.Precesion == 1) {
-        // Precession angles from 1900 January 0.5 in tropical centuries.
-        const double t = (e.DiaJuliano - 2415020.5) / 36524.22 - 1.0;
-        const double t2 = t * t, t3 = t2 * t;
-        const double zeta = 2305.646 * t + 0.302 * t2 + 0.018 * t3;
-        e.PrecZ = (zeta + 0.791 * t2 + 0.001 * t3) * RadianesPorSegundoArco;
-        e.PrecTheta = (2003.829 * t - 0.426 * t2 - 0.042 * t3) * RadianesPorSegundoArco;
-        e.PrecZeta = zeta * RadianesPorSegundoArco;
-    }
+    if (e.Precesion == 1) AngulosPrecesion(e.DiaJuliano, e.PrecZeta, e.PrecTheta, e.PrecZ);
 }
 
 namespace {

@@ -15,7 +15,9 @@
 #include "core/constantes.h"
 #include "core/estado.h"
 #include "core/tablas.h"
+#include "sky/dibujo.h"
 #include "sky/proyeccion.h"
+#include "sky/superficie_grabadora.h"
 #include "time/tiempo.h"
 
 namespace vsp {
@@ -297,6 +299,36 @@ TEST_F(Cuerpos, WithoutPrecessionTheStarsOf2080MissTheirPlaces) {
                                                       << " at " << s.fecha;
     }
     EXPECT_EQ(casos, 4);
+}
+
+// With precession off the stars keep their J2000 places; the Sun and Jupiter,
+// computed of date, are drawn at their J2000 places among them.
+TEST_F(Cuerpos, WithoutPrecessionTheBodiesKeepTheirPlacesAmongTheStars) {
+    // Astrometric geocentric J2000 right ascension and declination, degrees,
+    // from python3-ephem 4.1.4 (a_ra, a_dec); their places of date are 4.5
+    // to 33 degrees away. The tolerances are the models' own errors there.
+    struct Caso {
+        const char* fecha;
+        double jd;
+        int cuerpo;
+        double ar, dec, tolerancia;
+    } casos[] = {
+        {"2300-06-21 00:00", 2561288.5, CuerpoSol, 84.8567, 23.3160, 0.2},
+        {"2300-06-21 00:00", 2561288.5, 5, 149.3473, 13.5108, 1.5},
+        {"1500-09-15 00:00", 2269190.5, CuerpoSol, 187.5968, -3.2953, 0.2},
+        {"-500-03-01 12:00", 1539223.0, CuerpoSol, 8.9986, 3.9354, 1.0},  // 33 deg of date
+    };
+    SuperficieGrabadora s;
+    for (const Caso& c : casos) {
+        fijaInstante(c.jd, 40, 0, Desactivado);
+        c.cuerpo == CuerpoSol ? CalculaSol() : CalculaPlaneta(c.cuerpo);
+        DibujaCuerpo(s, c.cuerpo);
+        const CuerpoSolar& cuerpo = Estado().ElementosPlanetas[c.cuerpo];
+        double ar, dec;
+        AngulosDeCosenos(cuerpo.x, cuerpo.y, cuerpo.z, ar, dec);
+        const double desvio = separacion(ar, dec, c.ar * kGrado, c.dec * kGrado) / kGrado;
+        EXPECT_LT(desvio, c.tolerancia) << "body " << c.cuerpo << " at " << c.fecha << " off by " << desvio;
+    }
 }
 
 // ---- Sidereal time ----------------------------------------------------------

@@ -317,6 +317,7 @@ TEST_F(Dibujo, TheMoonsPhaseUsesTheSunOfThisInstant) {
 
 TEST_F(Dibujo, DaylightFollowsTheSunsAltitude) {
     ProgramState& e = Estado();
+    e.DiaJuliano = 2451545.0;  // J2000: the stars' frame and the date's agree
     e.Latitud = 0;
     CuerpoSolar& tierra = e.ElementosPlanetas[CuerpoTierra];
     tierra.AR = 0;  // the Sun at right ascension pi, on the equator
