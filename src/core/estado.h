@@ -231,13 +231,14 @@ struct ProgramState {
     std::array<Estrella, CapacidadEstrellas> Estrellas{};
     std::array<PuntoCielo, NumViaLactea> ViaLactea{};
 
-    // ---- Location dialog's texts (the pad, a load and a centring write them) -
+    // ---- Typed dialog texts (the pad, a load and a centring write them) -----
     std::string Tex_Longi;           // "  3° 42' 13\" O"
     std::string Tex_Lati;            // "40° 25' 00\" N"
     std::string Tex_Zona;            // "#0.0"; the date dialog's zone field too
     std::string Tex_Direc;           // "S  180°"
     std::string Tex_Eleva;           // "45°"
     std::string Tex_Zoom;            // "#0.0"
+    std::string Tex_Teles;           // personalisation dialog's field: "05° 30'"
 
     // ---- Dialog lists filled with the catalogues ---------------------------
     std::vector<std::string> Cbo_Localidad;  // location dialog's cities, by table index

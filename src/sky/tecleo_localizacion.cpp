@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 
+#include "core/avisos.h"
 #include "core/constantes.h"
 #include "core/estado.h"
 #include "core/texto.h"
@@ -16,22 +17,26 @@ namespace vsp {
 namespace {
 
 constexpr double RadianesPorSegundo = 4.8481368e-6;
+constexpr double RadianesPorMinuto = 0.0002908882086667;  // the telescope spin's step
 
-// The layout of an overtype box: g degree digits, then "° ", two minute
-// digits, "' ", two second digits, "\" " and the hemisphere letter.
+// The layout of an overtype box: g degree digits, "° ", two minute digits,
+// "'", then for a place " ", two second digits, "\" " and the hemisphere
+// letter.
 struct Plantilla {
     int grados;                        // digits of the degrees
     int maximo;                        // most degrees
-    std::string_view letras;           // hemisphere letters accepted
+    std::string_view letras;           // hemisphere letters accepted; none: no seconds either
     std::string ProgramState::*texto;  // the box's text in the state
     std::string (*deEstado)();         // the text the state's value shows
 
+    bool conSegundos() const { return !letras.empty(); }
     int minutos() const { return grados + 2; }
     int segundos() const { return grados + 6; }
-    int letra() const { return grados + 10; }
-    int largo() const { return grados + 11; }
+    int letra() const { return conSegundos() ? grados + 10 : -1; }
+    int largo() const { return conSegundos() ? grados + 11 : grados + 5; }
     bool esDigito(int i) const {
-        return i < grados || i == minutos() || i == minutos() + 1 || i == segundos() || i == segundos() + 1;
+        return i < grados || i == minutos() || i == minutos() + 1 ||
+               (conSegundos() && (i == segundos() || i == segundos() + 1));
     }
     // Where the cursor goes after position i was typed over.
     int siguiente(int i) const {
@@ -44,6 +49,7 @@ struct Plantilla {
 constexpr Plantilla Latitud{2, 90, "NS", &ProgramState::Tex_Lati, [] { return FormatoLatitud(Estado().Latitud); }};
 constexpr Plantilla Longitud{3, 180, "EO", &ProgramState::Tex_Longi,
                              [] { return FormatoLongitud(Estado().Longitud); }};
+constexpr Plantilla Telescopio{2, 30, "", &ProgramState::Tex_Teles, TextoCampoTelescopio};
 
 int leeEntero(std::string_view texto) { return static_cast<int>(leadingNumber(texto)); }
 
@@ -62,17 +68,17 @@ double acota(const Plantilla& p, std::string& texto) {
         texto = reemplaza(texto, 0, p.grados, std::to_string(p.maximo));
     }
     int minutos = leeEntero(midChars(texto, static_cast<std::size_t>(p.minutos()), 2));
-    int segundos = leeEntero(midChars(texto, static_cast<std::size_t>(p.segundos()), 2));
+    int segundos = p.conSegundos() ? leeEntero(midChars(texto, static_cast<std::size_t>(p.segundos()), 2)) : 0;
     if (minutos > 59) minutos = 59;
     if (segundos > 59) segundos = 59;
     if (grados == p.maximo) minutos = segundos = 0;
     texto = reemplaza(texto, p.minutos(), 2, Formato(minutos, "00"));
-    texto = reemplaza(texto, p.segundos(), 2, Formato(segundos, "00"));
+    if (p.conSegundos()) texto = reemplaza(texto, p.segundos(), 2, Formato(segundos, "00"));
     return grados * 3600.0 + minutos * 60.0 + segundos;
 }
 
 // One change of an overtype box; `fija` stores the value from the letter
-// and the seconds of arc.
+// and the seconds of arc typed.
 template <class Fija>
 Sobrescrito teclea(const Plantilla& p, std::string_view nuevo, int cursor, Fija fija) {
     ProgramState& e = Estado();
@@ -100,7 +106,7 @@ Sobrescrito teclea(const Plantilla& p, std::string_view nuevo, int cursor, Fija 
 
     std::string texto = reemplaza(anterior, i, 1, c);
     const double segundos = acota(p, texto);
-    fija(midChars(texto, static_cast<std::size_t>(p.letra()), 1), segundos * RadianesPorSegundo);
+    fija(midChars(texto, static_cast<std::size_t>(p.letra()), 1), segundos);
     e.*p.texto = texto;
     return {texto, p.siguiente(i)};
 }
@@ -119,13 +125,27 @@ int rumbo(std::string nombre) {
 }  // namespace
 
 Sobrescrito TecleaLatitud(std::string_view texto, int cursor) {
-    return teclea(Latitud, texto, cursor, [](const std::string& letra, double v) {
+    return teclea(Latitud, texto, cursor, [](const std::string& letra, double segundos) {
+        const double v = segundos * RadianesPorSegundo;
         Estado().Latitud = letra == "S" && v != 0 ? -v : v;
     });
 }
 
+std::string TextoCampoTelescopio() { return leftChars(FormatoLatitud(Estado().CampoTelescopio), 7); }
+
+Sobrescrito TecleaCampoTelescopio(std::string_view texto, int cursor) {
+    return teclea(Telescopio, texto, cursor, [](const std::string&, double segundos) {
+        // The circle on the chart takes the new size when it is placed again.
+        if (avisos().BorraTelescopio) avisos().BorraTelescopio();
+        ProgramState& e = Estado();
+        e.CampoTelescopio = segundos / 60 * RadianesPorMinuto;
+        e.TelescopioRadio = e.CampoTelescopio / 2;
+    });
+}
+
 Sobrescrito TecleaLongitud(std::string_view texto, int cursor) {
-    return teclea(Longitud, texto, cursor, [](const std::string& letra, double v) {
+    return teclea(Longitud, texto, cursor, [](const std::string& letra, double segundos) {
+        const double v = segundos * RadianesPorSegundo;
         // Stored westward in [0, 2 pi): 0 degrees east is 0, not 2 pi.
         Estado().Longitud = letra == "O" || v == 0 ? v : DosPi - v;
     });

@@ -1,6 +1,7 @@
 // What the user types into the location dialog, read into the state: the
 // latitude and longitude boxes, which are typed over rather than edited,
-// and the direction, elevation and zoom boxes. A reading never refuses with
+// and the direction, elevation and zoom boxes; and the personalisation
+// dialog's telescope field, typed over in the same way. A reading never refuses with
 // a message: a wrong character is undone and a number out of range clamped.
 #pragma once
 
@@ -26,6 +27,15 @@ Sobrescrito TecleaLatitud(std::string_view texto, int cursor);
 // The longitude box "  3° 42' 13\" O" in the same way, degrees up to 180 and
 // the letters E and O (W is taken as O); 0 degrees east is stored as 0.
 Sobrescrito TecleaLongitud(std::string_view texto, int cursor);
+
+// The personalisation dialog's telescope field "05° 30'": degrees up to 30
+// (30 forces 00'), minutes up to 59, digits only. CampoTelescopio (the
+// field's diameter) and TelescopioRadio follow, and the circle on the chart
+// is erased.
+Sobrescrito TecleaCampoTelescopio(std::string_view texto, int cursor);
+// The field's text from the state: the first 7 characters of the latitude
+// text of CampoTelescopio.
+std::string TextoCampoTelescopio();
 
 // The direction box: a number of degrees 0..359 wherever it stands ("200",
 // "200 NE", the box's own "S  180°"), or else a compass point alone ("NE" is

@@ -6,10 +6,10 @@
 
 #include "core/avisos.h"
 #include "core/constantes.h"
-#include "core/texto.h"
 #include "sky/localizacion.h"
 #include "sky/pasos_vista.h"
 #include "sky/proyeccion.h"
+#include "sky/tecleo_localizacion.h"
 #include "time/formatos.h"
 #include "time/tiempo.h"
 #include "ui/mandos/dial.h"
@@ -120,7 +120,7 @@ AccionSpin SpinTelescopio() {
         ProgramState& e = Estado();
         e.CampoTelescopio = std::clamp(e.CampoTelescopio + s * static_cast<double>(UnMinutoSimple), 0.0, Treinta);
     };
-    a.texto = [] { return leftChars(FormatoLatitud(Estado().CampoTelescopio), 7); };
+    a.texto = [] { return Estado().Tex_Teles = TextoCampoTelescopio(); };
     a.alSoltar = [] {
         if (avisos().BorraTelescopio) avisos().BorraTelescopio();
         ProgramState& e = Estado();

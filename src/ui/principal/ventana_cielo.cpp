@@ -21,6 +21,8 @@
 #include "programa/centrado.h"
 #include "ui/dialogos/hora.h"
 #include "ui/dialogos/locali.h"
+#include "ui/dialogos/objetos.h"
+#include "ui/dialogos/personal.h"
 #include "ui/mandos/mando.h"
 #include "ui/marco/arte_marco.h"
 #include "ui/principal/lienzo_cielo.h"
@@ -79,8 +81,14 @@ VentanaCielo::VentanaCielo(QWidget* padre) : QWidget(padre) {
     new RelojTiempoReal(local_->textoTiempoReal(), this);
     locali_ = new Locali(this);
     hora_ = new Hora(this);
+    objetos_ = new Objetos(this);
     dialogos.Locali = [this] { abreCentrado(locali_); };
     dialogos.Hora = [this] { abreCentrado(hora_); };
+    dialogos.Objetos = [this] { abreCentrado(objetos_); };
+    dialogos.Personal = [this] {
+        Personal personal(this);
+        abreCentrado(&personal);
+    };
 
     // Start-up: buttons active, the hand over every button.
     Estado().BotonesActivos = Verdadero;
@@ -139,6 +147,7 @@ void VentanaCielo::aplicaPaneles() {
     muestra_->setVisible(e.PanelObjetos == Activado);
     locali_->muestra();
     hora_->muestra();
+    objetos_->muestra();
     // A load always clears real-time running: the clock stops with it.
     if (e.TiempoRealActivo != 1) AplicaTiempoReal();
 }

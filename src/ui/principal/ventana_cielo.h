@@ -19,6 +19,7 @@ class Hora;
 class LienzoCielo;
 class Locali;
 class Mando;
+class Objetos;
 class PanelCursor;
 class PanelLocalizacion;
 class PanelMuestra;
@@ -76,6 +77,7 @@ private:
     // The dialogs that live as long as the window, hidden between uses.
     Locali* locali_;
     Hora* hora_;
+    Objetos* objetos_;
 };
 
 }  // namespace vsp::ui

@@ -1,0 +1,138 @@
+// The personalisation dialog through its controls: each selector cycles
+// its option and applies it at once (only a press on the knob counts), the
+// speed knob dragged past both ends, the telescope field typed over and
+// spun, and the closing redraw after a precession change.
+#include "ui/dialogos/personal.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include "../../motor_nuevo.h"
+#include "core/constantes.h"
+#include "programa/opciones.h"
+#include "sky/proyeccion.h"
+#include "time/tiempo.h"
+#include "ui/mandos/selector.h"
+#include "ui/mandos/spin.h"
+
+namespace vsp::ui {
+namespace {
+
+constexpr QPoint Pomo(18, 24);
+
+class PersonalPrueba : public ::testing::Test {
+protected:
+    void SetUp() override {
+        MotorNuevo(false);
+        ProgramState& e = Estado();
+        e.Velocidad = 100;
+        e.DiaJuliano = 2469807.0;  // 2050
+        e.PanelControl = e.PanelCursor = e.PanelLocalizacion = e.PanelObjetos = Activado;
+        e.FormatoHora = e.SentidoImagen = e.Precesion = e.Telescopio = e.Sonido = Activado;
+        e.CampoTelescopio = 3 * RadianesPorGrado;
+        ActualizaTiempo();
+        FijaVentanaCielo();
+        Avisos& a = avisos();
+        a.Redibujo = [this] { ++redibujos; };
+        a.Ventanas = [this] { ++ventanas; };
+        a.BorraTelescopio = [this] { ++borrados; };
+        d = std::make_unique<Personal>();
+        d->show();
+    }
+    void TearDown() override {
+        d.reset();
+        ReiniciaAvisos();
+    }
+
+    Selector* selector(int i) const { return d->findChild<Selector*>(QStringLiteral("Pic_Selector%1").arg(i)); }
+    QLineEdit* campo() const { return d->findChild<QLineEdit*>("Tex_Teles"); }
+
+    std::unique_ptr<Personal> d;
+    int redibujos = 0, ventanas = 0, borrados = 0;
+};
+
+TEST_F(PersonalPrueba, EachSelectorCyclesItsOptionAndAppliesIt) {
+    ProgramState& e = Estado();
+    const float anchoDirecto = e.VentanaAncho;
+    for (int i = 1; i <= NumOpciones; ++i) {
+        QTest::mouseClick(selector(i), Qt::LeftButton, {}, QPoint(100, 24));  // beside the knob: nothing
+        EXPECT_EQ(e.*Opciones[i].valor, Activado) << i;
+        QTest::mouseClick(selector(i), Qt::LeftButton, {}, Pomo);
+        EXPECT_EQ(e.*Opciones[i].valor, Desactivado) << i;
+        EXPECT_STREQ(TextoOpcion(i), Opciones[i].textos[1]);
+    }
+    EXPECT_EQ(ventanas, 4) << "the four panels shown or hidden at once";
+    EXPECT_EQ(e.Panel.Tex_HorUni, "00:00 PM") << "the times rewritten in the AM/PM clock (noon)";
+    EXPECT_EQ(e.VentanaAncho, -anchoDirecto) << "the chart mirrored left to right";
+    EXPECT_EQ(redibujos, 1) << "the mirrored chart drawn at once";
+    EXPECT_EQ(borrados, 1) << "the telescope off erases its circle";
+    EXPECT_FALSE(d->findChild<QGroupBox*>("Fra_Teles")->isEnabled());
+    EXPECT_EQ(e.CambiosPendientes, Verdadero) << "precession waits for the closing redraw";
+
+    // Back on: the telescope field is ready again but shows no circle.
+    e.TelescopioVisible = Verdadero;
+    QTest::mouseClick(selector(8), Qt::LeftButton, {}, Pomo);
+    EXPECT_EQ(e.TelescopioVisible, Falso);
+    EXPECT_TRUE(d->findChild<QGroupBox*>("Fra_Teles")->isEnabled());
+    QTest::mouseClick(selector(7), Qt::LeftButton, {}, Pomo);
+    const double zeta = e.PrecZeta;
+    ActualizaTiempo();
+    EXPECT_EQ(e.PrecZeta, zeta) << "the angles of 2050 recomputed at once";
+    EXPECT_GT(zeta, 0);
+
+    d->reject();
+    EXPECT_EQ(redibujos, 2);
+}
+
+TEST_F(PersonalPrueba, TheSpeedKnobStopsAtBothEnds) {
+    ProgramState& e = Estado();
+    auto* deslizador = d->findChild<QWidget*>("PicPot_Veloc");
+    e.Velocidad = 50;
+    QTest::mousePress(deslizador, Qt::LeftButton, {}, QPoint(63, 35));  // on the knob at 57..69
+    for (int x : {73, 130, 400}) QTest::mouseMove(deslizador, QPoint(x, 35));
+    EXPECT_EQ(e.Velocidad, 100);
+    QTest::mouseMove(deslizador, QPoint(93, 35));  // back past where 100 was: the knob waits
+    EXPECT_EQ(e.Velocidad, 80);
+    QTest::mouseMove(deslizador, QPoint(-300, 35));
+    EXPECT_EQ(e.Velocidad, 0);
+    QTest::mouseRelease(deslizador, Qt::LeftButton, {}, QPoint(-300, 35));
+    QTest::mouseMove(deslizador, QPoint(60, 35));
+    EXPECT_EQ(e.Velocidad, 0) << "no drag without a press on the knob";
+}
+
+TEST_F(PersonalPrueba, TheTelescopeFieldIsTypedOverAndSpun) {
+    ProgramState& e = Estado();
+    EXPECT_EQ(campo()->text().toStdString(), " 3° 00'");
+    struct Caso {
+        const char* teclas;  // from the first character
+        const char* queda;
+        int minutos;
+    } casos[] = {{"35", "30° 00'", 30 * 60}, {"1245", "12° 45'", 12 * 60 + 45}, {"0a9", "09° 45'", 9 * 60 + 45},
+                 {"0099", "00° 59'", 59}};
+    for (const Caso& c : casos) {
+        campo()->setFocus();
+        campo()->setCursorPosition(0);
+        QTest::keyClicks(campo(), QString::fromLatin1(c.teclas));
+        EXPECT_EQ(campo()->text().toStdString(), c.queda) << c.teclas;
+        EXPECT_NEAR(e.CampoTelescopio, c.minutos * 0.0002908882086667, 1e-9) << c.teclas;
+        EXPECT_DOUBLE_EQ(e.TelescopioRadio, e.CampoTelescopio / 2);
+    }
+    auto* spin = d->findChild<Spin*>("PicSpi_Teles");
+    const QPoint arriba(12, 6);
+    QCoreApplication::postEvent(spin, new QMouseEvent(QEvent::MouseButtonRelease, arriba, spin->mapToGlobal(arriba),
+                                                      Qt::LeftButton, Qt::NoButton, Qt::NoModifier));
+    QTest::mousePress(spin, Qt::LeftButton, {}, arriba);
+    QApplication::processEvents();
+    EXPECT_EQ(campo()->text().toStdString(), " 1° 00'");
+    EXPECT_GT(borrados, 4) << "each change erases the circle of the old size";
+    d->reject();
+    EXPECT_EQ(redibujos, 0) << "nothing that waits for the closing changed";
+}
+
+}  // namespace
+}  // namespace vsp::ui
