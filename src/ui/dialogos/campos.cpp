@@ -2,12 +2,15 @@
 #include "ui/dialogos/campos.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QTimer>
 
+#include "core/avisos.h"
 #include "sky/dibujo.h"
+#include "ui/marco/marco.h"
 
 namespace vsp::ui {
 
@@ -19,6 +22,13 @@ std::function<void()> LeeEnEstado(QLineEdit* caja, void (*lee)(std::string_view)
         if (despues) despues();
         ActualizaPanel();
     };
+}
+
+void CierraYRedibuja(QDialog* dialogo) {
+    const CursorEspera espera;
+    PlaySonido(5);
+    if (Estado().CambiosPendientes && avisos().Redibujo) avisos().Redibujo();
+    dialogo->done(QDialog::Accepted);
 }
 
 void CamposTecleo::agrega(QLineEdit* caja, int seleccion, std::function<void()> lee, QWidget* siguiente) {

@@ -13,6 +13,7 @@
 
 #include "core/estado.h"
 
+class QDialog;
 class QLineEdit;
 class QWidget;
 
@@ -23,6 +24,11 @@ namespace vsp::ui {
 // `despues` (dials, when given) and the main window's panel follow.
 std::function<void()> LeeEnEstado(QLineEdit* caja, void (*lee)(std::string_view),
                                   std::string ProgramState::*texto, void (*despues)() = nullptr);
+
+// The exit of a dialog whose changes the chart shows only when it closes:
+// the hourglass, sound 5, the chart redrawn when something changed
+// (CambiosPendientes), the dialog closed.
+void CierraYRedibuja(QDialog* dialogo);
 
 class CamposTecleo : public QObject {
     Q_OBJECT

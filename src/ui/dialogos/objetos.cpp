@@ -16,10 +16,10 @@
 #include <memory>
 #include <utility>
 
-#include "core/avisos.h"
 #include "core/constantes.h"
 #include "programa/opciones.h"
 #include "time/formatos.h"
+#include "ui/dialogos/campos.h"
 #include "ui/mandos/spin_tabla.h"
 #include "ui/marco/marco.h"
 
@@ -196,7 +196,7 @@ Objetos::Objetos(QWidget* padre) : QDialog(padre) {
 
     auto* salir = new BotonImagen(ImagenSalir(), QStringLiteral("Salir de esta ventana"));
     salir->setObjectName(QStringLiteral("Pic_BotSalir"));
-    connect(salir, &QAbstractButton::clicked, this, &Objetos::sal);
+    connect(salir, &QAbstractButton::clicked, this, &Objetos::reject);
 
     auto* rejilla = new QGridLayout(this);
     rejilla->addWidget(estrellas, 0, 0);
@@ -247,13 +247,6 @@ void Objetos::showEvent(QShowEvent* ev) {
     QDialog::showEvent(ev);
 }
 
-void Objetos::sal() {
-    const CursorEspera espera;
-    PlaySonido(5);
-    if (Estado().CambiosPendientes && avisos().Redibujo) avisos().Redibujo();
-    done(QDialog::Accepted);
-}
-
-void Objetos::reject() { sal(); }
+void Objetos::reject() { CierraYRedibuja(this); }
 
 }  // namespace vsp::ui

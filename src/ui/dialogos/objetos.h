@@ -31,7 +31,7 @@ public:
     // the options of the Messier objects, galaxies and nebulae ticked.
     void CompruebaNiveles();
 
-    // Escape and the window's frame close the dialog as its exit button does.
+    // Pic_BotSalir_Click; Escape and the window's frame close the dialog so too.
     void reject() override;
 
 protected:
@@ -43,7 +43,6 @@ private:
     // state variable to k; returns the row.
     QWidget* grupo(int16_t ProgramState::*campo, const char* nombre, const QStringList& rotulos, int primero);
     void cursores();
-    void sal();  // Pic_BotSalir_Click
 
     std::array<QCheckBox*, NumCasillasObjeto> casillas_{};  // none for the Earth
     QLineEdit *nivelEstrellas_, *nivelConstel_;

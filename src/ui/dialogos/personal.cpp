@@ -6,7 +6,6 @@
 #include <QHBoxLayout>
 #include <QLineEdit>
 
-#include "core/avisos.h"
 #include "core/constantes.h"
 #include "core/estado.h"
 #include "programa/opciones.h"
@@ -89,16 +88,9 @@ Personal::Personal(QWidget* padre) : QDialog(padre) {
     auto* salir = new BotonImagen(ImagenSalir(), QStringLiteral("Salir de esta ventana"), this);
     salir->setObjectName(QStringLiteral("Pic_BotSalir"));
     salir->move(Tamano.width() - salir->width() - 22, Tamano.height() - salir->height() - 14);
-    connect(salir, &QAbstractButton::clicked, this, &Personal::sal);
+    connect(salir, &QAbstractButton::clicked, this, &Personal::reject);
 }
 
-void Personal::sal() {
-    const CursorEspera espera;
-    PlaySonido(5);
-    if (Estado().CambiosPendientes && avisos().Redibujo) avisos().Redibujo();
-    done(QDialog::Accepted);
-}
-
-void Personal::reject() { sal(); }
+void Personal::reject() { CierraYRedibuja(this); }
 
 }  // namespace vsp::ui

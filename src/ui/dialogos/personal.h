@@ -16,11 +16,10 @@ class Personal : public QDialog {
 public:
     explicit Personal(QWidget* padre = nullptr);
 
-    // Escape and the window's frame close the dialog as its exit button does.
+    // Pic_BotSalir_Click; Escape and the window's frame close the dialog so too.
     void reject() override;
 
 private:
-    void sal();  // Pic_BotSalir_Click
 
     QGroupBox* telescopio_;  // Fra_Teles, enabled with the telescope option
     QLineEdit* campo_;       // Tex_Teles
