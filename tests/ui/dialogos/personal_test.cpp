@@ -1,13 +1,12 @@
 // The personalisation dialog through its controls: each selector cycles
 // its option and applies it at once (only a press on the knob counts), the
-// speed knob dragged past both ends, the telescope field typed over and
-// spun, and the closing redraw after a precession change.
+// speed knob dragged past both ends, the telescope field typed over, and
+// the closing redraw after a precession change.
 #include "ui/dialogos/personal.h"
 
 #include <QApplication>
 #include <QGroupBox>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -18,7 +17,6 @@
 #include "sky/proyeccion.h"
 #include "time/tiempo.h"
 #include "ui/mandos/selector.h"
-#include "ui/mandos/spin.h"
 
 namespace vsp::ui {
 namespace {
@@ -105,7 +103,7 @@ TEST_F(PersonalPrueba, TheSpeedKnobStopsAtBothEnds) {
     EXPECT_EQ(e.Velocidad, 0) << "no drag without a press on the knob";
 }
 
-TEST_F(PersonalPrueba, TheTelescopeFieldIsTypedOverAndSpun) {
+TEST_F(PersonalPrueba, TheTelescopeFieldIsTypedOver) {
     ProgramState& e = Estado();
     EXPECT_EQ(campo()->text().toStdString(), " 3° 00'");
     struct Caso {
@@ -122,14 +120,7 @@ TEST_F(PersonalPrueba, TheTelescopeFieldIsTypedOverAndSpun) {
         EXPECT_NEAR(e.CampoTelescopio, c.minutos * 0.0002908882086667, 1e-9) << c.teclas;
         EXPECT_DOUBLE_EQ(e.TelescopioRadio, e.CampoTelescopio / 2);
     }
-    auto* spin = d->findChild<Spin*>("PicSpi_Teles");
-    const QPoint arriba(12, 6);
-    QCoreApplication::postEvent(spin, new QMouseEvent(QEvent::MouseButtonRelease, arriba, spin->mapToGlobal(arriba),
-                                                      Qt::LeftButton, Qt::NoButton, Qt::NoModifier));
-    QTest::mousePress(spin, Qt::LeftButton, {}, arriba);
-    QApplication::processEvents();
-    EXPECT_EQ(campo()->text().toStdString(), " 1° 00'");
-    EXPECT_GT(borrados, 4) << "each change erases the circle of the old size";
+    EXPECT_EQ(borrados, 12) << "each key taken erases the circle of the old size";
     d->reject();
     EXPECT_EQ(redibujos, 0) << "nothing that waits for the closing changed";
 }
