@@ -15,6 +15,13 @@
 
 namespace vsp {
 
+namespace {
+
+// One turn of the sky in solar days, as the time-step tables count it.
+constexpr double DiaSidereo = 0.9972695664235;
+
+}  // namespace
+
 void CentraPunto() {
     ProgramState& e = Estado();
     if (e.ClicDec < e.Latitud - MedioPi || e.ClicDec > e.Latitud + MedioPi) {
@@ -30,14 +37,15 @@ void CentraPunto() {
     GuardaConfig();
 
     // The point reaches the meridian when the sidereal time equals its right
-    // ascension: move forward by that fraction of a turn, less than a day.
+    // ascension: move forward by that fraction of a turn of the sky, which
+    // takes a sidereal day, a little less than a solar one.
     const double sidereo = e.TiempoSidereo;  // 0 .. 2pi
     if (sidereo > e.ClicAR) e.ClicAR += DosPi;
-    const double vuelta = (e.ClicAR - sidereo) / DosPi;
-    e.DiaJuliano += vuelta;
+    const double dias = (e.ClicAR - sidereo) / DosPi * DiaSidereo;
+    e.DiaJuliano += dias;
     if (e.CentrarLuna) {
         e.CentrarLuna = Falso;
-        e.DiaJuliano += vuelta * 0.20071286398 / DosPi;  // the Moon moves on meanwhile
+        e.DiaJuliano += dias * 0.20071286398 / DosPi;  // the Moon moves on meanwhile
     }
     e.DiaJuliano = std::min(e.DiaJuliano, DiaJulianoMaximo);
     ActualizaTiempo();
