@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <array>
+#include <filesystem>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -397,8 +398,15 @@ bool nombreValido(const std::string& n) {
     return !n.empty() && n.find('/') == std::string::npos && n.find('\0') == std::string::npos;
 }
 
+// A message that gives only an error code names the file on a second line.
 void avisaCarga(int16_t error, const std::string& ruta) {
-    MensajeBox("Cargar configuración", MensajeErrorCarga(error, ruta), 1, 1);
+    std::string texto = MensajeErrorCarga(error, ruta);
+    int16_t lineas = 1;
+    if (texto.ends_with(" ha ocurrido.")) {
+        texto += "\r\nArchivo: " + std::filesystem::path(ruta).filename().string();
+        lineas = 2;
+    }
+    MensajeBox("Cargar configuración", texto, lineas, 1);
 }
 
 void avisaGuardado(int16_t error, const std::string& ruta) {
@@ -421,7 +429,7 @@ std::string mensajeFichero(const char* familia, int16_t e, const std::string& ru
         case ErrNombreFichero:
             if (nombre52) return error + "52 : Nombre de archivo erróneo.";
             [[fallthrough]];
-        default: return error + std::to_string(e) + " ha ocurrido.";
+        default: return error + (e < 10 ? "0" : "") + std::to_string(e) + " ha ocurrido.";
     }
 }
 
@@ -442,12 +450,16 @@ void CargaConfig() {
     e.EstadoArchivo = 0;
     const bool inicial = igualSinMayusculas(e.NombreConfig, kInicial);
 
-    // Ends the load at an error: what was read stays, in range.
+    // Ends the load at an error with the state as it was: a file that cannot
+    // be read whole is not applied in part. The initial file is read quietly
+    // and keeps what it held before the error.
     const auto termina = [&](int16_t error, const std::string& ruta) {
-        if (error != ErrDesbordamiento && !inicial) avisaCarga(error, ruta);
         e.EstadoArchivo = error;
         e.CargandoConfig = Falso;
-        limitaRangos(e);
+        if (inicial)
+            limitaRangos(e);
+        else
+            avisaCarga(error, ruta);
     };
 
     Configuracion c = desdeEstado(e);
@@ -464,9 +476,10 @@ void CargaConfig() {
     } else {
         const int16_t error = leeConfiguracion(
             std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), c);
+        if (error && !inicial) return termina(error, ruta);
         copiaCamposDirectos(c, e);
         // A short "Inicial.vpc" leaves what it lacks as it was.
-        if (error && !(inicial && error == ErrFinDeFichero)) return termina(error, ruta);
+        if (error && error != ErrFinDeFichero) return termina(error, ruta);
         e.EstadoArchivo = error;
     }
     limitaRangos(e);

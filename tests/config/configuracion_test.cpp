@@ -256,7 +256,7 @@ TEST_F(Configuraciones, AShortInitialFileLeavesTheRestAsItWas) {
     fs::rename(carpeta / "INICIAL.VPC", carpeta / "corto.vpc");
     carga("corto.vpc");
     EXPECT_EQ(e.EstadoArchivo, 62);
-    EXPECT_EQ(mensajes, std::vector<std::string>{"Cargar configuración: ERROR CID62 ha ocurrido."});
+    EXPECT_EQ(mensajes, std::vector<std::string>{"Cargar configuración: ERROR CID62 ha ocurrido.\r\nArchivo: corto.vpc"});
 }
 
 TEST_F(Configuraciones, ALoadRestoresTheDrawnPlanetsOnlyAndNeverRealTime) {
@@ -322,19 +322,29 @@ TEST_F(Configuraciones, OutOfRangeValuesAreBroughtIntoRange) {
     EXPECT_EQ(e.HorarioVerano, 1);
 }
 
-TEST_F(Configuraciones, TextWhereANumberGoesAndHugeNumbersStopTheLoad) {
-    escribe("texto.vpc", "2451545,abc,0,0,0,0,2\r\n");
-    carga("texto.vpc");
-    EXPECT_EQ(Estado().EstadoArchivo, 13);
-    EXPECT_EQ(mensajes, std::vector<std::string>{"Cargar configuración: ERROR CID13 ha ocurrido."});
-    EXPECT_EQ(Estado().DiaJuliano, 2451545.0);  // what was read stays
-
-    mensajes.clear();
-    escribe("grande.vpc", "2451545,99999,0,0,0,0,2\r\n");
-    carga("grande.vpc");
-    EXPECT_EQ(Estado().EstadoArchivo, 6);
-    EXPECT_TRUE(mensajes.empty());  // an overflow is never reported
-    EXPECT_EQ(Estado().CargandoConfig, 0);
+// A file that cannot be read whole is reported and changes nothing.
+TEST_F(Configuraciones, AFailedLoadIsReportedAndLeavesTheStateAsItWas) {
+    const std::string antes = TextoConfiguracion();
+    struct Caso {
+        const char* nombre;
+        const char* contenido;
+        int16_t error;
+        const char* mensaje;
+    } casos[] = {
+        {"texto.vpc", "2451545,abc,0,0,0,0,2\r\n", 13, "ERROR CID13 ha ocurrido.\r\nArchivo: texto.vpc"},
+        {"grande.vpc", "2451545,99999,0,0,0,0,2\r\n", 6, "ERROR CID06 ha ocurrido.\r\nArchivo: grande.vpc"},
+        {"cortado.vpc", "2451545,3,0.1,0.7,3.14,0.5,3\r\n\"x\"\r\n2,1", 62,
+         "ERROR CID62 ha ocurrido.\r\nArchivo: cortado.vpc"},
+    };
+    for (const Caso& c : casos) {
+        mensajes.clear();
+        escribe(c.nombre, c.contenido);
+        carga(c.nombre);
+        EXPECT_EQ(Estado().EstadoArchivo, c.error) << c.nombre;
+        EXPECT_EQ(mensajes, std::vector<std::string>{std::string("Cargar configuración: ") + c.mensaje}) << c.nombre;
+        EXPECT_EQ(TextoConfiguracion(), antes) << c.nombre;
+        EXPECT_EQ(Estado().CargandoConfig, 0);
+    }
 }
 
 // Random and cut files, huge lines: the load never fails and leaves every
