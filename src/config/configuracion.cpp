@@ -13,9 +13,9 @@
 
 #include <algorithm>
 #include <array>
-#include <filesystem>
 #include <charconv>
 #include <cmath>
+#include <filesystem>
 #include <limits>
 #include <type_traits>
 #include <vector>
@@ -505,6 +505,50 @@ void CargaConfig() {
     e.TelescopioRadio = e.CampoTelescopio / 2;
     e.EstadoArchivo = 0;
     e.CargandoConfig = Falso;
+}
+
+std::vector<std::string> ListaConfiguraciones() {
+    std::vector<std::string> nombres;
+    std::error_code ec;
+    for (const auto& entrada : std::filesystem::directory_iterator(Estado().CarpetaTrabajo, ec)) {
+        const std::string nombre = entrada.path().filename().string();
+        if (entrada.is_regular_file(ec) && nombre.size() > 4 && minusculas(nombre.substr(nombre.size() - 4)) == ".vpc")
+            nombres.push_back(nombre);
+    }
+    std::sort(nombres.begin(), nombres.end(), [](const std::string& a, const std::string& b) {
+        const std::string ma = minusculas(a), mb = minusculas(b);
+        return ma != mb ? ma < mb : a < b;
+    });
+    return nombres;
+}
+
+ResumenConfig LeeResumenConfig(const std::string& nombre) {
+    ResumenConfig r;
+    std::vector<uint8_t> bytes;
+    r.error = nombreValido(nombre) ? LeeFichero(rutaEnCarpeta(nombre), bytes, kTamanoMaximo) : ErrNombreErroneo;
+    if (r.error) return r;
+    Lector lector(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+    const Configuracion& def = porDefecto();
+    Configuracion c = def;
+    lector.numero(0, c.DiaJuliano, def.DiaJuliano);
+    lector.numero(0, c.Localidad, def.Localidad);
+    lector.numero(0, c.Longitud, def.Longitud);
+    lector.numero(0, c.Latitud, def.Latitud);
+    lector.numero(0, c.Direccion, def.Direccion);
+    lector.numero(0, c.Elevacion, def.Elevacion);
+    lector.numero(0, c.Zoom, def.Zoom);
+    lector(1, c.Descripcion);
+    r.error = lector.error();
+    if (r.error) return r;
+    r.DiaJuliano = std::clamp(c.DiaJuliano, DiaJulianoMinimo, DiaJulianoMaximo);
+    r.Localidad = c.Localidad >= 0 && c.Localidad < NumLocalidades ? c.Localidad : -1;
+    r.Longitud = vuelta(c.Longitud);
+    r.Latitud = std::clamp(c.Latitud, -MedioPi, MedioPi);
+    r.Direccion = vuelta(c.Direccion);
+    r.Elevacion = std::clamp(c.Elevacion, 0.0, MedioPi);
+    r.Zoom = std::clamp(c.Zoom, 1.0f, 15.0f);
+    r.Descripcion = c.Descripcion;
+    return r;
 }
 
 std::string TextoConfiguracion() { return escribeConfiguracion(desdeEstado(Estado())); }

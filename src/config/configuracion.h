@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace vsp {
 
@@ -23,6 +24,23 @@ void GuardaConfig();
 
 // The four lines GuardaConfig writes for the current state.
 std::string TextoConfiguracion();
+
+// The configuration files of the working folder: the names whose extension
+// is ".vpc" in any case, regular files only, sorted without regard to case.
+std::vector<std::string> ListaConfiguraciones();
+
+// What the load dialog shows of a file: its instant, city, place, view and
+// description (the first two lines, brought into range), or the error
+// number that stopped the reading before them.
+struct ResumenConfig {
+    int16_t error = 0;
+    double DiaJuliano = 0;
+    int16_t Localidad = -1;
+    double Longitud = 0, Latitud = 0, Direccion = 0, Elevacion = 0;
+    float Zoom = 1;
+    std::string Descripcion;
+};
+ResumenConfig LeeResumenConfig(const std::string& nombre);
 
 std::string MensajeErrorCarga(int16_t error, const std::string& ruta);
 std::string MensajeErrorGuardado(int16_t error, const std::string& ruta);
