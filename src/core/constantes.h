@@ -15,6 +15,9 @@ inline constexpr double GradosPorRadian = 57.29577951289617;
 inline constexpr double RadianesPorGrado = 0.01745329252;
 inline constexpr double RadianesPorSegundoArco = 4.848136811111111e-6;
 
+// One turn of the sky (a sidereal day) in solar days.
+inline constexpr double DiaSidereo = 0.9972695664235;
+
 // Flags hold True = -1 and False = 0, as the configuration files and the
 // dialogs expect.
 inline constexpr int16_t Verdadero = -1;

@@ -67,8 +67,7 @@ void CreaTablas() {
     // Unit lengths in days. The sidereal month, year, century and millennium
     // are 30, 365, 36500 and 365000 sidereal days; the solar year, century and
     // millennium count calendar years, not days.
-    constexpr double diaSidereo = 0.9972695664235;
-    const double sidereos[8] = {0, 1.0 / 1440, 1.0 / 24, diaSidereo, 29.918086992705,
+    const double sidereos[8] = {0, 1.0 / 1440, 1.0 / 24, DiaSidereo, 29.918086992705,
                                 364.00339174457747, 36400.339174457746, 364003.3917445775};
     const double solares[8] = {0, 1.0 / 1440, 1.0 / 24, 1.0, 30.0, 1.0, 100.0, 1000.0};
     for (int j = 1; j <= 7; ++j) {

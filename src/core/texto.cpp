@@ -63,6 +63,32 @@ std::string trimSpaces(std::string_view s) {
     return std::string(s.substr(a, b - a + 1));
 }
 
+std::string foldForSearch(std::string_view s) {
+    // The base letter of each Latin-1 letter U+00C0..U+00FF ('\0' for the
+    // two signs among them), by the UTF-8 second byte 0x80..0xBF.
+    static constexpr char base[65] = "aaaaaaaceeeeiiii" "dnooooo\0ouuuuyts" "aaaaaaaceeeeiiii" "dnooooo\0ouuuuyty";
+    std::string r;
+    r.reserve(s.size());
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        char c = s[i];
+        if (c == '\xC3' && i + 1 < s.size()) {
+            const unsigned b = static_cast<unsigned char>(s[i + 1]);
+            if (b >= 0x80 && b <= 0xBF && base[b - 0x80]) {
+                c = base[b - 0x80];
+                ++i;
+            }
+        } else if (c >= 'A' && c <= 'Z') {
+            c = static_cast<char>(c - 'A' + 'a');
+        } else if (c == '\t') {
+            c = ' ';
+        }
+        if (c == ' ' && (r.empty() || r.back() == ' ')) continue;
+        r += c;
+    }
+    if (!r.empty() && r.back() == ' ') r.pop_back();
+    return r;
+}
+
 std::string upperAscii(std::string_view s) {
     std::string r(s);
     for (char& c : r)

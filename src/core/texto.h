@@ -30,6 +30,10 @@ std::string padLeft(std::string_view s, std::size_t n);
 // Without leading and trailing spaces.
 std::string trimSpaces(std::string_view s);
 
+// A text folded for searching: lower case, the accents of Latin letters
+// dropped ("Orión" is "orion", "Ñ" is "n"), runs of blanks made one.
+std::string foldForSearch(std::string_view s);
+
 // ASCII letters in upper case; every other character as it is.
 std::string upperAscii(std::string_view s);
 

@@ -15,13 +15,6 @@
 
 namespace vsp {
 
-namespace {
-
-// One turn of the sky in solar days, as the time-step tables count it.
-constexpr double DiaSidereo = 0.9972695664235;
-
-}  // namespace
-
 void CentraPunto() {
     ProgramState& e = Estado();
     if (e.ClicDec < e.Latitud - MedioPi || e.ClicDec > e.Latitud + MedioPi) {

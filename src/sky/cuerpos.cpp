@@ -18,24 +18,11 @@ double reduceVuelta(double x) { return x - std::floor(x / DosPi) * DosPi; }
 
 double fraccion(double x) { return x - std::floor(x); }
 
-// A body's view coordinates. Its place is of date, like the stars' with
-// precession on, so it is never precessed; with precession off the stars
-// keep their J2000 places, and the body is carried back to J2000 with them,
-// so that it keeps its place among the stars.
+// A body's view coordinates.
 void proyectaCuerpo(CuerpoSolar& c) {
-    const ProgramState& e = Estado();
-    Proyector p = Proyector::DesdeEstado(e);
-    p.precesion = false;
-    CosenosDirectores(c.AR, c.Dec, c.x, c.y, c.z);
-    if (e.Precesion != Activado) {
-        double zeta, theta, z, m[3][3];
-        AngulosPrecesion(e.DiaJuliano, zeta, theta, z);
-        MatrizPrecesion(zeta, theta, z, m);
-        const double x = c.x, y = c.y, zz = c.z;  // the transpose undoes the rotation
-        c.x = static_cast<float>(m[0][0] * x + m[1][0] * y + m[2][0] * zz);
-        c.y = static_cast<float>(m[0][1] * x + m[1][1] * y + m[2][1] * zz);
-        c.z = static_cast<float>(m[0][2] * x + m[1][2] * y + m[2][2] * zz);
-    }
+    Proyector p = Proyector::DesdeEstado(Estado());
+    p.precesion = false;  // CosenosEnCarta leaves the place in the chart's frame
+    CosenosEnCarta(c, c.x, c.y, c.z);
     p.Proyecta(c.x, c.y, c.z, c.X, c.Y, c.Z);
 }
 
@@ -57,6 +44,23 @@ bool sectorIluminado(double elongacion, double& desde, double& hasta) {
 }
 
 }  // namespace
+
+// A body's place is of date, like the stars' with precession on, so it is
+// never precessed; with precession off the stars keep their J2000 places,
+// and the body is carried back to J2000 with them, so that it keeps its
+// place among the stars.
+void CosenosEnCarta(const CuerpoSolar& c, float& x, float& y, float& z) {
+    const ProgramState& e = Estado();
+    CosenosDirectores(c.AR, c.Dec, x, y, z);
+    if (e.Precesion == Activado) return;
+    double zeta, theta, zz, m[3][3];
+    AngulosPrecesion(e.DiaJuliano, zeta, theta, zz);
+    MatrizPrecesion(zeta, theta, zz, m);
+    const double a = x, b = y, d = z;  // the transpose undoes the rotation
+    x = static_cast<float>(m[0][0] * a + m[1][0] * b + m[2][0] * d);
+    y = static_cast<float>(m[0][1] * a + m[1][1] * b + m[2][1] * d);
+    z = static_cast<float>(m[0][2] * a + m[1][2] * b + m[2][2] * d);
+}
 
 void CalculaTierra() {
     ProgramState& e = Estado();

@@ -4,6 +4,8 @@
 // frame: of date with precession on, J2000 with it off.
 #pragma once
 
+#include "core/registros.h"
+
 namespace vsp {
 
 // The Earth's heliocentric longitude for DiaJuliano: the Earth entry's
@@ -21,5 +23,9 @@ void CalculaPlaneta(int p);
 
 // The Moon's right ascension and declination.
 void CalculaLuna();
+
+// A body's direction cosines in the chart's frame: of date with precession
+// on, carried back to J2000 with the stars when it is off.
+void CosenosEnCarta(const CuerpoSolar& c, float& x, float& y, float& z);
 
 }  // namespace vsp

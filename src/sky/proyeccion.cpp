@@ -141,6 +141,19 @@ void Proyector::ProyectaHorizontal(float hx, float hy, float hz, float& X, float
     Z = hz;
 }
 
+void AngulosEnCarta(float x, float y, float z, double& ar, double& dec) {
+    const ProgramState& e = Estado();
+    if (e.Precesion == Activado) {
+        double m[3][3];
+        MatrizPrecesion(e.PrecZeta, e.PrecTheta, e.PrecZ, m);
+        const double a = x, b = y, c = z;
+        x = static_cast<float>(m[0][0] * a + m[0][1] * b + m[0][2] * c);
+        y = static_cast<float>(m[1][0] * a + m[1][1] * b + m[1][2] * c);
+        z = static_cast<float>(m[2][0] * a + m[2][1] * b + m[2][2] * c);
+    }
+    AngulosDeCosenos(x, y, z, ar, dec);
+}
+
 void ProyectaPunto(float x, float y, float z) {
     ProgramState& e = Estado();
     Proyector::DesdeEstado(e).Proyecta(x, y, z, e.VistaX, e.VistaY, e.VistaZ);

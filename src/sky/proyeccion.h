@@ -22,6 +22,12 @@ void MatrizPrecesion(double zeta, double theta, double z, double m[3][3]);
 // Inverse of CosenosDirectores: a in [0, 2pi), b in [-pi/2, pi/2].
 void AngulosDeCosenos(float x, float y, float z, double& a, double& b);
 
+// A catalogue point (J2000 direction cosines) as the chart places it, in
+// right ascension and declination of the chart's frame: precessed to the
+// date when precession is on. What a click on it reads, and what centring
+// on it takes.
+void AngulosEnCarta(float x, float y, float z, double& ar, double& dec);
+
 // The sines and cosines one redraw needs, taken from the state once so that
 // the per-point transform does no trigonometry of the view. Results are
 // identical to those of the per-call procedures below.

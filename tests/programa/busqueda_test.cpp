@@ -1,0 +1,154 @@
+// Finding objects: centring on one entry of each category that can be
+// centred lands that very entry in the middle of the chart (the star
+// listing through its row-to-entry table, the bodies computed for the
+// instant), and finding by name ignores case, accents and blanks.
+#include "programa/busqueda.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+
+#include "motor_nuevo.h"
+
+#include "config/configuracion.h"
+#include "core/constantes.h"
+#include "sky/cuerpos.h"
+#include "sky/proyeccion.h"
+#include "time/tiempo.h"
+
+namespace vsp {
+namespace {
+
+namespace fs = std::filesystem;
+
+class Busqueda : public ::testing::Test {
+protected:
+    void SetUp() override {
+        MotorNuevo();
+        carpeta = fs::temp_directory_path() / ("vespera-busqueda-" + std::to_string(::getpid()));
+        fs::create_directories(carpeta);
+        ProgramState& e = Estado();
+        e.CarpetaTrabajo = carpeta.string();
+        e.NombreConfig = "Inicial.vpc";  // none there: the built-in situation
+        CargaConfig();
+        e.DiaJuliano = 2460677.3;
+        e.Latitud = 40.4 * RadianesPorGrado;
+        e.Zoom = 15;
+        e.Precesion = Activado;
+        ActualizaTiempo();
+        FijaVentanaCielo();
+        avisos().Mensaje = [this](const std::string& t, const std::string&, int16_t, int16_t) {
+            mensajes.push_back(t);
+            return true;
+        };
+    }
+    void TearDown() override {
+        ReiniciaAvisos();
+        fs::remove_all(carpeta);
+    }
+
+    fs::path carpeta;
+    std::vector<std::string> mensajes;
+};
+
+// The table entry a row stands for, as direction cosines (J2000).
+PuntoCielo entrada(int categoria, int fila) {
+    const ProgramState& e = Estado();
+    const auto f = static_cast<std::size_t>(fila);
+    PuntoCielo p;
+    switch (categoria) {
+    case 1: p = {e.Messier[f].x, e.Messier[f].y, e.Messier[f].z}; break;
+    case 2: CosenosDirectores(e.Constelaciones[f].AR, e.Constelaciones[f].Dec, p.x, p.y, p.z); break;
+    case 3: {
+        const EstrellaNombre& s = e.EstrellasNombre[static_cast<std::size_t>(e.IndiceEstrellas[f])];
+        p = {s.x, s.y, s.z};
+        break;
+    }
+    case 4: p = {e.Galaxias[f].x, e.Galaxias[f].y, e.Galaxias[f].z}; break;
+    case 5: p = {e.NebPlanetarias[f].x, e.NebPlanetarias[f].y, e.NebPlanetarias[f].z}; break;
+    default: p = {e.NebDifusas[f].x, e.NebDifusas[f].y, e.NebDifusas[f].z}; break;
+    }
+    return p;
+}
+
+TEST_F(Busqueda, EachCategoryCentresTheEntryOfItsRowInTheMiddle) {
+    ProgramState& e = Estado();
+    const double pixel = std::fabs(e.VentanaAncho) / 1280;  // at zoom 15
+    // A star of the listing whose row is not its entry in the table, and
+    // that rises here.
+    int estrella = 0;
+    while (e.IndiceEstrellas[static_cast<std::size_t>(estrella)] == estrella ||
+           e.EstrellasNombre[static_cast<std::size_t>(e.IndiceEstrellas[static_cast<std::size_t>(estrella)])].Dec < -0.5f)
+        ++estrella;
+    struct Caso {
+        int categoria, fila;
+        const char* empieza;  // the row's text
+    } casos[] = {{0, 3, "MARTE"}, {0, 10, "LUNA"}, {1, 30, " 31 224"}, {2, 59, " Ori"},
+                 {3, estrella, ""}, {4, 0, "  LMC"}, {5, 100, ""}, {6, 100, ""}};
+    int centrados = 0;
+    for (const Caso& c : casos) {
+        const std::string fila(FilasCategoria(c.categoria)[static_cast<std::size_t>(c.fila)]);
+        EXPECT_TRUE(fila.starts_with(c.empieza)) << fila;
+        mensajes.clear();
+        if (!CentraEntrada(c.categoria, c.fila)) {
+            EXPECT_EQ(mensajes, std::vector<std::string>{"Buscar Objetos"}) << fila << ": refused, with the message";
+            continue;
+        }
+        ++centrados;
+        float X, Y, Z;
+        double tolerancia = pixel;
+        if (c.categoria == 0) {
+            // The body recomputed for the new instant, where the chart draws it.
+            const int k = c.fila + 1;
+            k == CuerpoLuna ? CalculaLuna() : CalculaPlaneta(k);
+            float x, y, z;
+            CosenosEnCarta(e.ElementosPlanetas[static_cast<std::size_t>(k)], x, y, z);
+            Proyector p = Proyector::DesdeEstado(e);
+            p.precesion = false;
+            p.Proyecta(x, y, z, X, Y, Z);
+            // The Moon keeps the centring's own allowance for its motion, which
+            // leaves it a few degrees out.
+            if (k == CuerpoLuna) tolerancia = 5 * RadianesPorGrado;
+        } else {
+            PuntoCielo p = entrada(c.categoria, c.fila);
+            ProyectaPuntoRef(p.x, p.y, p.z, X, Y, Z);  // precessed, as the chart does
+        }
+        EXPECT_GT(Z, 0) << fila;
+        EXPECT_LT(std::hypot(X, Y), tolerancia) << fila;
+    }
+    EXPECT_GE(centrados, 6);
+    EXPECT_FALSE(CentraEntrada(0, 2)) << "the Earth";
+    EXPECT_FALSE(CentraEntrada(7, 0)) << "clusters are listed, not centred";
+    EXPECT_FALSE(CentraEntrada(1, 109)) << "past the end";
+}
+
+TEST_F(Busqueda, FindingByNameIgnoresCaseAccentsAndBlanks) {
+    struct Caso {
+        const char* texto;
+        int categoria;  // where the first match must be
+        const char* empieza;
+        std::size_t minimo;  // matches at least
+    } casos[] = {
+        {"m31", 1, " 31 224", 1},   {"M 31", 1, " 31 224", 1},  {"ngc 224", 1, " 31 224", 1},
+        {"orion", 1, " 42", 2},     {"ORIÓN", 1, " 42", 2},     {"júpiter", 0, "JUPITER", 1},
+        {"luna", 0, "LUNA", 1},     {"Alf CMa", 3, "Alf CMa", 1}, {"sirio", 3, "Alf CMa", 1},
+        {"mayor", 2, " CMa", 2},    {"pléy", 1, " 45", 1},      {"lmc", 4, "  LMC", 1},
+    };
+    for (const Caso& c : casos) {
+        const auto r = BuscaTexto(c.texto);
+        ASSERT_GE(r.size(), c.minimo) << c.texto;
+        EXPECT_EQ(r[0].categoria, c.categoria) << c.texto;
+        EXPECT_TRUE(std::string(FilasCategoria(r[0].categoria)[static_cast<std::size_t>(r[0].fila)]).starts_with(c.empieza))
+            << c.texto;
+    }
+    EXPECT_TRUE(BuscaTexto("").empty());
+    EXPECT_TRUE(BuscaTexto("   ").empty());
+    EXPECT_TRUE(BuscaTexto("zzzz").empty());
+    const auto soloConstelaciones = BuscaTexto("and", 2);
+    ASSERT_FALSE(soloConstelaciones.empty());
+    for (const Hallazgo& h : soloConstelaciones) EXPECT_EQ(h.categoria, 2);
+}
+
+}  // namespace
+}  // namespace vsp
