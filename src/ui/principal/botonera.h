@@ -13,9 +13,10 @@ namespace vsp::ui {
 enum class Boton { Busca, Carga, Guard, Hora, Impri, Perso, Local, Objet, Salir, Ayuda };
 inline constexpr int NumBotones = 10;
 
-// The pictures of the bar (40 × 40, drawn at the screen's pixel ratio) and
-// the small arrow of the undo button.
-QPixmap ImagenBoton(Boton b);
+// The pictures of the bar (40 × 40, or `lado` square for the dialogs that
+// show them, drawn at the screen's pixel ratio) and the small arrow of the
+// undo button.
+QPixmap ImagenBoton(Boton b, int lado = 40);
 QPixmap ImagenDeshacer();
 
 class Botonera : public PanelCielo {

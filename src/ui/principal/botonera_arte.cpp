@@ -263,16 +263,17 @@ void pregunta(QPainter& p) {
 
 }  // namespace
 
-QPixmap ImagenBoton(Boton b) {
+QPixmap ImagenBoton(Boton b, int lado) {
     if (b == Boton::Salir) {
-        // The dialogs' own exit picture, shown at the bar's size.
+        // The dialogs' own exit picture, shown at the size asked for.
         QPixmap salir = ImagenSalir();
-        salir.setDevicePixelRatio(salir.devicePixelRatio() * salir.deviceIndependentSize().width() / kLado);
+        salir.setDevicePixelRatio(salir.devicePixelRatio() * salir.deviceIndependentSize().width() / lado);
         return salir;
     }
-    QPixmap imagen = arte::Lienzo(kLado, kLado);
+    QPixmap imagen = arte::Lienzo(lado, lado);
     QPainter p(&imagen);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(double(lado) / kLado, double(lado) / kLado);
     arte::CaraBoton(p, kLado);
     switch (b) {
         case Boton::Busca: lupa(p); break;

@@ -19,6 +19,8 @@
 #include "core/estado.h"
 #include "core/mensajes.h"
 #include "programa/centrado.h"
+#include "ui/dialogos/buscar.h"
+#include "ui/dialogos/cargaguar.h"
 #include "ui/dialogos/hora.h"
 #include "ui/dialogos/locali.h"
 #include "ui/dialogos/objetos.h"
@@ -82,12 +84,23 @@ VentanaCielo::VentanaCielo(QWidget* padre) : QWidget(padre) {
     locali_ = new Locali(this);
     hora_ = new Hora(this);
     objetos_ = new Objetos(this);
+    buscar_ = new Buscar(this);
     dialogos.Locali = [this] { abreCentrado(locali_); };
     dialogos.Hora = [this] { abreCentrado(hora_); };
     dialogos.Objetos = [this] { abreCentrado(objetos_); };
     dialogos.Personal = [this] {
         Personal personal(this);
         abreCentrado(&personal);
+    };
+    dialogos.Buscar = [this] { buscar_->exec(); };  // where the user left it
+    dialogos.Guardar = [this] {
+        CargaGuar guardar(this);
+        abreCentrado(&guardar);
+    };
+    dialogos.Cargar = [this] {
+        CargaGuar cargar(this);
+        abreCentrado(&cargar);
+        return cargar.cargada();
     };
 
     // Start-up: buttons active, the hand over every button.

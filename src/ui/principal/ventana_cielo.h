@@ -15,6 +15,7 @@ class QPushButton;
 
 namespace vsp::ui {
 
+class Buscar;
 class Hora;
 class LienzoCielo;
 class Locali;
@@ -78,6 +79,7 @@ private:
     Locali* locali_;
     Hora* hora_;
     Objetos* objetos_;
+    Buscar* buscar_;
 };
 
 }  // namespace vsp::ui
