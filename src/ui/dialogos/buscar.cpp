@@ -84,13 +84,19 @@ Buscar::Buscar(QWidget* padre) : QDialog(padre) {
     for (int k = 0; k < NumCategorias; ++k) {
         QListWidget* l = listados_[static_cast<std::size_t>(k)] = lista(NombresListados[k]);
         connect(l, &QListWidget::currentRowChanged, this, &Buscar::actualizaBoton);
-        connect(l, &QListWidget::itemDoubleClicked, this, &Buscar::centra);
+        connect(l, &QListWidget::itemDoubleClicked, this, [this, l](QListWidgetItem* item) {
+            l->setCurrentItem(item);
+            centra();
+        });
         l->installEventFilter(this);
         columna->addWidget(l, 1);
     }
     hallados_ = lista("Lst_Hallados");
     connect(hallados_, &QListWidget::currentRowChanged, this, &Buscar::actualizaBoton);
-    connect(hallados_, &QListWidget::itemDoubleClicked, this, &Buscar::centra);
+    connect(hallados_, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
+        hallados_->setCurrentItem(item);
+        centra();
+    });
     hallados_->installEventFilter(this);
     columna->addWidget(hallados_, 1);
     explicacion_ = lista("Lst_TexPlane");

@@ -32,16 +32,22 @@ class PanelDatos : public QWidget {
 public:
     explicit PanelDatos(QWidget* padre = nullptr) : QWidget(padre) {
         setObjectName(QStringLiteral("Pic_Datos"));
-        setFixedSize(300, 58);
+        setFixedSize(QSizeF(QSizeF(310, 58) * Escala).toSize());
     }
 
     void muestra(std::optional<ResumenConfig> resumen) {
         resumen_ = std::move(resumen);
         filas_ = resumen_ ? filas(*resumen_) : std::array<std::vector<std::pair<int, std::string>>, 3>{};
+        // The same texts for screen readers: a line a row.
+        QStringList lineas;
+        for (const auto& fila : filas_) {
+            QStringList partes;
+            for (const auto& [x, texto] : fila) partes << QString::fromStdString(texto);
+            if (!partes.isEmpty()) lineas << partes.join(QStringLiteral("   "));
+        }
+        setAccessibleDescription(lineas.join(u'\n'));
         update();
     }
-    // The texts drawn, row by row with their x (tests read them).
-    const std::array<std::vector<std::pair<int, std::string>>, 3>& textos() const { return filas_; }
 
 protected:
     void paintEvent(QPaintEvent*) override {
@@ -50,6 +56,9 @@ protected:
         p.setPen(QColor(128, 128, 128));
         p.drawRect(rect().adjusted(0, 0, -1, -1));
         if (!resumen_) return;
+        // The panel's own units, a little larger than pixels for legibility.
+        p.scale(Escala, Escala);
+        const double ancho = width() / Escala;
         QFont f(QStringLiteral("DejaVu Sans Mono"));
         f.setPixelSize(9);
         p.setFont(f);
@@ -57,16 +66,18 @@ protected:
         for (int fila = 0; fila < 3; ++fila) {
             if (fila > 0) {
                 p.setPen(QColor(128, 128, 128));
-                p.drawLine(1, y[fila] - 2, width() - 2, y[fila] - 2);
+                p.drawLine(QPointF(1, y[fila] - 2), QPointF(ancho - 2, y[fila] - 2));
             }
             p.setPen(QColor(0, 0, 0));
             for (const auto& [x, texto] : filas_[static_cast<std::size_t>(fila)])
-                p.drawText(QRect(x + 4, y[fila], width() - x - 4, 16), Qt::AlignLeft | Qt::AlignVCenter,
+                p.drawText(QRectF(x + 4, y[fila], ancho - x - 4, 16), Qt::AlignLeft | Qt::AlignVCenter,
                            QString::fromStdString(texto));
         }
     }
 
 private:
+    static constexpr double Escala = 1.25;
+
     static std::array<std::vector<std::pair<int, std::string>>, 3> filas(const ResumenConfig& r) {
         if (r.error) return {{{{0, "Error en el acceso al archivo de configuración"}}, {}, {}}};
         ProgramState& e = Estado();
@@ -84,8 +95,8 @@ private:
         e.Direccion = direccion;
         CalculaRumbo();
         return {{{{0, ciudad}, {119, fecha}},
-                 {{0, trimSpaces("Longitud: " + FormatoLongitud(r.Longitud))},
-                  {146, trimSpaces("Latitud: " + FormatoLatitud(r.Latitud))}},
+                 {{0, "Longitud: " + trimSpaces(FormatoLongitud(r.Longitud))},
+                  {146, "Latitud: " + trimSpaces(FormatoLatitud(r.Latitud))}},
                  {{0, "Dirección: " + Formato(GradosEnteros(r.Direccion), "@@@") + "° " + rumbo},
                   {108, "Elevación: " + Formato(GradosEnteros(r.Elevacion), "@@") + "°"},
                   {203, "Zoom: " + Formato(r.Zoom, "#0.0")}}}};
@@ -101,7 +112,7 @@ QLineEdit* caja(const char* nombre, const QString& consejo) {
     auto* c = new QLineEdit;
     c->setObjectName(QString::fromLatin1(nombre));
     c->setToolTip(consejo);
-    c->setMinimumWidth(300);
+    c->setMinimumWidth(390);
     return c;
 }
 
@@ -240,8 +251,10 @@ bool CargaGuar::eventFilter(QObject* objeto, QEvent* evento) {
     if (evento->type() != QEvent::KeyPress) return false;
     const int tecla = static_cast<QKeyEvent*>(evento)->key();
     if (tecla != Qt::Key_Return && tecla != Qt::Key_Enter) return false;
-    if (objeto == nombre_ && !modoCarga())
+    if (objeto == nombre_ && !modoCarga()) {
         descripcion_->setFocus();
+        descripcion_->selectAll();  // typing replaces the old description
+    }
     else if (objeto == nombre_ || !modoCarga())
         acepta();
     return true;

@@ -1,0 +1,155 @@
+// The search dialog through its controls: the index and each category's
+// title, header and legend, centring by double click and by the search
+// button (which does nothing without an entry), the refusal that keeps the
+// dialog open, finding by typing, and the closing back to the index.
+#include "ui/dialogos/buscar.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include <unistd.h>
+
+#include "../../motor_nuevo.h"
+#include "config/configuracion.h"
+#include "core/constantes.h"
+#include "time/tiempo.h"
+
+namespace vsp::ui {
+namespace {
+
+namespace fs = std::filesystem;
+
+class BuscarPrueba : public ::testing::Test {
+protected:
+    void SetUp() override {
+        MotorNuevo();
+        carpeta = fs::temp_directory_path() / ("vespera-buscar-" + std::to_string(::getpid()));
+        fs::create_directories(carpeta);
+        ProgramState& e = Estado();
+        e.CarpetaTrabajo = carpeta.string();
+        e.NombreConfig = "Inicial.vpc";
+        CargaConfig();
+        e.Latitud = 40.4 * RadianesPorGrado;
+        ActualizaTiempo();
+        avisos().Mensaje = [this](const std::string& t, const std::string&, int16_t, int16_t) {
+            mensajes.push_back(t);
+            return true;
+        };
+        d = std::make_unique<Buscar>();
+        d->show();
+        QApplication::setActiveWindow(d.get());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(d.get()));
+    }
+    void TearDown() override {
+        d.reset();
+        ReiniciaAvisos();
+        fs::remove_all(carpeta);
+    }
+
+    template <class T>
+    T* control(const char* nombre) const {
+        return d->findChild<T*>(nombre);
+    }
+    QString texto(const char* etiqueta) const { return control<QLabel>(etiqueta)->text(); }
+    void clicEn(QListWidget* l, int fila, bool doble = false) {
+        l->scrollToItem(l->item(fila));
+        const QPoint p = l->visualItemRect(l->item(fila)).center();
+        QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, p);
+        if (doble) QTest::mouseDClick(l->viewport(), Qt::LeftButton, {}, p);  // a click, then its second
+    }
+    void abreCategoria(int k) { clicEn(control<QListWidget>("Lst_Indice"), k); }
+
+    fs::path carpeta;
+    std::unique_ptr<Buscar> d;
+    std::vector<std::string> mensajes;
+};
+
+TEST_F(BuscarPrueba, EachCategoryShowsItsTitleHeaderAndLegend) {
+    EXPECT_EQ(texto("Lab_Titulo"), QStringLiteral("Índice General"));
+    auto* indice = control<QListWidget>("Lst_Indice");
+    ASSERT_EQ(indice->count(), NumCategorias);
+    const int filas[NumCategorias] = {11, 109, 88, 1483, 1234, 142, 174, 0, 0, 0, 0, 0};
+    const char* listados[NumCategorias] = {"Lst_Plane", "Lst_Messi", "Lst_Const", "Lst_Estre", "Lst_Galax", "Lst_NebPl",
+                                           "Lst_NebDi", "Lst_CumAb", "Lst_CumGl", "Lst_Quasa", "Lst_Pulsa", "Lst_Aguje"};
+    for (int k = 0; k < NumCategorias; ++k) {
+        abreCategoria(k);
+        EXPECT_EQ(d->categoria(), k);
+        EXPECT_EQ(texto("Lab_Titulo"), QString::fromUtf8(Categorias[k].titulo));
+        EXPECT_EQ(control<QLabel>("Lab_Cabecera")->isVisible(), k != 0) << k;
+        EXPECT_EQ(control<QLabel>("Lab_TexMagni")->isVisible(), *Categorias[k].leyenda != '\0') << k;
+        EXPECT_EQ(control<QListWidget>("Lst_TexPlane")->isVisible(), k == 0) << k;
+        EXPECT_TRUE(control<QListWidget>(listados[k])->isVisible()) << k;
+        EXPECT_EQ(control<QListWidget>(listados[k])->count(), filas[k]) << k;
+        EXPECT_FALSE(indice->isVisible());
+        d->reject();
+        EXPECT_FALSE(d->isVisible());
+        d->show();
+        EXPECT_EQ(texto("Lab_Titulo"), QStringLiteral("Índice General")) << "each closing goes back to the index";
+        EXPECT_TRUE(indice->selectedItems().isEmpty());
+    }
+    EXPECT_EQ(texto("Lab_Titulo"), QStringLiteral("Índice General"));
+}
+
+TEST_F(BuscarPrueba, AnEntryIsCentredByDoubleClickOrTheButtonAndARefusalKeepsTheDialog) {
+    ProgramState& e = Estado();
+    abreCategoria(1);  // Messier
+    auto* buscar = control<QAbstractButton>("Pic_BotBuscar");
+    QTest::mouseClick(buscar, Qt::LeftButton);
+    EXPECT_TRUE(d->isVisible()) << "nothing chosen: nothing happens";
+    const double antes = e.DiaJuliano;
+    clicEn(control<QListWidget>("Lst_Messi"), 30, true);  // M31
+    EXPECT_FALSE(d->isVisible());
+    EXPECT_EQ(e.CentradoHecho, Verdadero);
+    EXPECT_GT(e.DiaJuliano, antes);
+
+    d->show();
+    abreCategoria(3);  // stars: Canopus never rises at 40 degrees north
+    auto* estrellas = control<QListWidget>("Lst_Estre");
+    ASSERT_TRUE(estrellas->item(1)->text().endsWith(QStringLiteral("Canopus   ")));
+    clicEn(estrellas, 1);
+    QTest::mouseClick(buscar, Qt::LeftButton);
+    EXPECT_EQ(mensajes, std::vector<std::string>{"Buscar Objetos"});
+    EXPECT_TRUE(d->isVisible());
+
+    d->reject();
+    d->show();
+    abreCategoria(9);  // quasars: listed, never centred
+    QTest::mouseClick(buscar, Qt::LeftButton);
+    EXPECT_TRUE(d->isVisible());
+}
+
+TEST_F(BuscarPrueba, TypingFindsInEveryCategoryOrFiltersTheListing) {
+    auto* caja = control<QLineEdit>("Tex_Buscar");
+    QTest::keyClicks(caja, QStringLiteral("ORIÓN"));
+    auto* hallados = control<QListWidget>("Lst_Hallados");
+    ASSERT_TRUE(hallados->isVisible());
+    ASSERT_EQ(hallados->count(), 2);
+    EXPECT_TRUE(hallados->item(0)->text().startsWith(QStringLiteral("Objetos Messier"))) << hallados->item(0)->text().toStdString();
+    EXPECT_TRUE(hallados->item(1)->text().startsWith(QStringLiteral("Constelaciones")));
+    QTest::keyClick(caja, Qt::Key_Return);  // centres the first
+    EXPECT_FALSE(d->isVisible());
+    EXPECT_EQ(Estado().CentradoHecho, Verdadero);
+    EXPECT_TRUE(caja->text().isEmpty()) << "closing clears the box";
+
+    d->show();
+    abreCategoria(2);
+    caja->setFocus();
+    QTest::keyClicks(caja, QStringLiteral("osa"));
+    auto* constelaciones = control<QListWidget>("Lst_Const");
+    int visibles = 0;
+    for (int i = 0; i < constelaciones->count(); ++i) visibles += !constelaciones->item(i)->isHidden();
+    EXPECT_EQ(visibles, 2);  // Osa Mayor, Osa Menor
+    caja->clear();
+    for (int i = 0; i < constelaciones->count(); ++i) EXPECT_FALSE(constelaciones->item(i)->isHidden());
+}
+
+}  // namespace
+}  // namespace vsp::ui
