@@ -35,6 +35,7 @@ QListWidget* lista(const char* nombre) {
     l->setObjectName(QString::fromLatin1(nombre));
     l->setFont(fuenteFija());
     l->setUniformItemSizes(true);
+    l->setTextElideMode(Qt::ElideNone);  // long rows scroll rather than lose their end
     PonCursor(l->viewport(), Puntero::ManoIndice);
     return l;
 }

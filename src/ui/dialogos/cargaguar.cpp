@@ -138,6 +138,7 @@ CargaGuar::CargaGuar(QWidget* padre) : QDialog(padre) {
     nombre_ = caja("Tex_Fichero", QStringLiteral("El nombre del archivo; se le añade la extensión .vpc"));
     descripcion_ = caja("Tex_Confi", QStringLiteral("Una descripción libre de la configuración"));
     descripcion_->setText(QString::fromStdString(e.DescripcionConfig));
+    descripcion_->setCursorPosition(0);
     connect(nombre_, &QLineEdit::textChanged, this, &CargaGuar::cambiaNombre);
     connect(descripcion_, &QLineEdit::textChanged, this,
             [](const QString& t) { Estado().DescripcionConfig = t.toStdString(); });
@@ -220,12 +221,11 @@ void CargaGuar::activaAceptar(bool activo) {
 
 void CargaGuar::MuestraDatos() {
     const ResumenConfig r = LeeResumenConfig(Estado().NombreConfig);
-    if (modoCarga()) {
-        datos_->muestra(r);
-        if (!r.error) descripcion_->setText(QString::fromStdString(r.Descripcion));
-    } else if (!r.error) {
-        descripcion_->setText(QString::fromStdString(r.Descripcion));  // its old description, offered
-    }
+    if (modoCarga()) datos_->muestra(r);
+    if (r.error) return;
+    // Load: the file's description; save: its old one, offered.
+    descripcion_->setText(QString::fromStdString(r.Descripcion));
+    descripcion_->setCursorPosition(0);
 }
 
 void CargaGuar::acepta() {
