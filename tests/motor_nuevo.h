@@ -11,7 +11,12 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
+
+#include <unistd.h>
+
+#include "config/configuracion.h"
 
 namespace vsp {
 
@@ -22,6 +27,23 @@ inline void MotorNuevo(bool conCatalogos = true) {
     if (!conCatalogos) return;
     FijaCarpetaPrograma(VESPERA_DATOS);
     CargaCatalogos();
+}
+
+// A fresh, empty working folder of the running test's own (the caller
+// removes it), and the built-in situation loaded as from a missing
+// "Inicial.vpc" there.
+inline std::filesystem::path CarpetaConSituacionInicial() {
+    namespace fs = std::filesystem;
+    const auto* prueba = ::testing::UnitTest::GetInstance()->current_test_info();
+    const fs::path carpeta = fs::temp_directory_path() / ("vespera-" + std::string(prueba->test_suite_name()) + "-" +
+                                                         prueba->name() + "-" + std::to_string(::getpid()));
+    fs::remove_all(carpeta);
+    fs::create_directories(carpeta);
+    ProgramState& e = Estado();
+    e.CarpetaTrabajo = carpeta.string();
+    e.NombreConfig = "Inicial.vpc";
+    CargaConfig();
+    return carpeta;
 }
 
 // The index of a city of the list by its name, as the list shows it.

@@ -26,12 +26,8 @@ class Busqueda : public ::testing::Test {
 protected:
     void SetUp() override {
         MotorNuevo();
-        carpeta = fs::temp_directory_path() / ("vespera-busqueda-" + std::to_string(::getpid()));
-        fs::create_directories(carpeta);
+        carpeta = CarpetaConSituacionInicial();
         ProgramState& e = Estado();
-        e.CarpetaTrabajo = carpeta.string();
-        e.NombreConfig = "Inicial.vpc";  // none there: the built-in situation
-        CargaConfig();
         e.DiaJuliano = 2460677.3;
         e.Latitud = 40.4 * RadianesPorGrado;
         e.Zoom = 15;

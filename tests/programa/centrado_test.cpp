@@ -30,13 +30,8 @@ class Centrado : public ::testing::Test {
 protected:
     void SetUp() override {
         MotorNuevo();
-        carpeta = fs::temp_directory_path() /
-                  ("vespera-centrado-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::create_directories(carpeta);
+        carpeta = CarpetaConSituacionInicial();
         ProgramState& e = Estado();
-        e.CarpetaTrabajo = carpeta.string();
-        e.NombreConfig = "Inicial.vpc";  // none there: the built-in situation
-        CargaConfig();
         e.DiaJuliano = 2460677.3;
         e.Latitud = 40 * RadianesPorGrado;
         e.Longitud = 3.7 * RadianesPorGrado;

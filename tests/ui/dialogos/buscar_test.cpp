@@ -31,12 +31,8 @@ class BuscarPrueba : public ::testing::Test {
 protected:
     void SetUp() override {
         MotorNuevo();
-        carpeta = fs::temp_directory_path() / ("vespera-buscar-" + std::to_string(::getpid()));
-        fs::create_directories(carpeta);
+        carpeta = CarpetaConSituacionInicial();
         ProgramState& e = Estado();
-        e.CarpetaTrabajo = carpeta.string();
-        e.NombreConfig = "Inicial.vpc";
-        CargaConfig();
         e.Latitud = 40.4 * RadianesPorGrado;
         ActualizaTiempo();
         avisos().Mensaje = [this](const std::string& t, const std::string&, int16_t, int16_t) {

@@ -33,13 +33,8 @@ class CargaGuarPrueba : public ::testing::Test {
 protected:
     void SetUp() override {
         MotorNuevo();
-        carpeta = fs::temp_directory_path() / ("vespera-cargaguar-" + std::to_string(::getpid()));
-        fs::remove_all(carpeta);
-        fs::create_directories(carpeta);
+        carpeta = CarpetaConSituacionInicial();
         ProgramState& e = Estado();
-        e.CarpetaTrabajo = carpeta.string();
-        e.NombreConfig = "Inicial.vpc";  // none there: the built-in situation
-        CargaConfig();
         SeleccionaLocalidad(IndiceCiudad("Sevilla"));
         e.DiaJuliano = 2448086.3;  // 11 July 1990
         ActualizaTiempo();

@@ -45,13 +45,8 @@ class Ventana : public ::testing::Test {
 protected:
     void SetUp() override {
         MotorNuevo();
-        carpeta = fs::temp_directory_path() / ("vespera-ventana-" + std::to_string(::getpid()));
-        fs::remove_all(carpeta);
-        fs::create_directories(carpeta);
+        carpeta = CarpetaConSituacionInicial();
         ProgramState& e = Estado();
-        e.CarpetaTrabajo = carpeta.string();
-        e.NombreConfig = "Inicial.vpc";  // none there: the built-in situation
-        CargaConfig();
         // Madrid on the evening of 1 January 2025, looking south 30 degrees
         // up, every panel shown, stars to magnitude 3, the telescope off.
         e.DiaJuliano = 2460677.3;
