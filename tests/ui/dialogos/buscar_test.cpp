@@ -15,7 +15,6 @@
 
 #include <filesystem>
 
-#include <unistd.h>
 
 #include "../../motor_nuevo.h"
 #include "config/configuracion.h"

@@ -16,7 +16,6 @@
 #include <fstream>
 #include <sstream>
 
-#include <unistd.h>
 
 #include "../../motor_nuevo.h"
 #include "../modal.h"

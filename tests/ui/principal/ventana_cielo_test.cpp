@@ -19,7 +19,6 @@
 #include <filesystem>
 #include <memory>
 
-#include <unistd.h>
 
 #include "../../motor_nuevo.h"
 #include "config/configuracion.h"
