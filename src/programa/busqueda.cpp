@@ -213,9 +213,8 @@ std::vector<Hallazgo> BuscaTexto(std::string_view texto, int categoria) {
     if (q.empty()) return exactos;
     const std::string qJunto = sinBlancos(q);
     const std::string qPalabra = " " + q;
-    const int desde = categoria < 0 ? 0 : categoria;
-    const int hasta = categoria < 0 ? NumCategorias - 1 : categoria;
-    for (int k = std::max(desde, 0); k <= std::min(hasta, NumCategorias - 1); ++k) {
+    const bool una = categoria >= 0 && categoria < NumCategorias;
+    for (int k = una ? categoria : 0; k <= (una ? categoria : NumCategorias - 1); ++k) {
         const int filas = static_cast<int>(FilasCategoria(k).size());
         for (int fila = 0; fila < filas; ++fila) {
             bool halla = false, exacto = false;

@@ -56,10 +56,7 @@ void CosenosEnCarta(const CuerpoSolar& c, float& x, float& y, float& z) {
     double zeta, theta, zz, m[3][3];
     AngulosPrecesion(e.DiaJuliano, zeta, theta, zz);
     MatrizPrecesion(zeta, theta, zz, m);
-    const double a = x, b = y, d = z;  // the transpose undoes the rotation
-    x = static_cast<float>(m[0][0] * a + m[1][0] * b + m[2][0] * d);
-    y = static_cast<float>(m[0][1] * a + m[1][1] * b + m[2][1] * d);
-    z = static_cast<float>(m[0][2] * a + m[1][2] * b + m[2][2] * d);
+    RotaCosenos(m, true, x, y, z);
 }
 
 void CalculaTierra() {

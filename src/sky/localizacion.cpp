@@ -18,14 +18,15 @@ int GradosEnteros(double radianes) {
     return static_cast<int>(std::nearbyint(radianes * GradosPorRadian));
 }
 
-void CalculaRumbo() {
-    ProgramState& e = Estado();
-    float a = static_cast<float>(e.Direccion + Pi / 8);
+std::string NombreDeRumbo(double direccion) {
+    float a = static_cast<float>(direccion + Pi / 8);
     if (a >= static_cast<float>(DosPi)) a = 0;
     int k = static_cast<int>(static_cast<double>(a) * GradosPorRadian / 45) + 1;
-    k = std::clamp(k, 1, 8);  // a damaged Direccion must not read outside the names
-    e.NombreRumbo = std::string("N NEE SES SWW NW").substr(2 * k - 2, 2);
+    k = std::clamp(k, 1, 8);  // a damaged direction must not read outside the names
+    return std::string("N NEE SES SWW NW").substr(2 * k - 2, 2);
 }
+
+void CalculaRumbo() { Estado().NombreRumbo = NombreDeRumbo(Estado().Direccion); }
 
 std::string TextoDireccion() {
     ProgramState& e = Estado();

@@ -10,7 +10,10 @@ namespace vsp {
 // Radians to whole degrees, halves to even, as every degree field shows them.
 int GradosEnteros(double radianes);
 
-// NombreRumbo := the compass point of Direccion ("N ", "NE", ... "NW").
+// The compass point of a direction (radians from north): "N ", "NE", ... "NW".
+std::string NombreDeRumbo(double direccion);
+
+// NombreRumbo := the compass point of Direccion.
 void CalculaRumbo();
 
 // The direction box's text: compass point and whole degrees ("NE  45°"),

@@ -71,6 +71,14 @@ void MatrizPrecesion(double zeta, double theta, double z, double m[3][3]) {
             m[i][j] = signo[i] * signo[j] * r[fila[i]][fila[j]];
 }
 
+void RotaCosenos(const double m[3][3], bool inversa, float& x, float& y, float& z) {
+    const double a = x, b = y, c = z;
+    const auto r = [&](int i, int j) { return inversa ? m[j][i] : m[i][j]; };
+    x = static_cast<float>(r(0, 0) * a + r(0, 1) * b + r(0, 2) * c);
+    y = static_cast<float>(r(1, 0) * a + r(1, 1) * b + r(1, 2) * c);
+    z = static_cast<float>(r(2, 0) * a + r(2, 1) * b + r(2, 2) * c);
+}
+
 // ---- Angles and direction cosines -------------------------------------------
 
 double ArcoTangente(double y, double x) {
@@ -119,13 +127,7 @@ Proyector Proyector::DesdeEstado(const ProgramState& e) {
 }
 
 void Proyector::Proyecta(float& cx, float& cy, float& cz, float& X, float& Y, float& Z) const {
-    if (precesion) {
-        const double (&m)[3][3] = precesionMatriz;
-        const double x = cx, y = cy, z = cz;
-        cx = static_cast<float>(m[0][0] * x + m[0][1] * y + m[0][2] * z);
-        cy = static_cast<float>(m[1][0] * x + m[1][1] * y + m[1][2] * z);
-        cz = static_cast<float>(m[2][0] * x + m[2][1] * y + m[2][2] * z);
-    }
+    if (precesion) RotaCosenos(precesionMatriz, false, cx, cy, cz);
     // Hour-angle frame, then the horizon frame (x west, y north, z zenith).
     float hx = cx, hy = cy, hz = cz;
     rotate(hx, hz, cosS, sinS);
@@ -146,10 +148,7 @@ void AngulosEnCarta(float x, float y, float z, double& ar, double& dec) {
     if (e.Precesion == Activado) {
         double m[3][3];
         MatrizPrecesion(e.PrecZeta, e.PrecTheta, e.PrecZ, m);
-        const double a = x, b = y, c = z;
-        x = static_cast<float>(m[0][0] * a + m[0][1] * b + m[0][2] * c);
-        y = static_cast<float>(m[1][0] * a + m[1][1] * b + m[1][2] * c);
-        z = static_cast<float>(m[2][0] * a + m[2][1] * b + m[2][2] * c);
+        RotaCosenos(m, false, x, y, z);
     }
     AngulosDeCosenos(x, y, z, ar, dec);
 }

@@ -19,6 +19,10 @@ void AngulosPrecesion(double diaJuliano, double& zeta, double& theta, double& z)
 // its transpose carries a place of date back to J2000.
 void MatrizPrecesion(double zeta, double theta, double z, double m[3][3]);
 
+// Direction cosines turned by that matrix (J2000 to the date), or by its
+// transpose (the date back to J2000); results rounded to single.
+void RotaCosenos(const double m[3][3], bool inversa, float& x, float& y, float& z);
+
 // Inverse of CosenosDirectores: a in [0, 2pi), b in [-pi/2, pi/2].
 void AngulosDeCosenos(float x, float y, float z, double& a, double& b);
 

@@ -128,12 +128,10 @@ void AvanzaTiempo() {
     if (e.UnidadAnima >= 10 && e.UnidadAnima <= 12) {
         int32_t anos = static_cast<int32_t>(e.FactorAnima * e.TablaUnidades[e.UnidadAnima]);
         if (e.PasoTiempo < 0) anos = -anos;
-        e.DiaJuliano = pasoDeAnos(anos);
+        fijaTiempo(pasoDeAnos(anos));
     } else {
-        e.DiaJuliano += e.PasoTiempo;
+        fijaTiempo(e.DiaJuliano + e.PasoTiempo);
     }
-    e.DiaJuliano = std::clamp(e.DiaJuliano, DiaJulianoMinimo, DiaJulianoMaximo);
-    ActualizaTiempo();
     e.TiempoEstable = Verdadero;
 }
 

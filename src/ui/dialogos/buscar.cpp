@@ -23,12 +23,7 @@ const char* const NombresListados[NumCategorias] = {"Lst_Plane", "Lst_Messi", "L
 constexpr int RolFila = Qt::UserRole;
 constexpr int RolCategoria = Qt::UserRole + 1;
 
-QFont fuenteFija() {
-    QFont f(QStringLiteral("DejaVu Sans Mono"));
-    f.setStyleHint(QFont::Monospace);
-    f.setPixelSize(12);
-    return f;
-}
+QFont fuenteFija() { return FuenteFija(12); }
 
 QListWidget* lista(const char* nombre) {
     auto* l = new QListWidget;

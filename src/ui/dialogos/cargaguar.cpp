@@ -59,9 +59,7 @@ protected:
         // The panel's own units, a little larger than pixels for legibility.
         p.scale(Escala, Escala);
         const double ancho = width() / Escala;
-        QFont f(QStringLiteral("DejaVu Sans Mono"));
-        f.setPixelSize(9);
-        p.setFont(f);
+        p.setFont(FuenteFija(9));
         const int y[3] = {2, 20, 38};
         for (int fila = 0; fila < 3; ++fila) {
             if (fila > 0) {
@@ -86,14 +84,7 @@ private:
                                        : "";
         FormatoFechaHora(r.DiaJuliano);
         const std::string fecha = "T.U. =  " + e.TextoFecha + "  -  " + e.TextoHora;
-        // The compass point of the stored direction, worked out on the state
-        // and put back.
-        const double direccion = e.Direccion;
-        e.Direccion = r.Direccion;
-        CalculaRumbo();
-        const std::string rumbo = trimSpaces(e.NombreRumbo);
-        e.Direccion = direccion;
-        CalculaRumbo();
+        const std::string rumbo = trimSpaces(NombreDeRumbo(r.Direccion));
         return {{{{0, ciudad}, {119, fecha}},
                  {{0, "Longitud: " + trimSpaces(FormatoLongitud(r.Longitud))},
                   {146, "Latitud: " + trimSpaces(FormatoLatitud(r.Latitud))}},

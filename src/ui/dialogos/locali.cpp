@@ -29,17 +29,11 @@ namespace vsp::ui {
 
 namespace {
 
-QFont fuenteFija() {
-    QFont f(QStringLiteral("DejaVu Sans Mono"));
-    f.setStyleHint(QFont::Monospace);
-    return f;
-}
-
 // A box as wide as `muestra` in its font, right for its longest value.
 QLineEdit* caja(const char* nombre, const QString& muestra, const QString& consejo, bool fija = false) {
     auto* c = new QLineEdit;
     c->setObjectName(QString::fromLatin1(nombre));
-    if (fija) c->setFont(fuenteFija());
+    if (fija) c->setFont(FuenteFija());
     c->setFixedWidth(c->fontMetrics().horizontalAdvance(muestra) + 14);
     c->setToolTip(consejo);
     return c;
@@ -88,7 +82,7 @@ Locali::Locali(QWidget* padre) : QDialog(padre) {
     // ---- The place ------------------------------------------------------------
     ciudades_ = new QComboBox;
     ciudades_->setObjectName(QStringLiteral("Cbo_Localidad"));
-    ciudades_->setFont(fuenteFija());
+    ciudades_->setFont(FuenteFija());
     ciudades_->setMaxVisibleItems(20);
     ciudades_->setToolTip(QStringLiteral("Elija una ciudad: su latitud, su longitud y su zona horaria pasan a los campos"));
     PonCursor(ciudades_, Puntero::ManoIndice);

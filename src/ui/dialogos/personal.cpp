@@ -29,12 +29,6 @@ constexpr QRect Velocidad(22, 240, 200, 80);
 constexpr QRect Telescopio(230, 240, 200, 80);
 constexpr QSize Tamano(452, 392);
 
-QFont fuenteFija() {
-    QFont f(QStringLiteral("DejaVu Sans Mono"));
-    f.setStyleHint(QFont::Monospace);
-    return f;
-}
-
 }  // namespace
 
 Personal::Personal(QWidget* padre) : QDialog(padre) {
@@ -64,7 +58,7 @@ Personal::Personal(QWidget* padre) : QDialog(padre) {
     telescopio_->setGeometry(Telescopio);
     campo_ = new QLineEdit;
     campo_->setObjectName(QStringLiteral("Tex_Teles"));
-    campo_->setFont(fuenteFija());
+    campo_->setFont(FuenteFija());
     campo_->setFixedWidth(campo_->fontMetrics().horizontalAdvance(QStringLiteral("00° 00'")) + 14);
     campo_->setToolTip(QStringLiteral("Diámetro del campo: escriba sobre los grados (hasta 30) y los minutos"));
     e.Tex_Teles = TextoCampoTelescopio();

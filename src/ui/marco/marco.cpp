@@ -46,6 +46,13 @@ void CursorCasilla(QAbstractButton* casilla) {
     if (casilla) PonCursor(casilla, casilla->isChecked() ? Puntero::Goma : Puntero::Lapiz);
 }
 
+QFont FuenteFija(int pixeles) {
+    QFont f(QStringLiteral("DejaVu Sans Mono"));
+    f.setStyleHint(QFont::Monospace);
+    if (pixeles > 0) f.setPixelSize(pixeles);
+    return f;
+}
+
 CursorEspera::CursorEspera() { QApplication::setOverrideCursor(Qt::WaitCursor); }
 CursorEspera::~CursorEspera() { QApplication::restoreOverrideCursor(); }
 

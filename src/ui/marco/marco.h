@@ -7,6 +7,7 @@
 #include <QPixmap>
 
 class QCursor;
+class QFont;
 class QWidget;
 
 namespace vsp::ui {
@@ -31,6 +32,10 @@ const QCursor& CursorPrograma(Puntero p);
 void PonCursor(QWidget* control, Puntero p);
 // The pencil over a cleared box (a click ticks it), the eraser over a ticked one.
 void CursorCasilla(QAbstractButton* casilla);
+
+// The fixed-pitch font of every text whose columns must line up (panels,
+// listings, typed-over boxes); at `pixeles` high when given.
+QFont FuenteFija(int pixeles = 0);
 
 // The hourglass for the length of a long action.
 class CursorEspera {

@@ -5,6 +5,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "ui/marco/marco.h"
+
 namespace vsp::ui {
 
 namespace {
@@ -20,12 +22,7 @@ PanelCielo::PanelCielo(QWidget* padre) : QWidget(padre) {
     setCursor(Qt::ArrowCursor);
 }
 
-QFont PanelCielo::fuenteTextos() {
-    QFont f(QStringLiteral("DejaVu Sans Mono"));
-    f.setStyleHint(QFont::Monospace);
-    f.setPixelSize(13);
-    return f;
-}
+QFont PanelCielo::fuenteTextos() { return FuenteFija(13); }
 
 QRectF PanelCielo::tarjeta() const { return QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5); }
 
