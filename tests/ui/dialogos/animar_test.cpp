@@ -66,14 +66,10 @@ TEST_F(AnimarPrueba, OpensShowingTheStepAndTheRealTimeBox) {
     e.TiempoRealActivo = 1;
     Animar d;
     EXPECT_EQ(d.windowTitle(), QStringLiteral("Tiempo de Fecha/Hora y Animación"));
-    const char* rotulos[13] = {"",          "Minuto",     "Hora",      "Dia Sidéreo", "Mes Sidéreo",
-                               "Año Sidéreo", "Siglo Sidéreo", "Milenio Sidéreo", "Dia Solar", "Mes Solar",
-                               "Año Solar", "Siglo Solar", "Milenio Solar"};
-    for (int i = 1; i <= 12; ++i) {
-        auto* opcion = control<QRadioButton>(d, QStringLiteral("Opt_Animar%1").arg(i).toLatin1().constData());
-        EXPECT_EQ(opcion->text(), QString::fromUtf8(rotulos[i]));
-        EXPECT_EQ(opcion->isChecked(), i == 9) << i;
-    }
+    for (int i = 1; i <= 12; ++i)
+        EXPECT_EQ(control<QRadioButton>(d, QStringLiteral("Opt_Animar%1").arg(i).toLatin1().constData())->isChecked(),
+                  i == 9)
+            << i;
     EXPECT_EQ(control<QLineEdit>(d, "Tex_Unidades")->text(), QStringLiteral("17"));
     auto* casilla = control<QCheckBox>(d, "Chk_TiempoReal");
     EXPECT_EQ(casilla->text(), QStringLiteral("Movimiento en tiempo real"));
@@ -227,14 +223,10 @@ TEST_F(AnimarPrueba, ThePresentTimeIsTheComputersClockInUniversalTime) {
         QDateTime(QDate(2026, 12, 7), QTime(5, 10, 0), Qt::OffsetFromUTC, 9 * 3600),
         QDateTime(QDate(2026, 12, 6), QTime(21, 10, 0), Qt::OffsetFromUTC, 3600),
     };
-    ProgramState& e = Estado();
-    e.ZonaHoraria = 1;
+    Estado().ZonaHoraria = 1;
     for (const QDateTime& ahora : casos) {
         RelojSistema() = [&ahora] { return ahora; };
         EXPECT_DOUBLE_EQ(DiaJulianoSistema(), CalculaJuliana(6, 12, 2026, 20, 10)) << ahora.toString(Qt::ISODate).toStdString();
-        e.TiempoRealActivo = 1;
-        AplicaTiempoReal();
-        EXPECT_DOUBLE_EQ(e.DiaJuliano, CalculaJuliana(6, 12, 2026, 20, 10));
     }
     RelojSistema() = [] { return QDateTime(QDate(1899, 12, 30), QTime(0, 0), Qt::UTC); };
     EXPECT_DOUBLE_EQ(DiaJulianoSistema(), 2415018.5);

@@ -1,6 +1,6 @@
 // The main window driven through its inputs: clicks on the chart centre a
-// star (and the undo button restores the situation), clicks off the sky or
-// on a point that never rises change nothing, the right button places one
+// star (and the undo button restores the situation), clicks off the sky
+// change nothing, the right button places one
 // telescope circle, the cursor read-out, the buttons' common behaviour and
 // the exit question, the panels following their options, and the start-up.
 #include "ui/principal/ventana_cielo.h"
@@ -163,27 +163,6 @@ TEST_F(Ventana, AClickOffTheSkyDoesNothing) {
     EXPECT_FALSE(hayDeshacer());
     EXPECT_FALSE(deshacer->isVisible());
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr) << "the hourglass is gone again";
-}
-
-TEST_F(Ventana, APointThatNeverRisesIsRefusedWithTheMessage) {
-    ProgramState& e = Estado();
-    e.Elevacion = 0;
-    AplicaEstado();
-    const ProgramState antes = e;
-    // Half a chart unit under the south point of the horizon: 30 degrees
-    // below it, declination -80, which never rises at latitude 40.
-    QTest::mouseClick(lienzo, Qt::LeftButton, {}, pixelDe(0, -0.5));
-    ASSERT_EQ(mensajes.size(), 1u);
-    EXPECT_EQ(mensajes[0].titulo, "Buscar Objetos");
-    EXPECT_EQ(mensajes[0].texto,
-              "Ese punto  se  encuentra bajo  el  horizonte  y  no  es  visible desde la Latitud actual");
-    EXPECT_EQ(mensajes[0].tipo, 1);
-    EXPECT_EQ(e.DiaJuliano, antes.DiaJuliano);
-    EXPECT_EQ(e.Direccion, antes.Direccion);
-    EXPECT_EQ(e.Elevacion, antes.Elevacion);
-    EXPECT_EQ(e.CentradoHecho, antes.CentradoHecho);
-    EXPECT_FALSE(hayDeshacer());
-    EXPECT_FALSE(deshacer->isVisible());
 }
 
 TEST_F(Ventana, TwoRightClicksLeaveOneCircle) {
