@@ -17,6 +17,7 @@
 
 
 #include "../../motor_nuevo.h"
+#include "../teclea.h"
 #include "config/configuracion.h"
 #include "core/constantes.h"
 #include "time/tiempo.h"
@@ -39,9 +40,7 @@ protected:
             return true;
         };
         d = std::make_unique<Buscar>();
-        d->show();
-        QApplication::setActiveWindow(d.get());
-        ASSERT_TRUE(QTest::qWaitForWindowActive(d.get()));
+        ASSERT_TRUE(MuestraActiva(d.get()));
     }
     void TearDown() override {
         d.reset();

@@ -18,6 +18,7 @@
 
 
 #include "../../motor_nuevo.h"
+#include "../teclea.h"
 #include "../modal.h"
 #include "core/constantes.h"
 #include "sky/localizacion.h"
@@ -54,9 +55,7 @@ protected:
     void abre(int16_t modo, F accion) {
         Estado().ModoCargaGuar = modo;
         CargaGuar d;
-        d.show();
-        QApplication::setActiveWindow(&d);
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&d));
+        ASSERT_TRUE(MuestraActiva(&d));
         accion(d);
     }
     template <class T>

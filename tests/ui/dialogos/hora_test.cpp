@@ -36,9 +36,7 @@ protected:
         e.DiaJuliano = CalculaJuliana(15, 3, 1990, 20, 30);  // 21:30 local
         avisos().Redibujo = [this] { ++redibujos; };
         d = std::make_unique<Hora>();
-        d->show();
-        QApplication::setActiveWindow(d.get());
-        ASSERT_TRUE(QTest::qWaitForWindowActive(d.get()));
+        ASSERT_TRUE(MuestraActiva(d.get()));
     }
     void TearDown() override {
         d.reset();

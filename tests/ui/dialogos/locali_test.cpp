@@ -44,9 +44,7 @@ protected:
         MuestraLocalizacion();
         avisos().Redibujo = [this] { ++redibujos; };
         d = std::make_unique<Locali>();
-        d->show();
-        QApplication::setActiveWindow(d.get());
-        ASSERT_TRUE(QTest::qWaitForWindowActive(d.get()));
+        ASSERT_TRUE(MuestraActiva(d.get()));
     }
     void TearDown() override {
         d.reset();
@@ -217,9 +215,7 @@ TEST_F(LocaliPrueba, TheDialogShowsTheStateWhateverChangedIt) {
     DireccionMas();  // the pad
     ZoomMas();
     Estado().Latitud = -33.9 * Grado;
-    d->show();
-    QApplication::setActiveWindow(d.get());
-    ASSERT_TRUE(QTest::qWaitForWindowActive(d.get()));
+    ASSERT_TRUE(MuestraActiva(d.get()));
     EXPECT_EQ(texto("Tex_Direc"), "S  181°");
     EXPECT_EQ(texto("Tex_Zoom"), "1.5");
     EXPECT_EQ(texto("Tex_Lati"), "33° 54' 00\" S");
