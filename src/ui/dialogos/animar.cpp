@@ -95,8 +95,7 @@ Animar::Animar(QWidget* padre) : QDialog(padre) {
         if (marcada) est.ContadorTiempoReal = 0;
     });
 
-    auto* salir = new BotonImagen(ImagenSalir(), QStringLiteral("Salir de esta ventana"));
-    salir->setObjectName(QStringLiteral("Pic_BotSalir"));
+    auto* salir = BotonDeSalida();
     connect(salir, &QAbstractButton::clicked, this, &Animar::sal);
 
     auto* derecha = new QVBoxLayout;

@@ -105,8 +105,7 @@ Buscar::Buscar(QWidget* padre) : QDialog(padre) {
     buscar_ = new BotonImagen(ImagenBoton(Boton::Busca, 50), QStringLiteral("Centrar la carta en el objeto elegido"));
     buscar_->setObjectName(QStringLiteral("Pic_BotBuscar"));
     connect(buscar_, &QAbstractButton::clicked, this, &Buscar::centra);
-    auto* salir = new BotonImagen(ImagenSalir(), QStringLiteral("Salir de esta ventana"));
-    salir->setObjectName(QStringLiteral("Pic_BotSalir"));
+    auto* salir = BotonDeSalida();
     connect(salir, &QAbstractButton::clicked, this, &Buscar::reject);
     auto* botones = new QVBoxLayout;
     botones->addStretch();

@@ -150,8 +150,7 @@ CargaGuar::CargaGuar(QWidget* padre) : QDialog(padre) {
                                      : QStringLiteral("Guardar la configuración actual"));
     aceptar_->setObjectName(QStringLiteral("Pic_BotAceptar"));
     connect(aceptar_, &QAbstractButton::clicked, this, &CargaGuar::acepta);
-    auto* salir = new BotonImagen(ImagenSalir(), QStringLiteral("Salir de esta ventana"));
-    salir->setObjectName(QStringLiteral("Pic_BotSalir"));
+    auto* salir = BotonDeSalida();
     connect(salir, &QAbstractButton::clicked, this, &CargaGuar::reject);
 
     auto* izquierda = new QVBoxLayout;

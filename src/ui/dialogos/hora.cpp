@@ -84,8 +84,7 @@ Hora::Hora(QWidget* padre) : QDialog(padre) {
     e.ActualizandoHora = Falso;
     e.TiempoEstable = Verdadero;
     campos_ = new CamposTecleo(this);
-    salir_ = new BotonImagen(ImagenSalir(), QStringLiteral("Salir de esta ventana"));
-    salir_->setObjectName(QStringLiteral("Pic_BotSalir"));
+    salir_ = BotonDeSalida();
     salir_->setFocusPolicy(Qt::StrongFocus);  // the end of the Enter order
     connect(salir_, &QAbstractButton::clicked, this, &Hora::sal);
 

@@ -139,8 +139,7 @@ Locali::Locali(QWidget* padre) : QDialog(padre) {
     columnas->addLayout(columnaVista(QStringLiteral("Zoom"), TipoDial::Zoom, "Pic_Zoom",
                                      conSpin(zoom_, "PicSpi_Zoom", ConSeguimiento(SpinZoom(), ActualizaPanel))));
 
-    salir_ = new BotonImagen(ImagenSalir(), QStringLiteral("Salir de esta ventana"));
-    salir_->setObjectName(QStringLiteral("Pic_BotSalir"));
+    salir_ = BotonDeSalida();
     salir_->setFocusPolicy(Qt::StrongFocus);  // the end of the Enter order
     connect(salir_, &QAbstractButton::clicked, this, &Locali::sal);
 

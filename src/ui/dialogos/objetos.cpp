@@ -194,8 +194,7 @@ Objetos::Objetos(QWidget* padre) : QDialog(padre) {
                                     {Chk_LuzDi, "Luz Diurna"}})
         columnaReferencias->addWidget(casilla(i, rotulo));
 
-    auto* salir = new BotonImagen(ImagenSalir(), QStringLiteral("Salir de esta ventana"));
-    salir->setObjectName(QStringLiteral("Pic_BotSalir"));
+    auto* salir = BotonDeSalida();
     connect(salir, &QAbstractButton::clicked, this, &Objetos::reject);
 
     auto* rejilla = new QGridLayout(this);

@@ -79,8 +79,7 @@ Personal::Personal(QWidget* padre) : QDialog(padre) {
     fila->addStretch();
     telescopio_->setEnabled(e.Telescopio == Activado);
 
-    auto* salir = new BotonImagen(ImagenSalir(), QStringLiteral("Salir de esta ventana"), this);
-    salir->setObjectName(QStringLiteral("Pic_BotSalir"));
+    auto* salir = BotonDeSalida(this);
     salir->move(Tamano.width() - salir->width() - 22, Tamano.height() - salir->height() - 14);
     connect(salir, &QAbstractButton::clicked, this, &Personal::reject);
 }

@@ -44,15 +44,21 @@ QFont fuente(qreal pixeles, bool negrita) {
     return f;
 }
 
-// A rounded slate key with a chevron, set in a rim of the grey face.
-void pintaTecla(QPainter& p, QRect r, bool arriba, bool pulsada) {
+// A rounded slate cap, lit from above when up and shaded when pushed in.
+QRectF pintaCapuchon(QPainter& p, QRect r, bool pulsado, double radio) {
     const QRectF cuerpo = QRectF(r).adjusted(1.5, 1.5, -1.5, -1.5);
     QLinearGradient g(cuerpo.topLeft(), cuerpo.bottomLeft());
-    g.setColorAt(0, pulsada ? QColor(26, 30, 37) : QColor(104, 114, 130));
-    g.setColorAt(1, pulsada ? QColor(58, 64, 76) : QColor(40, 46, 56));
+    g.setColorAt(0, pulsado ? QColor(26, 30, 37) : QColor(104, 114, 130));
+    g.setColorAt(1, pulsado ? QColor(58, 64, 76) : QColor(40, 46, 56));
     p.setPen(QPen(QColor(18, 21, 27), 1));
     p.setBrush(g);
-    p.drawRoundedRect(cuerpo, 3, 3);
+    p.drawRoundedRect(cuerpo, radio, radio);
+    return cuerpo;
+}
+
+// A slate key with a chevron, set in a rim of the grey face.
+void pintaTecla(QPainter& p, QRect r, bool arriba, bool pulsada) {
+    const QRectF cuerpo = pintaCapuchon(p, r, pulsada, 3);
     if (!pulsada) {
         p.setPen(QPen(QColor(150, 160, 176), 1));
         p.drawLine(QPointF(cuerpo.left() + 3, cuerpo.top() + 1), QPointF(cuerpo.right() - 3, cuerpo.top() + 1));
@@ -121,13 +127,7 @@ void pintaBotonDeslizador(QPainter& p, QRect r) {
 
 // A push knob: a raised slate cap with a lamp that lights when pressed.
 void pintaSelector(QPainter& p, QRect r, bool pulsado) {
-    const QRectF cuerpo = QRectF(r).adjusted(1.5, 1.5, -1.5, -1.5);
-    QLinearGradient g(cuerpo.topLeft(), cuerpo.bottomLeft());
-    g.setColorAt(0, pulsado ? QColor(26, 30, 37) : QColor(104, 114, 130));
-    g.setColorAt(1, pulsado ? QColor(58, 64, 76) : QColor(40, 46, 56));
-    p.setPen(QPen(QColor(18, 21, 27), 1));
-    p.setBrush(g);
-    p.drawRoundedRect(cuerpo, 4, 4);
+    const QRectF cuerpo = pintaCapuchon(p, r, pulsado, 4);
     p.setPen(QPen(QColor(18, 21, 27), 1));
     p.setBrush(pulsado ? FlechaEncendida : QColor(70, 30, 28));
     p.drawEllipse(QRectF(cuerpo.center() + QPointF(-3, pulsado ? -2 : -3), QSizeF(6, 6)));

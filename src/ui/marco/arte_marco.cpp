@@ -65,31 +65,31 @@ void trazoConBorde(QPainter& p, const QPainterPath& trazo, QColor borde, QColor 
     p.drawPath(trazo);
 }
 
-}  // namespace
-
-QPixmap BotonSi() {
+QPixmap botonConTrazo(const QPainterPath& trazo, QColor borde, QColor relleno) {
     QPixmap imagen = caraBoton();
     QPainter p(&imagen);
     suave(p);
+    trazoConBorde(p, trazo, borde, relleno);
+    return imagen;
+}
+
+}  // namespace
+
+QPixmap BotonSi() {
     QPainterPath marca;
     marca.moveTo(14, 26);
     marca.lineTo(22, 34);
     marca.lineTo(37, 15.5);
-    trazoConBorde(p, marca, QColor(0x1c, 0x66, 0x2a), QColor(0x3b, 0xb5, 0x4c));
-    return imagen;
+    return botonConTrazo(marca, QColor(0x1c, 0x66, 0x2a), QColor(0x3b, 0xb5, 0x4c));
 }
 
 QPixmap BotonNo() {
-    QPixmap imagen = caraBoton();
-    QPainter p(&imagen);
-    suave(p);
     QPainterPath aspa;
     aspa.moveTo(16, 16);
     aspa.lineTo(34, 34);
     aspa.moveTo(34, 16);
     aspa.lineTo(16, 34);
-    trazoConBorde(p, aspa, QColor(0x8c, 0x18, 0x18), QColor(0xe2, 0x43, 0x3d));
-    return imagen;
+    return botonConTrazo(aspa, QColor(0x8c, 0x18, 0x18), QColor(0xe2, 0x43, 0x3d));
 }
 
 QPixmap BotonSalir() {

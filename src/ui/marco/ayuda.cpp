@@ -101,8 +101,7 @@ VentanaAyuda::VentanaAyuda(DocumentoAyuda documento, QWidget* padre)
     connect(visor_, &QTextBrowser::backwardAvailable, atras, &QToolButton::setEnabled);
     connect(visor_, &QTextBrowser::forwardAvailable, adelante, &QToolButton::setEnabled);
 
-    auto* salir = new BotonImagen(ImagenSalir(), QStringLiteral("Salir de esta ventana"), this);
-    salir->setObjectName(QStringLiteral("Pic_BotSalir"));
+    auto* salir = BotonDeSalida(this);
     connect(salir, &QAbstractButton::pressed, this, [this] {
         PlaySonido(5);
         close();

@@ -102,4 +102,11 @@ void BotonImagen::keyPressEvent(QKeyEvent* ev) {
         QAbstractButton::keyPressEvent(ev);
 }
 
+BotonImagen* BotonDeSalida(QWidget* padre) {
+    auto* salir = new BotonImagen(ImagenSalir(), QStringLiteral("Salir de esta ventana"), padre);
+    salir->setObjectName(QStringLiteral("Pic_BotSalir"));
+    return salir;
+}
+
 }  // namespace vsp::ui
+

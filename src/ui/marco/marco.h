@@ -70,6 +70,10 @@ private:
     QPixmap imagen_;
 };
 
+// Every window's exit button Pic_BotSalir, with its picture and tip; the
+// window connects it.
+BotonImagen* BotonDeSalida(QWidget* padre = nullptr);
+
 // The splash screen, modal; returns when it has ended (two passes or a key).
 void MuestraCareta();
 

@@ -128,8 +128,7 @@ Mensajes::Mensajes(const QString& titulo, const QString& texto, int lineas, int 
         connect(si, &QAbstractButton::clicked, this, [this] { responde(true); });
         connect(no, &QAbstractButton::clicked, this, [this] { responde(false); });
     } else {
-        auto* salir = new BotonImagen(ImagenSalir(), QStringLiteral("Salir de esta ventana"), this);
-        salir->setObjectName(QStringLiteral("Pic_BotSalir"));
+        auto* salir = BotonDeSalida(this);
         salir->move((ancho - salir->width()) / 2, arribaBotones);
         connect(salir, &QAbstractButton::pressed, this, [this] {
             PlaySonido(5);
