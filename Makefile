@@ -10,7 +10,7 @@ JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 # development files bring its platform plugins (the offscreen one renders
 # without a display), and the labels need a font installed.
 PAQUETES = cmake make g++ libgtest-dev libgmock-dev libbenchmark-dev \
-           qt6-base-dev qt6-multimedia-dev fonts-dejavu-core
+           qt6-base-dev qt6-multimedia-dev fonts-dejavu-core poppler-utils
 
 .PHONY: run test test-san bench catalogs deps build configure clean
 

@@ -1,12 +1,14 @@
 // Headless rendering: `vespera --render FILE.png [--config FILE.vpc]
 // [--size WxH]` runs the program's start-up with the chart drawn into an
 // image on Qt's offscreen platform, saves it and prints the location and
-// time panel, one text a line.
+// time panel, one text a line. A FILE.pdf gets the printed page instead, as
+// the print dialog would print it, scaled from a chart of that size.
 #include "app/sin_ventana.h"
 
 #include <QGuiApplication>
 #include <QImage>
 #include <QSize>
+#include <QSizeF>
 #include <QString>
 
 #include <charconv>
@@ -17,6 +19,7 @@
 
 #include "core/avisos.h"
 #include "core/estado.h"
+#include "impresion/impresora.h"
 #include "programa/arranque.h"
 #include "raster/superficie_qt.h"
 #include "sky/dibujo.h"
@@ -35,15 +38,19 @@ constexpr const char* kHelp =
     "  --render ARCHIVO.png   dibuja la carta en una imagen PNG sin abrir ninguna\n"
     "                         ventana y escribe en la salida estándar los once\n"
     "                         textos del panel de lugar y hora, uno por línea\n"
+    "  --render ARCHIVO.pdf   lo mismo, con la página impresa en un PDF: la carta\n"
+    "                         del tamaño en mm de la configuración y, si esta lo\n"
+    "                         pide, la banda de datos de localización\n"
     "  --config ARCHIVO.vpc   con --render: parte de esta configuración en lugar\n"
     "                         de «Inicial.vpc»\n"
     "  --size ANCHOxALTO      con --render: tamaño de la imagen en píxeles, de 16\n"
-    "                         a 8192 cada lado (1024x768 si no se indica)\n"
+    "                         a 8192 cada lado (1024x768 si no se indica); en un\n"
+    "                         PDF, la pantalla de la que se escala la carta\n"
     "  -h, --help             muestra esta ayuda\n";
 
 struct Options {
     bool help = false;
-    std::string png;     // --render
+    std::string png;     // --render, a PNG or a PDF file
     std::string config;  // --config
     std::optional<std::string> size;
     int width = 1024, height = 768;
@@ -98,7 +105,7 @@ std::optional<Options> parseOptions(int argc, char** argv) {
     }
     if (o.help) return o;
     if (o.png.empty()) {
-        error("indique la imagen con --render ARCHIVO.png (--config y --size solo valen con ella).");
+        error("indique la imagen con --render ARCHIVO.png o ARCHIVO.pdf (--config y --size solo valen con ella).");
         return std::nullopt;
     }
     if (o.size && !parseSize(*o.size, o.width, o.height)) {
@@ -130,8 +137,10 @@ int render(const Options& o, int argc, char** argv) {
     ReiniciaAvisos();
     if (!o.config.empty() && Estado().EstadoArchivo != 0) return 1;
 
-    if (!superficie.image().save(QString::fromStdString(o.png), "PNG")) {
-        error("no se pudo escribir la imagen «" + o.png + "».");
+    const QString salida = QString::fromStdString(o.png);
+    const bool pdf = salida.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive);
+    if (pdf ? !ImprimeEnPdf(salida, QSizeF(o.width, o.height)) : !superficie.image().save(salida, "PNG")) {
+        error(std::string(pdf ? "no se pudo escribir el PDF «" : "no se pudo escribir la imagen «") + o.png + "».");
         return 1;
     }
     const TextosPanel& p = Estado().Panel;

@@ -120,7 +120,9 @@ struct ProgramState {
     // ---- Printing ----------------------------------------------------------
     int16_t AnchoImpresion = 0;     // printed chart width, mm
     int16_t AltoImpresion = 0;      // printed chart height, mm
-    int16_t ImprimirDatos = 0;      // print the data header, 0/1
+    int16_t ImprimirDatos = 0;      // print the data strip, 0/1
+    int16_t AnchoMaximoMm = 0;      // printable page width, mm, from the printer; 0 unknown
+    int16_t AltoMaximoMm = 0;       // printable page height, mm; 0 unknown
 
     // ---- Files and configurations -----------------------------------------
     std::string CarpetaTrabajo;     // working folder for configurations

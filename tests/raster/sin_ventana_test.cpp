@@ -1,13 +1,18 @@
-// `vespera --render` run as a user runs it, with no display: the PNG and the
-// panel it writes, the chart's content in two situations, and how it fails.
+// `vespera --render` run as a user runs it, with no display: the PNG, the
+// printed page in PDF and the panel it writes, the chart's content in two
+// situations, and how it fails.
 #include <gtest/gtest.h>
 
 #include <QColor>
 #include <QImage>
 #include <QImageReader>
+#include <QPageLayout>
+#include <QPrinter>
 
 #include <sys/wait.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -19,7 +24,9 @@
 #include "core/carpetas.h"
 #include "core/constantes.h"
 #include "core/estado.h"
+#include "impresion/impresora.h"
 #include "programa/arranque.h"
+#include "programa/impresion.h"
 #include "sky/proyeccion.h"
 
 namespace vsp {
@@ -39,6 +46,17 @@ struct Ejecucion {
     int exitCode;
     std::string out, err;
 };
+
+// What a command writes to its standard output.
+std::string salida(const std::string& orden) {
+    std::string texto;
+    if (FILE* f = popen(orden.c_str(), "r")) {
+        char trozo[4096];
+        for (size_t n; (n = fread(trozo, 1, sizeof trozo, f)) > 0;) texto.append(trozo, n);
+        pclose(f);
+    }
+    return texto;
+}
 
 class Render : public ::testing::Test {
 protected:
@@ -126,10 +144,11 @@ TEST_F(Render, TheNoonSunMakesTheSkyDaylightBlue) {
     EXPECT_GT(blue, im.width() * im.height() * 8 / 10);
 }
 
-TEST_F(Render, SiriusIsDrawnWhereTheProjectionPutsIt) {
+TEST_F(Render, SiriusIsDrawnWhereTheProjectionPutsItOnTheScreenAndOnThePrintedPage) {
     // The initial situation moved to the first minutes of 2025, when Sirius
     // crosses the meridian of Malaga, looking south; only the brightest
-    // stars, without labels, so that nothing else lands on it.
+    // stars, without labels, so that nothing else lands on it; printed at
+    // 200 x 150 mm with the data strip.
     ReiniciaEstado();
     FijaCarpetaPrograma(VESPERA_DATOS);
     ArrancaPrograma(std::string(VESPERA_DATOS) + "/INICIAL.VPC");
@@ -140,10 +159,16 @@ TEST_F(Render, SiriusIsDrawnWhereTheProjectionPutsIt) {
     e.Casillas.fill(0);
     e.NivelConstel = e.IdEstrellas = 0;
     e.NivelEstrellas = 1;
+    e.AnchoImpresion = 200;
+    e.ImprimirDatos = 1;
     const fs::path config = dir / "SIRIO.VPC";
     std::ofstream(config) << TextoConfiguracion();
-    const Ejecucion r = render("--size 800x600 --config " + quoted(config.string()));
+    const std::string opciones = " --size 800x600 --config " + quoted(config.string());
+    const Ejecucion r = render(opciones);
     ASSERT_EQ(r.exitCode, 0) << r.err;
+    const Ejecucion rPdf = vespera("--render carta.pdf" + opciones);
+    ASSERT_EQ(rPdf.exitCode, 0) << rPdf.err;
+    EXPECT_EQ(rPdf.out, r.out);
 
     // The same situation here, and Sirius (J2000: 6h 45m 08.9s, -16 42' 58")
     // through the projection into the same window.
@@ -155,20 +180,58 @@ TEST_F(Render, SiriusIsDrawnWhereTheProjectionPutsIt) {
                       -(16 + 42 / 60.0 + 58 / 3600.0) * RadianesPorGrado, cx, cy, cz);
     ProyectaPunto(cx, cy, cz);
     const ProgramState& v = Estado();
-    const double px = (v.VistaX - v.VentanaIzquierda) * 800 / v.VentanaAncho;
-    const double py = (v.VistaY - v.VentanaArriba) * 600 / v.VentanaAlto;
-    ASSERT_TRUE(v.VistaZ > 0 && QRectF(50, 50, 700, 500).contains(px, py)) << px << ", " << py;
+    const double fx = (v.VistaX - v.VentanaIzquierda) / v.VentanaAncho;  // 0..1 across the chart
+    const double fy = (v.VistaY - v.VentanaArriba) / v.VentanaAlto;
+    ASSERT_TRUE(v.VistaZ > 0 && QRectF(0.1, 0.1, 0.8, 0.8).contains(fx, fy)) << fx << ", " << fy;
 
-    // On the black sky round that point, Sirius is the one dot, centred on it.
-    const QImage im = image();
-    double sumX = 0, sumY = 0;
-    int lit = 0;
-    for (int y = static_cast<int>(py) - 8; y <= static_cast<int>(py) + 8; ++y)
-        for (int x = static_cast<int>(px) - 8; x <= static_cast<int>(px) + 8; ++x)
-            if (im.pixel(x, y) & 0xffffff) sumX += x + 0.5, sumY += y + 0.5, ++lit;
-    ASSERT_TRUE(lit > 0 && lit <= 16) << lit << " pixels lit near " << px << ", " << py;
-    EXPECT_NEAR(sumX / lit, px, 1.0);
-    EXPECT_NEAR(sumY / lit, py, 1.0);
+    // On the black sky round that point, Sirius is the one dot, centred on
+    // it: pixels of the screen image, then of the page at 100 dpi.
+    auto dotNear = [](const QImage& im, double px, double py, int radio, int maximo) {
+        double sumX = 0, sumY = 0;
+        int lit = 0;
+        for (int y = static_cast<int>(py) - radio; y <= static_cast<int>(py) + radio; ++y)
+            for (int x = static_cast<int>(px) - radio; x <= static_cast<int>(px) + radio; ++x)
+                if (qGray(im.pixel(x, y)) > 64) sumX += x + 0.5, sumY += y + 0.5, ++lit;
+        EXPECT_TRUE(lit > 0 && lit <= maximo) << lit << " pixels lit near " << px << ", " << py;
+        EXPECT_NEAR(sumX / std::max(lit, 1), px, 1.0);
+        EXPECT_NEAR(sumY / std::max(lit, 1), py, 1.0);
+    };
+    dotNear(image(), fx * 800, fy * 600, 8, 16);
+
+    // The page: the default printer's, or A4 without one; the chart 200 x 150
+    // mm from the printable area's corner, Sirius on it where the screen
+    // has it, the strip below after half its height, with the strip's texts.
+    QPrinter impresora(QPrinter::HighResolution);
+    EligeImpresora(impresora);
+    const QRectF util = impresora.pageLayout().paintRect(QPageLayout::Millimeter);
+    const QSizeF hoja = impresora.pageLayout().fullRect(QPageLayout::Point).size();
+    const std::string pdf = quoted((dir / "carta.pdf").string());
+    EXPECT_NE(salida("pdfinfo " + pdf).find("Page size:       " + std::to_string(qRound(hoja.width())) + " x " +
+                                            std::to_string(qRound(hoja.height()))),
+              std::string::npos);
+    ASSERT_EQ(std::system(("pdftoppm -r 100 -png -singlefile " + pdf + " " + quoted((dir / "pagina").string())).c_str()), 0);
+    const QImage pagina(QString::fromStdString((dir / "pagina.png").string()));
+    const double mm = 100 / 25.4;  // page pixels per millimetre
+    QRect cielo;                   // the black of the chart
+    for (int y = 0; y < pagina.height(); ++y)
+        for (int x = 0; x < pagina.width(); ++x)
+            if (qGray(pagina.pixel(x, y)) < 16 && y < (util.top() + 151) * mm) cielo |= QRect(x, y, 1, 1);
+    EXPECT_NEAR(cielo.left(), util.left() * mm, 1.5);
+    EXPECT_NEAR(cielo.top(), util.top() * mm, 1.5);
+    EXPECT_NEAR(cielo.width(), 200 * mm, 2);
+    EXPECT_NEAR(cielo.height(), 150 * mm, 2);
+    dotNear(pagina, (util.left() + fx * 200) * mm, (util.top() + fy * 150) * mm, 4, 30);
+    const int filaTira = qRound((util.top() + 150) * mm + 18.0 / 96 * 100);  // top of its frame
+    EXPECT_LT(qGray(pagina.pixel(cielo.left() + 100, filaTira)), 200);
+    EXPECT_EQ(qGray(pagina.pixel(cielo.left() + 100, filaTira - 4)), 255);
+
+    std::string texto = salida("pdftotext -layout " + pdf + " -");
+    std::erase(texto, ' ');
+    for (const TextoTira& t : TextosTira()) {
+        std::string esperado = t.texto;
+        std::erase(esperado, ' ');
+        EXPECT_NE(texto.find(esperado), std::string::npos) << t.texto << " in\n" << texto;
+    }
 }
 
 }  // namespace

@@ -22,6 +22,7 @@
 #include "ui/dialogos/buscar.h"
 #include "ui/dialogos/cargaguar.h"
 #include "ui/dialogos/hora.h"
+#include "ui/dialogos/impresor.h"
 #include "ui/dialogos/locali.h"
 #include "ui/dialogos/objetos.h"
 #include "ui/dialogos/personal.h"
@@ -91,6 +92,10 @@ VentanaCielo::VentanaCielo(QWidget* padre) : QWidget(padre) {
     dialogos.Personal = [this] {
         Personal personal(this);
         abreCentrado(&personal);
+    };
+    dialogos.Impresor = [this] {
+        Impresor impresor(lienzo_->size(), this);
+        abreCentrado(&impresor);
     };
     dialogos.Buscar = [this] { buscar_->exec(); };  // where the user left it
     dialogos.Guardar = [this] {

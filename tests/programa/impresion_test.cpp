@@ -1,0 +1,91 @@
+// The print sizes held to the page at 4:3, and the data strip's texts.
+#include "programa/impresion.h"
+
+#include <gtest/gtest.h>
+
+#include "motor_nuevo.h"
+
+#include "core/constantes.h"
+#include "core/estado.h"
+#include "sky/localizacion.h"
+
+namespace vsp {
+namespace {
+
+TEST(Impresion, SizesAreHeldToThePageAndTheHeightFollowsTheWidthAtFourToThree) {
+    struct Caso {
+        int16_t anchoMax, altoMax;
+        const char* tecleado;
+        int16_t ancho, alto;
+    } casos[] = {
+        {202, 289, "120", 120, 90},   // the height follows whatever it held
+        {202, 289, "50", 100, 75},    // least width
+        {202, 289, "999", 202, 151},  // the page's width
+        {277, 190, "277", 277, 190},  // landscape: the height is cut to the page
+        {98, 140, "120", 98, 75},     // a page narrower than the least width wins
+        {202, 289, "abc", 100, 75},
+        {0, 0, "5000", 5000, 3750},   // no page known: no upper limit
+    };
+    for (const Caso& c : casos) {
+        MotorNuevo(false);
+        ProgramState& e = Estado();
+        e.AnchoMaximoMm = c.anchoMax;
+        e.AltoMaximoMm = c.altoMax;
+        e.AltoImpresion = 200;
+        LeeAnchoImpresion(c.tecleado);
+        EXPECT_EQ(e.AnchoImpresion, c.ancho) << c.tecleado;
+        EXPECT_EQ(e.AltoImpresion, c.alto) << c.tecleado;
+    }
+}
+
+TEST(Impresion, SpinsStepFiveMillimetresWithinThePageAndPrintingRestoresTheProportion) {
+    MotorNuevo(false);
+    ProgramState& e = Estado();
+    e.AnchoMaximoMm = 202;
+    e.AltoMaximoMm = 289;
+    e.AnchoImpresion = 100;
+    e.AltoImpresion = 50;  // the default, below the least height
+    PasoAnchoImpresion(-1);
+    EXPECT_EQ(e.AnchoImpresion, 100);
+    EXPECT_EQ(e.AltoImpresion, 75);
+    for (int i = 0; i < 30; ++i) PasoAnchoImpresion(+1);
+    EXPECT_EQ(e.AnchoImpresion, 202);
+    EXPECT_EQ(e.AltoImpresion, 151);
+    PasoAltoImpresion(+1);
+    EXPECT_EQ(e.AltoImpresion, 156);
+    LeeAltoImpresion("10");
+    EXPECT_EQ(e.AltoImpresion, 75);
+    PreparaImpresion();
+    EXPECT_EQ(e.AltoImpresion, 151);
+}
+
+TEST(Impresion, TheStripNamesTheChosenCityAndCutsTheAmPmTimes) {
+    MotorNuevo();
+    ProgramState& e = Estado();
+    SeleccionaLocalidad(IndiceCiudad("Madrid"));
+    e.Longitud = 1 * RadianesPorGrado;  // moved by hand afterwards: the city stays
+    e.DiaJuliano = 2451545.0;            // 1 January 2000, 12:00 UT
+    e.ZonaHoraria = 1;
+    e.HorarioVerano = 0;
+    e.Direccion = Pi;
+    e.Elevacion = 45 * RadianesPorGrado;
+    e.Zoom = 2.5f;
+    e.FormatoHora = 1;
+    auto textos = TextosTira();
+    const char* esperados[9] = {"", "T.U. =  01 / 01 /  2000  -  12:00", "F.L. =  01 / 01 /  2000  -  13:00",
+                                "F.J. =  2451545.000000", "Longitud: 1° 00' 00\" O", "Latitud: 40° 24' 59\" N",
+                                "Dirección: 180° S", "Elevación: 45°", "Zoom: 2.5"};
+    EXPECT_TRUE(textos[0].texto.starts_with("Madrid") && !textos[0].texto.ends_with(" ")) << textos[0].texto;
+    for (int i = 1; i < 9; ++i) EXPECT_EQ(textos[i].texto, esperados[i]);
+    for (const TextoTira& t : textos) EXPECT_LT(t.x, t.fin);
+
+    e.FormatoHora = 2;
+    textos = TextosTira();
+    EXPECT_EQ(textos[1].texto, "T.U. =  01 / 01 /  2000  -  00:00 P");
+    EXPECT_EQ(textos[2].texto, "F.L. =  01 / 01 /  2000  -  01:00 P");
+    SeleccionaLocalidad(-1);
+    EXPECT_EQ(TextosTira()[0].texto, "");
+}
+
+}  // namespace
+}  // namespace vsp
