@@ -8,7 +8,8 @@ JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 
 # Debian packages the build, the tests and the benchmarks need: Qt's
 # development files bring its platform plugins (the offscreen one renders
-# without a display), and the labels need a font installed.
+# without a display), the labels need a font installed, and the tests read
+# printed pages back with poppler's tools.
 PAQUETES = cmake make g++ libgtest-dev libgmock-dev libbenchmark-dev \
            qt6-base-dev qt6-multimedia-dev fonts-dejavu-core poppler-utils
 

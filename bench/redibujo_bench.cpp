@@ -1,9 +1,14 @@
 // Speed of a full redraw on the Qt raster surface at 1280 x 960 with every
-// layer and label on, after the real start-up; and of the surface's two bulk
-// operations alone: the star points and the labels of one redraw.
+// layer and label on, after the real start-up; of the surface's two bulk
+// operations alone: the star points and the labels of one redraw; and of the
+// printed page of that chart, 200 x 150 mm with its data strip, into a PDF.
 #include <benchmark/benchmark.h>
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
+#include <QPrinter>
 #include <QSize>
 
 #include <random>
@@ -12,6 +17,7 @@
 
 #include "core/carpetas.h"
 #include "core/estado.h"
+#include "impresion/carta_impresa.h"
 #include "programa/arranque.h"
 #include "raster/superficie_qt.h"
 #include "sky/dibujo.h"
@@ -56,6 +62,25 @@ void BM_RedibujoCompleto(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_RedibujoCompleto)->Unit(benchmark::kMillisecond);
+
+// The chart drawn again at 600 dpi (4724 x 3543 pixels) and written with the
+// strip into a PDF file, as the print dialog does on a printer.
+void BM_PaginaImpresaPdf(benchmark::State& state) {
+    setEverythingShown();
+    vsp::ProgramState& e = vsp::Estado();
+    e.AnchoImpresion = 200;
+    e.ImprimirDatos = 1;
+    const QString ruta = QDir::temp().filePath(QStringLiteral("vespera-bench-pagina.pdf"));
+    for (auto _ : state) {
+        QPrinter impresora(QPrinter::HighResolution);
+        impresora.setOutputFormat(QPrinter::PdfFormat);
+        impresora.setOutputFileName(ruta);
+        if (!vsp::ImprimeCarta(impresora, QSizeF(kChart))) state.SkipWithError("the PDF could not be written");
+    }
+    state.counters["bytes"] = static_cast<double>(QFileInfo(ruta).size());
+    QFile::remove(ruta);
+}
+BENCHMARK(BM_PaginaImpresaPdf)->Unit(benchmark::kMillisecond);
 
 // Points spread over the window in the star drawer's widths and colours.
 void BM_PuntosEstrellas(benchmark::State& state) {
