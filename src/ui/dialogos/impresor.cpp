@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QGridLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -123,7 +124,8 @@ Impresor::Impresor(QSize pantalla, QWidget* padre) : QDialog(padre), pantalla_(p
         muestraMedidas();
     }, imprimir);
 
-    auto* medidas = new QGridLayout;
+    auto* tamano = new QGroupBox(QStringLiteral("Tamaño de la carta"), this);
+    auto* medidas = new QGridLayout(tamano);
     medidas->addWidget(new QLabel(QStringLiteral("Ancho en mm.:"), this), 0, 0);
     medidas->addWidget(ancho_, 0, 1);
     medidas->addWidget(spinAncho, 0, 2);
@@ -131,9 +133,11 @@ Impresor::Impresor(QSize pantalla, QWidget* padre) : QDialog(padre), pantalla_(p
     medidas->addWidget(alto_, 1, 1);
     medidas->addWidget(spinAlto, 1, 2);
     medidas->setColumnStretch(3, 1);
+    tamano->setToolTip(QStringLiteral("El alto sigue al ancho para conservar la proporción de 4 por 3"));
 
     auto* pagina = new QLabel(this);
     pagina->setObjectName(QStringLiteral("Lbl_Impresora"));
+    pagina->setStyleSheet(QStringLiteral("color: #505a6a;"));
     const QString hoja = QStringLiteral("%1, útil %2 × %3 mm")
                              .arg(impresora_.pageLayout().pageSize().name())
                              .arg(e.AnchoMaximoMm)
@@ -142,7 +146,7 @@ Impresor::Impresor(QSize pantalla, QWidget* padre) : QDialog(padre), pantalla_(p
                                    : QStringLiteral("No hay impresora: la carta se guardará en PDF  (%1)").arg(hoja));
 
     auto* izquierda = new QVBoxLayout;
-    izquierda->addLayout(medidas);
+    izquierda->addWidget(tamano);
     izquierda->addWidget(datos_);
     izquierda->addWidget(pagina);
     auto* botones = new QHBoxLayout;
