@@ -3,6 +3,8 @@
 // situations, and how it fails.
 #include <gtest/gtest.h>
 
+#include "../orden.h"
+
 #include <QColor>
 #include <QImage>
 #include <QImageReader>
@@ -46,17 +48,6 @@ struct Ejecucion {
     int exitCode;
     std::string out, err;
 };
-
-// What a command writes to its standard output.
-std::string salida(const std::string& orden) {
-    std::string texto;
-    if (FILE* f = popen(orden.c_str(), "r")) {
-        char trozo[4096];
-        for (size_t n; (n = fread(trozo, 1, sizeof trozo, f)) > 0;) texto.append(trozo, n);
-        pclose(f);
-    }
-    return texto;
-}
 
 class Render : public ::testing::Test {
 protected:
@@ -206,7 +197,7 @@ TEST_F(Render, SiriusIsDrawnWhereTheProjectionPutsItOnTheScreenAndOnThePrintedPa
     const QRectF util = impresora.pageLayout().paintRect(QPageLayout::Millimeter);
     const QSizeF hoja = impresora.pageLayout().fullRect(QPageLayout::Point).size();
     const std::string pdf = quoted((dir / "carta.pdf").string());
-    EXPECT_NE(salida("pdfinfo " + pdf).find("Page size:       " + std::to_string(qRound(hoja.width())) + " x " +
+    EXPECT_NE(SalidaDe("pdfinfo " + pdf).find("Page size:       " + std::to_string(qRound(hoja.width())) + " x " +
                                             std::to_string(qRound(hoja.height()))),
               std::string::npos);
     ASSERT_EQ(std::system(("pdftoppm -r 100 -png -singlefile " + pdf + " " + quoted((dir / "pagina").string())).c_str()), 0);
@@ -225,7 +216,7 @@ TEST_F(Render, SiriusIsDrawnWhereTheProjectionPutsItOnTheScreenAndOnThePrintedPa
     EXPECT_LT(qGray(pagina.pixel(cielo.left() + 100, filaTira)), 200);
     EXPECT_EQ(qGray(pagina.pixel(cielo.left() + 100, filaTira - 4)), 255);
 
-    std::string texto = salida("pdftotext -layout " + pdf + " -");
+    std::string texto = SalidaDe("pdftotext -layout " + pdf + " -");
     std::erase(texto, ' ');
     for (const TextoTira& t : TextosTira()) {
         std::string esperado = t.texto;

@@ -14,10 +14,10 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <filesystem>
 
 #include "../../motor_nuevo.h"
+#include "../../orden.h"
 #include "../modal.h"
 #include "../teclea.h"
 #include "core/constantes.h"
@@ -28,16 +28,6 @@ namespace vsp::ui {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string salida(const std::string& orden) {
-    std::string texto;
-    if (FILE* f = popen(orden.c_str(), "r")) {
-        char trozo[4096];
-        for (size_t n; (n = fread(trozo, 1, sizeof trozo, f)) > 0;) texto.append(trozo, n);
-        pclose(f);
-    }
-    return texto;
-}
 
 class ImpresorPrueba : public ::testing::Test {
 protected:
@@ -82,7 +72,7 @@ protected:
         d->impresora().setPrinterName({});
     }
     void imprime() { QTest::mouseClick(control<QAbstractButton>("Pic_BotImprimir"), Qt::LeftButton); }
-    std::string pagina(const fs::path& pdf) const { return salida("pdfinfo '" + pdf.string() + "'"); }
+    std::string pagina(const fs::path& pdf) const { return SalidaDe("pdfinfo '" + pdf.string() + "'"); }
 
     std::unique_ptr<Impresor> d;
     fs::path carpeta;
@@ -132,7 +122,7 @@ TEST_F(ImpresorPrueba, PrintsTheChartOnThePrinterAndRedrawsTheWindow) {
     imprime();
     EXPECT_EQ(Estado().AltoImpresion, 150);
     EXPECT_NE(pagina(pdf).find("Pages:           1"), std::string::npos) << pagina(pdf);
-    EXPECT_EQ(salida("pdftotext '" + pdf.string() + "' - | tr -d ' \\n\\f'"), "") << "no strip asked for";
+    EXPECT_EQ(SalidaDe("pdftotext '" + pdf.string() + "' - | tr -d ' \\n\\f'"), "") << "no strip asked for";
     EXPECT_EQ(redibujos, 1);
     EXPECT_TRUE(mensajes.empty());
     EXPECT_EQ(preguntas, 0);
