@@ -25,7 +25,7 @@
 #include "impresion/impresora.h"
 #include "programa/impresion.h"
 #include "ui/dialogos/campos.h"
-#include "ui/mandos/spin.h"
+#include "ui/mandos/spin_tabla.h"
 #include "ui/marco/marco.h"
 #include "ui/principal/botonera.h"
 
@@ -79,16 +79,10 @@ Impresor::Impresor(QSize pantalla, QWidget* padre) : QDialog(padre), pantalla_(p
     ancho_ = caja("Tex_Ancho", e.AnchoImpresion);
     alto_ = caja("Tex_Alto", e.AltoImpresion);
 
-    AccionSpin accionAncho;
-    accionAncho.paso = PasoAnchoImpresion;
-    accionAncho.texto = [] { return std::to_string(Estado().AnchoImpresion); };
-    accionAncho.extra = [this] { alto_->setText(numero(Estado().AltoImpresion)); };
-    auto* spinAncho = new Spin(std::move(accionAncho), ancho_);
+    auto* spinAncho = new Spin(
+        ConSeguimiento(SpinAnchoImpresion(), [this] { alto_->setText(numero(Estado().AltoImpresion)); }), ancho_);
     spinAncho->setObjectName(QStringLiteral("PicSpi_Ancho"));
-    AccionSpin accionAlto;
-    accionAlto.paso = PasoAltoImpresion;
-    accionAlto.texto = [] { return std::to_string(Estado().AltoImpresion); };
-    auto* spinAlto = new Spin(std::move(accionAlto), alto_);
+    auto* spinAlto = new Spin(SpinAltoImpresion(), alto_);
     spinAlto->setObjectName(QStringLiteral("PicSpi_Alto"));
 
     datos_ = new QCheckBox(QStringLiteral("Incluir datos de localización"), this);

@@ -6,6 +6,7 @@
 
 #include "core/avisos.h"
 #include "core/constantes.h"
+#include "programa/impresion.h"
 #include "sky/localizacion.h"
 #include "sky/pasos_vista.h"
 #include "sky/proyeccion.h"
@@ -136,6 +137,20 @@ AccionSpin ConSeguimiento(AccionSpin accion, std::function<void()> despues) {
         despues();
     };
     return accion;
+}
+
+AccionSpin SpinAnchoImpresion() {
+    AccionSpin a;
+    a.paso = PasoAnchoImpresion;
+    a.texto = [] { return std::to_string(Estado().AnchoImpresion); };
+    return a;
+}
+
+AccionSpin SpinAltoImpresion() {
+    AccionSpin a;
+    a.paso = PasoAltoImpresion;
+    a.texto = [] { return std::to_string(Estado().AltoImpresion); };
+    return a;
 }
 
 AccionSpin SpinEntero(int16_t ProgramState::*campo, int minimo, int maximo) {

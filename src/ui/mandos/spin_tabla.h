@@ -37,9 +37,13 @@ AccionSpin SpinTelescopio();
 // window's panel, the map).
 AccionSpin ConSeguimiento(AccionSpin accion, std::function<void()> despues);
 
+// Print dialog: the chart's width and height, 5 mm a step within the page
+// (the height following the width at 4:3).
+AccionSpin SpinAnchoImpresion();
+AccionSpin SpinAltoImpresion();
+
 // A whole number of the state held in [minimo, maximo], shown as plain
-// digits: the animation factor, the star and constellation levels, the
-// printed chart's size.
+// digits: the animation factor, the star and constellation levels.
 AccionSpin SpinEntero(int16_t ProgramState::*campo, int minimo, int maximo);
 
 }  // namespace vsp::ui
