@@ -26,6 +26,7 @@ int main(int argc, char** argv) {
     vsp::ui::VentanaCielo cielo;
     cielo.InstalaAvisos();
     vsp::ui::InstalaMensajes(&cielo);
+    vsp::ui::LeePreferencias();
     // Working folder, tables, catalogues, "Inicial.vpc" and the first chart;
     // the empty window is shown as soon as the loading starts.
     vsp::ArrancaPrograma();

@@ -108,6 +108,7 @@ struct ProgramState {
     int16_t Sonido = 0;             // sounds on
     double  CampoTelescopio = 0;    // telescope field diameter, rad, 0 .. 30 deg
     int16_t Velocidad = 0;          // repeat and animation speed, 0..100
+    int16_t CalidadImagen = 1;      // 1 smooth drawing, 2 plain; a user preference, not in configurations
 
     // ---- Animation ---------------------------------------------------------
     int16_t UnidadAnima = 0;        // animation unit 1..12 (TablaUnidades)

@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/constantes.h"
 #include "core/estado.h"
 #include "programa/impresion.h"
 #include "raster/superficie_qt.h"
@@ -85,6 +86,7 @@ QImage CartaImpresa(QSize pixeles, double ppp, QSizeF pantalla) {
     QImage imagen;
     {
         SuperficieQt superficie(pixeles, dpr);
+        superficie.setSmooth(e.CalidadImagen != Desactivado);
         DibujaCielo(superficie);
         imagen = superficie.image();
     }

@@ -21,6 +21,7 @@ const Opcion Opciones[NumOpciones + 1] = {
     {"Precesión", &ProgramState::Precesion, {"Activada", "Desactivada"}},
     {"Telescopio", &ProgramState::Telescopio, {"Activado", "Desactivado"}},
     {"Sonido", &ProgramState::Sonido, {"Activado", "Desactivado"}},
+    {"Calidad de imagen", &ProgramState::CalidadImagen, {"Suavizada", "Sencilla"}},
 };
 
 const char* TextoOpcion(int indice) {
@@ -45,6 +46,9 @@ void CambiaOpcion(int indice) {
         break;
     case 6:  // the image's sense: at once
         FijaVentanaCielo();
+        if (a.Redibujo) a.Redibujo();
+        break;
+    case 10:  // the image's quality: at once
         if (a.Redibujo) a.Redibujo();
         break;
     case 7:  // precession: the angles now, the chart on closing

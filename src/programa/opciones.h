@@ -17,8 +17,9 @@ struct Opcion {
     const char* textos[2];
 };
 
-// Options 1..9 in the dialog's order (entry 0 is unused).
-inline constexpr int NumOpciones = 9;
+// Options 1..10 in the dialog's order (entry 0 is unused). The tenth, the
+// image quality, is the user's preference rather than the situation's.
+inline constexpr int NumOpciones = 10;
 extern const Opcion Opciones[NumOpciones + 1];
 
 // The text of option i's current value (a value out of 1..2 reads as 1).
@@ -28,7 +29,8 @@ const char* TextoOpcion(int indice);
 // follows at once: the panels shown or hidden, the times rewritten in the
 // clock chosen, the chart mirrored and redrawn, the precession recomputed
 // (and the chart marked for a redraw on closing), the telescope circle
-// erased or made ready, the sound on or off.
+// erased or made ready, the sound on or off, the chart redrawn smooth or
+// plain.
 void CambiaOpcion(int indice);
 
 // A box of the objects dialog ticked or cleared: the state holds it; the two

@@ -27,6 +27,8 @@ namespace {
 constexpr int kLabelPixels = 11;
 // Distinct label texts kept laid out; past this the cache starts again.
 constexpr size_t kMaxCachedLabels = 16384;
+// Rings up to this radius in pixels are drawn from a cache.
+constexpr double kMaxRingRadius = 48;
 
 uint32_t toRgb32(Color c) {
     return 0xff000000u | (c & 0xffu) << 16 | (c & 0xff00u) | (c >> 16 & 0xffu);
@@ -51,6 +53,16 @@ void discRow(int size, int j, int& first, int& last) {
     const double half = std::sqrt(std::max(0.0, r * r - dy * dy));
     first = static_cast<int>(std::ceil(r - half - 0.5 - 1e-9));
     last = static_cast<int>(std::floor(r + half - 0.5 + 1e-9));
+}
+
+// d * (255 - a) / 255 + s * a / 255 for each colour byte, two at a time.
+inline uint32_t blend(uint32_t d, uint32_t s, uint32_t a) {
+    const uint32_t ia = 255 - a;
+    uint32_t rb = (s & 0xff00ff) * a + (d & 0xff00ff) * ia;
+    uint32_t g = (s & 0x00ff00) * a + (d & 0x00ff00) * ia;
+    rb = ((rb + (rb >> 8 & 0xff00ff) + 0x800080) >> 8) & 0xff00ff;
+    g = ((g + (g >> 8 & 0x00ff00) + 0x008000) >> 8) & 0x00ff00;
+    return 0xff000000u | rb | g;
 }
 
 }  // namespace
@@ -143,12 +155,16 @@ QPainter& SuperficieQt::painter() {
     if (!painter_.isActive()) {
         painter_.begin(&imagen_);
         painter_.setRenderHint(QPainter::Antialiasing, false);
-        plumaPuesta_ = brochaPuesta_ = modoXorPuesto_ = false;
+        plumaPuesta_ = brochaPuesta_ = modoXorPuesto_ = suavePuesto_ = false;
     }
     if (xor_ != modoXorPuesto_) {
         painter_.setCompositionMode(xor_ ? QPainter::RasterOp_SourceXorDestination
                                          : QPainter::CompositionMode_SourceOver);
         modoXorPuesto_ = xor_;
+    }
+    if (const bool suave = suave_ && !xor_; suave != suavePuesto_) {
+        painter_.setRenderHint(QPainter::Antialiasing, suave);
+        suavePuesto_ = suave;
     }
     return painter_;
 }
@@ -157,19 +173,23 @@ void SuperficieQt::endPainter() {
     if (painter_.isActive()) painter_.end();
 }
 
-void SuperficieQt::setPen(Color c) {
-    if (plumaPuesta_ && plumaColor_ == c && plumaAncho_ == anchoTrazo_) return;
-    QPen pluma(QColor::fromRgb(toRgb32(c)), anchoTrazo_);
+void SuperficieQt::setPen(Color c) { setPen(c, anchoTrazo_); }
+
+void SuperficieQt::setPen(Color c, int ancho) {
+    if (plumaPuesta_ && plumaColor_ == c && plumaAncho_ == ancho) return;
+    QPen pluma(QColor::fromRgb(toRgb32(c)), ancho);
     // Thick lines end and join round, as thick dots are round.
-    if (anchoTrazo_ > 1) {
+    if (ancho > 1) {
         pluma.setCapStyle(Qt::RoundCap);
         pluma.setJoinStyle(Qt::RoundJoin);
     }
     painter_.setPen(pluma);
     plumaPuesta_ = true;
     plumaColor_ = c;
-    plumaAncho_ = anchoTrazo_;
+    plumaAncho_ = ancho;
 }
+
+bool SuperficieQt::twinStroke() const { return anchoTrazo_ == 2 && !xor_; }
 
 void SuperficieQt::setBrush(bool relleno, Color c) {
     if (brochaPuesta_ && brochaRelleno_ == relleno && (!relleno || brochaColor_ == c)) return;
@@ -220,6 +240,8 @@ void SuperficieQt::setLineStyle(int estilo) { estilo_ = estilo == EstiloInvisibl
 
 void SuperficieQt::setDrawMode(int modo) { xor_ = modo == ModoXor; }
 
+void SuperficieQt::setSmooth(bool suave) { suave_ = suave; }
+
 void SuperficieQt::setFillStyle(int relleno) { relleno_ = relleno == RellenoSolido; }
 
 void SuperficieQt::setFillColor(Color c) { rellenoColor_ = c & 0xffffff; }
@@ -246,8 +268,39 @@ void SuperficieQt::point(double x, double y) {
              anchoTrazo_);
 }
 
+const std::vector<uint8_t>& SuperficieQt::discCoverage(int diametro) {
+    auto [it, nuevo] = discos_.try_emplace(diametro);
+    if (!nuevo) return it->second;
+    // 8 x 8 samples a pixel against the circle inscribed in the square.
+    constexpr int n = 8;
+    const double r = diametro / 2.0;
+    it->second.resize(static_cast<size_t>(diametro) * diametro);
+    for (int j = 0; j < diametro; ++j)
+        for (int i = 0; i < diametro; ++i) {
+            int dentro = 0;
+            for (int sj = 0; sj < n; ++sj)
+                for (int si = 0; si < n; ++si) {
+                    const double dx = i + (si + 0.5) / n - r, dy = j + (sj + 0.5) / n - r;
+                    dentro += dx * dx + dy * dy <= r * r;
+                }
+            it->second[static_cast<size_t>(j) * diametro + i] = static_cast<uint8_t>((dentro * 255 + n * n / 2) / (n * n));
+        }
+    return it->second;
+}
+
 void SuperficieQt::fillDisc(int x0, int y0, int diametro) {
     preparePixels();
+    if (suave_ && !xor_) {
+        const std::vector<uint8_t>& cobertura = discCoverage(diametro);
+        const int i0 = std::max(0, -x0), i1 = std::min(diametro, anchoPx_ - x0);
+        for (int j = std::max(0, -y0); j < std::min(diametro, altoPx_ - y0); ++j) {
+            auto* fila = reinterpret_cast<uint32_t*>(pixeles_ + (y0 + j) * bytesPorLinea_) + x0;
+            const uint8_t* c = cobertura.data() + static_cast<size_t>(j) * diametro;
+            for (int i = i0; i < i1; ++i)
+                if (c[i]) fila[i] = c[i] == 255 ? tinta_ : blend(fila[i], tinta_, c[i]);
+        }
+        return;
+    }
     const uint32_t xorMask = tinta_ & 0xffffff;
     for (int j = 0; j < diametro; ++j) {
         const int y = y0 + j;
@@ -263,6 +316,7 @@ void SuperficieQt::fillDisc(int x0, int y0, int diametro) {
 
 // ---- Lines and figures ---------------------------------------------------------
 
+
 void SuperficieQt::moveTo(double x, double y) {
     actualX_ = x;
     actualY_ = y;
@@ -275,8 +329,17 @@ void SuperficieQt::line(double x1, double y1, double x2, double y2) {
     actualY_ = y2;
     if (estilo_ == EstiloInvisible || !finite(x1, y1) || !finite(x2, y2)) return;
     QPainter& p = painter();
+    const QLineF linea(toPixel(x1, y1), toPixel(x2, y2));
+    if (twinStroke()) {
+        // Two one-pixel lines side by side across the line's minor axis.
+        setPen(tintaColor_, 1);
+        const QPointF medio = std::abs(linea.dx()) >= std::abs(linea.dy()) ? QPointF(0, 0.5) : QPointF(0.5, 0);
+        const QLineF lineas[2] = {linea.translated(-medio), linea.translated(medio)};
+        p.drawLines(lineas, 2);
+        return;
+    }
     setPen(tintaColor_);
-    p.drawLine(QLineF(toPixel(x1, y1), toPixel(x2, y2)));
+    p.drawLine(linea);
 }
 
 void SuperficieQt::box(double x1, double y1, double x2, double y2) {
@@ -284,9 +347,16 @@ void SuperficieQt::box(double x1, double y1, double x2, double y2) {
     actualY_ = y2;
     if (estilo_ == EstiloInvisible || !finite(x1, y1) || !finite(x2, y2)) return;
     QPainter& p = painter();
-    setPen(tintaColor_);
     setBrush(false, 0);
     const QPointF a = toPixel(x1, y1), b = toPixel(x2, y2);
+    if (twinStroke()) {
+        setPen(tintaColor_, 1);
+        const QRectF caja = QRectF(a, b).normalized();
+        const QRectF cajas[2] = {caja.adjusted(-0.5, -0.5, 0.5, 0.5), caja.adjusted(0.5, 0.5, -0.5, -0.5)};
+        p.drawRects(cajas, caja.width() > 1 && caja.height() > 1 ? 2 : 1);
+        return;
+    }
+    setPen(tintaColor_);
     const QPointF esquinas[4] = {a, {b.x(), a.y()}, b, {a.x(), b.y()}};
     p.drawPolygon(esquinas, 4);
 }
@@ -296,13 +366,40 @@ void SuperficieQt::circle(double x, double y, double r, Color contorno, double a
     actualY_ = y;
     const double rx = std::abs(r * escalaX_), ry = std::abs(r * aspect * escalaY_);
     if (!finite(x, y) || !finite(rx, ry)) return;
+    const QPointF centro = toPixel(x, y);
+    if (!xor_ && rx <= kMaxRingRadius && ry <= kMaxRingRadius && std::abs(centro.x()) < 1e7 &&
+        std::abs(centro.y()) < 1e7) {
+        // Small rings, the bulk of the deep-sky symbols, are drawn once per
+        // size and then blended in like the labels, their centres on the
+        // nearest half pixel.
+        const double hx = std::floor(centro.x() * 2 + 0.5), hy = std::floor(centro.y() * 2 + 0.5);
+        const int medioX = static_cast<int>(hx) & 1, medioY = static_cast<int>(hy) & 1;
+        const Anillo& a = ring(static_cast<int>(std::lround(rx * 4)), static_cast<int>(std::lround(ry * 4)), medioX, medioY);
+        const int ix = static_cast<int>((hx - medioX) / 2), iy = static_cast<int>((hy - medioY) / 2);
+        if (relleno_) blitCoverage(a.fondo, ix, iy, toRgb32(rellenoColor_));
+        if (estilo_ != EstiloInvisible) blitCoverage(a.borde, ix, iy, toRgb32(contorno));
+        return;
+    }
     QPainter& p = painter();
+    if (estilo_ != EstiloInvisible && twinStroke()) {
+        // The fill, then two one-pixel rings half a pixel either side.
+        if (relleno_) {
+            p.setPen(Qt::NoPen), plumaPuesta_ = false;
+            setBrush(true, rellenoColor_);
+            p.drawEllipse(centro, rx, ry);
+        }
+        setPen(contorno & 0xffffff, 1);
+        setBrush(false, 0);
+        p.drawEllipse(centro, rx + 0.5, ry + 0.5);
+        if (rx > 0.5 && ry > 0.5) p.drawEllipse(centro, rx - 0.5, ry - 0.5);
+        return;
+    }
     if (estilo_ == EstiloInvisible)
         p.setPen(Qt::NoPen), plumaPuesta_ = false;
     else
         setPen(contorno & 0xffffff);
     setBrush(relleno_, rellenoColor_);
-    p.drawEllipse(toPixel(x, y), rx, ry);
+    p.drawEllipse(centro, rx, ry);
 }
 
 void SuperficieQt::pie(double x, double y, double r, double desde, double hasta, Color contorno) {
@@ -358,6 +455,10 @@ const SuperficieQt::Etiqueta& SuperficieQt::label(std::string_view texto) {
         p.setPen(Qt::white);
         p.drawText(QRect(QPoint(margen, margen), caja.size()), flags, s);
     }
+    return textos_.emplace(std::string(texto), inkOf(lienzo, margen, margen)).first->second;
+}
+
+SuperficieQt::Etiqueta SuperficieQt::inkOf(const QImage& lienzo, int origenX, int origenY) {
     const int ancho = lienzo.width(), alto = lienzo.height();
     int x0 = ancho, x1 = -1, y0 = alto, y1 = -1;
     for (int y = 0; y < alto; ++y) {
@@ -369,40 +470,67 @@ const SuperficieQt::Etiqueta& SuperficieQt::label(std::string_view texto) {
             }
     }
     Etiqueta e;
-    e.dx = x0 - margen;
-    e.dy = y0 - margen;
+    e.dx = x0 - origenX;
+    e.dy = y0 - origenY;
     e.ancho = std::max(0, x1 - x0 + 1);
     e.alto = std::max(0, y1 - y0 + 1);
     e.cobertura.reserve(static_cast<size_t>(e.ancho) * e.alto);
+    e.tramos.reserve(e.alto);
     for (int y = y0; y <= y1; ++y) {
         const auto* fila = reinterpret_cast<const QRgb*>(lienzo.constScanLine(y));
-        for (int x = x0; x <= x1; ++x) e.cobertura.push_back(static_cast<uint8_t>(qAlpha(fila[x])));
+        int desde = e.ancho, hasta = 0;
+        for (int x = x0; x <= x1; ++x) {
+            const uint8_t a = static_cast<uint8_t>(qAlpha(fila[x]));
+            e.cobertura.push_back(a);
+            if (a) desde = std::min(desde, x - x0), hasta = x - x0 + 1;
+        }
+        e.tramos.emplace_back(desde, hasta);
     }
-    return textos_.emplace(std::string(texto), std::move(e)).first->second;
+    return e;
 }
 
-namespace {
-
-// d * (255 - a) / 255 + s * a / 255 for each colour byte, two at a time.
-inline uint32_t blend(uint32_t d, uint32_t s, uint32_t a) {
-    const uint32_t ia = 255 - a;
-    uint32_t rb = (s & 0xff00ff) * a + (d & 0xff00ff) * ia;
-    uint32_t g = (s & 0x00ff00) * a + (d & 0x00ff00) * ia;
-    rb = ((rb + (rb >> 8 & 0xff00ff) + 0x800080) >> 8) & 0xff00ff;
-    g = ((g + (g >> 8 & 0x00ff00) + 0x008000) >> 8) & 0x00ff00;
-    return 0xff000000u | rb | g;
+const SuperficieQt::Anillo& SuperficieQt::ring(int rx4, int ry4, int medioX, int medioY) {
+    const uint64_t clave = static_cast<uint64_t>(rx4) << 40 | static_cast<uint64_t>(ry4) << 16 |
+                           static_cast<uint64_t>(std::min(anchoTrazo_, 4095)) << 3 | uint64_t{suave_} << 2 |
+                           static_cast<uint64_t>(medioX) << 1 | static_cast<uint64_t>(medioY);
+    if (auto it = anillos_.find(clave); it != anillos_.end()) return it->second;
+    if (anillos_.size() >= kMaxCachedLabels) anillos_.clear();
+    const double rx = rx4 / 4.0, ry = ry4 / 4.0;
+    const int margen = static_cast<int>(std::ceil(std::max(rx, ry))) + anchoTrazo_ + 2;
+    const QPointF centro(margen + medioX / 2.0, margen + medioY / 2.0);
+    QImage lienzo(QSize(2 * margen + 1, 2 * margen + 1), QImage::Format_ARGB32_Premultiplied);
+    Anillo anillo;
+    for (const bool borde : {false, true}) {
+        lienzo.fill(Qt::transparent);
+        {
+            QPainter p(&lienzo);
+            p.setRenderHint(QPainter::Antialiasing, suave_);
+            if (borde) {
+                QPen pluma(Qt::white, anchoTrazo_);
+                p.setPen(pluma);
+                p.setBrush(Qt::NoBrush);
+            } else {
+                p.setPen(Qt::NoPen);
+                p.setBrush(Qt::white);
+            }
+            p.drawEllipse(centro, rx, ry);
+        }
+        (borde ? anillo.borde : anillo.fondo) = inkOf(lienzo, margen, margen);
+    }
+    return anillos_.emplace(clave, std::move(anillo)).first->second;
 }
 
-}  // namespace
 
-void SuperficieQt::blitLabel(const Etiqueta& e, int x, int y) {
+void SuperficieQt::blitLabel(const Etiqueta& e, int x, int y) { blitCoverage(e, x, y, tinta_); }
+
+void SuperficieQt::blitCoverage(const Etiqueta& e, int x, int y, uint32_t tinta) {
     x += e.dx;
     y += e.dy;
     const int c0 = std::max(0, -x), c1 = std::min(e.ancho, anchoPx_ - x);
     const int f0 = std::max(0, -y), f1 = std::min(e.alto, altoPx_ - y);
     if (c0 >= c1 || f0 >= f1) return;
     preparePixels();
-    const uint32_t tinta = tinta_, xorMask = tinta_ & 0xffffff;
+    const uint32_t xorMask = tinta & 0xffffff;
     for (int f = f0; f < f1; ++f) {
         auto* destino = reinterpret_cast<uint32_t*>(pixeles_ + (y + f) * bytesPorLinea_) + x;
         const uint8_t* cobertura = e.cobertura.data() + static_cast<size_t>(f) * e.ancho;
@@ -411,7 +539,9 @@ void SuperficieQt::blitLabel(const Etiqueta& e, int x, int y) {
             // covered, so that printing the label again removes it.
             for (int c = c0; c < c1; ++c) destino[c] ^= cobertura[c] >= 128 ? xorMask : 0;
         } else {
-            for (int c = c0; c < c1; ++c) {
+            // Only the row's inked runs: most of a label's box is bare.
+            const auto [desde, hasta] = e.tramos[f];
+            for (int c = std::max<int>(c0, desde); c < std::min<int>(c1, hasta); ++c) {
                 const uint32_t a = cobertura[c];
                 if (a) destino[c] = a == 255 ? tinta : blend(destino[c], tinta, a);
             }

@@ -14,6 +14,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "sky/superficie.h"
@@ -49,6 +50,12 @@ public:
     QPointF toPixel(double x, double y) const;
     QPointF toChart(QPointF pixel) const;
 
+    // Smooth drawing: lines, circles and sectors antialiased and dots of two
+    // pixels or more as discs with soft edges. Exclusive-or drawing stays
+    // hard, so that drawing a figure twice still removes it exactly.
+    void setSmooth(bool suave);
+    bool smooth() const { return suave_; }
+
     // Called by refresh(), so that a widget can repaint itself.
     std::function<void()> onRefresh;
 
@@ -82,19 +89,40 @@ private:
     QPainter& painter();
     void endPainter();
     void setPen(Color c);
+    void setPen(Color c, int ancho);
+    // Two-pixel lines and rings (one logical pixel at twice the density) are
+    // drawn as two one-pixel ones: Qt's one-pixel path is several times
+    // faster than its general stroker, which made a chart of a scale-2
+    // screen too slow to animate.
+    bool twinStroke() const;
     void setBrush(bool relleno, Color c);
-    // A dot: the pixels of the box whose centres lie within its circle.
+    // A dot: the pixels of the box whose centres lie within its circle or,
+    // smooth, each pixel by the share of it the circle covers.
     void fillDisc(int x0, int y0, int diametro);
+    // The coverage (0..255) of a dot of this diameter over its square.
+    const std::vector<uint8_t>& discCoverage(int diametro);
 
     // A label rendered once: its coverage (0..255) per pixel over the box
     // of its ink, placed relative to the text's top-left corner.
     struct Etiqueta {
         int dx = 0, dy = 0, ancho = 0, alto = 0;
         std::vector<uint8_t> cobertura;  // alto rows of ancho
+        std::vector<std::pair<int16_t, int16_t>> tramos;  // each row's inked columns [from, to)
     };
     const Etiqueta& label(std::string_view texto);
+    // The inked part of an image's alpha, placed relative to (origenX, origenY).
+    static Etiqueta inkOf(const QImage& lienzo, int origenX, int origenY);
     // Blends it into the image in the foreground colour at (x, y) pixels.
     void blitLabel(const Etiqueta& etiqueta, int x, int y);
+    void blitCoverage(const Etiqueta& etiqueta, int x, int y, uint32_t tinta);
+    // An ellipse of radii rx4/4 and ry4/4 pixels, its centre half a pixel
+    // right or down of a pixel corner when medioX or medioY is 1: its
+    // outline in the current draw width and its inside, placed relative to
+    // that corner.
+    struct Anillo {
+        Etiqueta borde, fondo;
+    };
+    const Anillo& ring(int rx4, int ry4, int medioX, int medioY);
     // Lets the cache be searched with a string_view.
     struct HashTexto {
         using is_transparent = void;
@@ -120,6 +148,7 @@ private:
     int estilo_ = EstiloSolido;
     bool xor_ = false;
     bool relleno_ = false;         // fill style solid
+    bool suave_ = false;           // smooth drawing
     double actualX_ = 0, actualY_ = 0;
 
     // Direct pixel access; null until preparePixels().
@@ -136,6 +165,12 @@ private:
     bool brochaRelleno_ = false;
     Color brochaColor_ = 0;
     bool modoXorPuesto_ = false;
+    bool suavePuesto_ = false;
+
+    // Smooth dots' coverage, by diameter; rings by size, draw width and
+    // smoothness.
+    std::unordered_map<int, std::vector<uint8_t>> discos_;
+    std::unordered_map<uint64_t, Anillo> anillos_;
 
     // Labels: each distinct text rendered once.
     QFont fuenteBase_;   // as given, before the ratio

@@ -1,5 +1,6 @@
 // The window tests run inside a QApplication on the offscreen platform.
 #include <QApplication>
+#include <QStandardPaths>
 
 #include <gtest/gtest.h>
 
@@ -8,6 +9,7 @@
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    QStandardPaths::setTestModeEnabled(true);  // the user's own settings stay untouched
     ::testing::InitGoogleTest(&argc, argv);
     const int resultado = RUN_ALL_TESTS();
     vsp::ui::TerminaSonidos();

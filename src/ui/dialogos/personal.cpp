@@ -1,4 +1,4 @@
-// The personalisation dialog: the selectors at their places, the speed
+// The personalisation dialog: the ten selectors at their places, the speed
 // slider, the telescope field and the closing redraw.
 #include "ui/dialogos/personal.h"
 
@@ -21,10 +21,9 @@ namespace vsp::ui {
 namespace {
 
 // Where each selector stands: the panels and the clock down the left, the
-// image, precession, sound and telescope down the right (its last place is
-// free).
-constexpr QPoint Sitio[NumOpciones + 1] = {{0, 0},     {22, 10},   {22, 55},   {22, 100}, {22, 145},
-                                           {22, 190},  {230, 10},  {230, 55},  {230, 145}, {230, 100}};
+// image, precession, sound, telescope and image quality down the right.
+constexpr QPoint Sitio[NumOpciones + 1] = {{0, 0},    {22, 10},  {22, 55},   {22, 100},  {22, 145}, {22, 190},
+                                           {230, 10}, {230, 55}, {230, 145}, {230, 100}, {230, 190}};
 constexpr QRect Velocidad(22, 240, 200, 80);
 constexpr QRect Telescopio(230, 240, 200, 80);
 constexpr QSize Tamano(452, 392);
@@ -44,6 +43,7 @@ Personal::Personal(QWidget* padre) : QDialog(padre) {
         selector->move(Sitio[i]);
         connect(selector, &Selector::cambiado, this, [this](int indice) {
             if (indice == 8) telescopio_->setEnabled(Estado().Telescopio == Activado);
+            if (indice == 10) GuardaPreferencias();
         });
     }
 

@@ -1,5 +1,5 @@
-// The personalisation dialog Personal: nine selectors (panels, clock, image
-// sense, precession, telescope, sound), the speed slider and the telescope
+// The personalisation dialog Personal: ten selectors (panels, clock, image
+// sense, precession, telescope, sound, image quality), the speed slider and the telescope
 // field. Each change applies at once; closing redraws the chart when the
 // precession changed. Built anew at each opening.
 #pragma once

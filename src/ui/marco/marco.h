@@ -74,6 +74,12 @@ private:
 // window connects it.
 BotonImagen* BotonDeSalida(QWidget* padre = nullptr);
 
+// The user's preferences, kept in the user's settings rather than in the
+// configuration files: today the image quality (CalidadImagen). Read once
+// before the first chart; written when the user changes one.
+void LeePreferencias();
+void GuardaPreferencias();
+
 // The splash screen, modal; returns when it has ended (two passes or a key).
 void MuestraCareta();
 

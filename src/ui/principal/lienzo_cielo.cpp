@@ -53,6 +53,7 @@ void LienzoCielo::redibuja() {
     // puts back too, so that drawing it again always leaves the sky as it was.
     const int16_t telescopio = e.TelescopioVisible;
     e.TelescopioVisible = Falso;
+    superficie_.setSmooth(e.CalidadImagen != Desactivado);
     DibujaCielo(superficie_);
     e.TelescopioVisible = telescopio;
     dibujado_ = true;

@@ -174,7 +174,8 @@ std::map<std::string, std::string> vistas(const QWidget& objetos, const QWidget&
             if (b->isCheckable()) v[b->objectName().toStdString()] = b->isChecked() ? "1" : "0";
         for (const QLineEdit* c : d->findChildren<QLineEdit*>()) v[c->objectName().toStdString()] = c->text().toStdString();
     }
-    for (int i = 1; i <= NumOpciones; ++i) v["Pic_Selector" + std::to_string(i)] = TextoOpcion(i);
+    // The image quality (the last option) is the user's, not the situation's.
+    for (int i = 1; i < NumOpciones; ++i) v["Pic_Selector" + std::to_string(i)] = TextoOpcion(i);
     v["Velocidad"] = std::to_string(Estado().Velocidad);
     return v;
 }

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QSettings>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -67,7 +68,10 @@ TEST_F(PersonalPrueba, EachSelectorCyclesItsOptionAndAppliesIt) {
     EXPECT_EQ(ventanas, 4) << "the four panels shown or hidden at once";
     EXPECT_EQ(e.Panel.Tex_HorUni, "00:00 PM") << "the times rewritten in the AM/PM clock (noon)";
     EXPECT_EQ(e.VentanaAncho, -anchoDirecto) << "the chart mirrored left to right";
-    EXPECT_EQ(redibujos, 1) << "the mirrored chart drawn at once";
+    EXPECT_EQ(redibujos, 2) << "the mirrored and the plain chart drawn at once";
+    EXPECT_EQ(QSettings(QSettings::IniFormat, QSettings::UserScope, "VESPERA", "vespera").value("imagen/calidad"),
+              QStringLiteral("sencilla"))
+        << "the quality kept as the user's preference";
     EXPECT_EQ(borrados, 1) << "the telescope off erases its circle";
     EXPECT_FALSE(d->findChild<QGroupBox*>("Fra_Teles")->isEnabled());
     EXPECT_EQ(e.CambiosPendientes, Verdadero) << "precession waits for the closing redraw";
@@ -84,7 +88,7 @@ TEST_F(PersonalPrueba, EachSelectorCyclesItsOptionAndAppliesIt) {
     EXPECT_GT(zeta, 0);
 
     d->reject();
-    EXPECT_EQ(redibujos, 2);
+    EXPECT_EQ(redibujos, 3);
 }
 
 TEST_F(PersonalPrueba, TheSpeedKnobStopsAtBothEnds) {
