@@ -17,6 +17,7 @@ int main(int argc, char** argv) {
 
     QApplication aplicacion(argc, argv);
     QApplication::setApplicationName(QStringLiteral("VESPERA"));
+    vsp::ui::ConsejosLegibles();
     vsp::FijaSeparadorDecimal(QLocale::system().decimalPoint().toStdString());
 
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);

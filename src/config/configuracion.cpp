@@ -465,8 +465,10 @@ void CargaConfig() {
     Configuracion c = desdeEstado(e);
     const std::string ruta = nombreValido(e.NombreConfig) ? rutaEnCarpeta(e.NombreConfig) : "";
     std::vector<uint8_t> bytes;
+    const bool deshacer = e.NombreConfig == kDeshacer && !e.TextoDeshacer.empty();
+    if (deshacer) bytes.assign(e.TextoDeshacer.begin(), e.TextoDeshacer.end());
     const int16_t errorLectura =
-        ruta.empty() ? ErrNombreErroneo : LeeFichero(ruta, bytes, kTamanoMaximo);
+        deshacer ? 0 : ruta.empty() ? ErrNombreErroneo : LeeFichero(ruta, bytes, kTamanoMaximo);
     if (errorLectura == ErrNoExiste && inicial) {
         c = porDefecto();
         e.EstadoArchivo = errorLectura;
@@ -584,8 +586,13 @@ void GuardaConfig() {
                    4, 2);
     e.EstadoArchivo = 1;
     if (!e.RespuestaMensaje) return;
-    if (const int16_t error = EscribeFicheroSeguro(ruta, TextoConfiguracion())) {
-        avisaGuardado(error, ruta);
+    const std::string texto = TextoConfiguracion();
+    // The undo point is kept in memory as well: a folder that cannot be
+    // written must not turn the undo button into an error. The file stays
+    // for whatever reads it.
+    if (e.GuardandoDeshacer) e.TextoDeshacer = texto;
+    if (const int16_t error = EscribeFicheroSeguro(ruta, texto)) {
+        if (!e.GuardandoDeshacer) avisaGuardado(error, ruta);
         e.EstadoArchivo = error;
         return;
     }

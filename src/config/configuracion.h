@@ -11,14 +11,16 @@
 namespace vsp {
 
 // Loads NombreConfig from the working folder (the name is matched without
-// regard to case) into the state. EstadoArchivo is 0 or the error number.
+// regard to case) into the state; the undo point "Temporal.WRK" comes from
+// memory when a centring of this run saved it. EstadoArchivo is 0 or the error number.
 // A missing "Inicial.vpc" gives the built-in defaults without a message;
 // every value read is brought into its valid range.
 void CargaConfig();
 
 // Saves the state as NombreConfig (corrected to end in ".vpc", or
-// "Temporal.WRK" while GuardandoDeshacer is set), asking before replacing
-// an existing file. The old file is only replaced once the new one is
+// "Temporal.WRK" while GuardandoDeshacer is set, kept in memory too and
+// without a message when the file cannot be written), asking before
+// replacing an existing file. The old file is only replaced once the new one is
 // complete. EstadoArchivo is 0, 1 (refused or answered no) or an error.
 void GuardaConfig();
 

@@ -132,6 +132,7 @@ struct ProgramState {
     int16_t EstadoArchivo = 0;      // last load/save: 0 ok, else error number
     int16_t CargandoConfig = 0;     // flag: a configuration is being loaded
     int16_t GuardandoDeshacer = 0;  // flag: a centring saves the undo point
+    std::string TextoDeshacer;      // the last undo point as its file's text, kept in memory too
     int16_t ModoCargaGuar = 0;      // load/save dialog mode: 1 load, else save
 
     // ---- Message box and sound ---------------------------------------------

@@ -123,15 +123,20 @@ TEST_F(Centrado, TimeAlwaysMovesForwardByLessThanADayAndThePointEndsInTheMiddle)
     EXPECT_NEAR(e.DiaJuliano, ahora, 1e-9);
 }
 
-TEST_F(Centrado, UndoRestoresTheSituationBeforeTheCentring) {
+TEST_F(Centrado, UndoRestoresTheSituationBeforeTheCentringEvenWhenItsFileCannotBeWritten) {
     ProgramState& e = Estado();
-    const std::string antes = TextoConfiguracion();
-    centra(4.0, 0.5);
-    EXPECT_NE(TextoConfiguracion(), antes);
     avisos().Redibujo = nullptr;
-    DeshazCentrado();
-    EXPECT_EQ(e.EstadoArchivo, 0);
-    EXPECT_EQ(TextoConfiguracion(), antes);
+    for (const bool escribible : {true, false}) {
+        if (!escribible) e.CarpetaTrabajo = (carpeta / "no-existe").string();
+        const std::string antes = TextoConfiguracion();
+        centra(4.0, 0.5);
+        EXPECT_NE(TextoConfiguracion(), antes);
+        EXPECT_EQ(fs::exists(carpeta / "Temporal.WRK"), true) << "kept from the first centring";
+        DeshazCentrado();
+        EXPECT_EQ(e.EstadoArchivo, 0) << escribible;
+        EXPECT_EQ(TextoConfiguracion(), antes) << escribible;
+    }
+    EXPECT_TRUE(mensajes.empty()) << mensajes.front();
 }
 
 }  // namespace

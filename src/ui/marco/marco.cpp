@@ -7,7 +7,9 @@
 #include <QCursor>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QPalette>
 #include <QPointer>
+#include <QToolTip>
 
 #include <array>
 
@@ -31,6 +33,15 @@ public:
 };
 
 }  // namespace
+
+void ConsejosLegibles() {
+    QPalette paleta = QToolTip::palette();
+    paleta.setColor(QPalette::ToolTipBase, QColor(0xfd, 0xf8, 0xe4));
+    paleta.setColor(QPalette::ToolTipText, QColor(0x1b, 0x22, 0x30));
+    paleta.setColor(QPalette::Window, QColor(0xfd, 0xf8, 0xe4));
+    paleta.setColor(QPalette::WindowText, QColor(0x1b, 0x22, 0x30));
+    QToolTip::setPalette(paleta);
+}
 
 const QCursor& CursorPrograma(Puntero p) {
     static QPointer<Cursores> cursores;

@@ -12,6 +12,10 @@ class QWidget;
 
 namespace vsp::ui {
 
+// One readable look for every tool tip of the program: dark text on a pale
+// card, whatever the colours of the control that shows it.
+void ConsejosLegibles();
+
 // Attaches the program's own modal message box to the engine, so that every
 // MensajeBox (catalogue and configuration errors, questions) appears on
 // screen over `principal`.

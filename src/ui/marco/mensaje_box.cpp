@@ -148,10 +148,12 @@ void Mensajes::responde(bool acepta) {
 
 // A key held down since before the box appeared (the Enter that asked for
 // the action) repeats, but is no answer; nor is a modifier on its own.
+// Escape always backs out: it answers a question with No.
 void Mensajes::keyPressEvent(QKeyEvent* evento) {
     if (evento->isAutoRepeat() || soloModificador(evento->key())) return;
+    const bool escape = evento->key() == Qt::Key_Escape;
     if (pregunta_)
-        responde(true);
+        responde(!escape);
     else
         accept();
 }

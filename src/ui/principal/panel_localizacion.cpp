@@ -4,6 +4,9 @@
 
 #include <QFrame>
 #include <QGridLayout>
+#include <QPalette>
+
+#include <utility>
 
 #include "core/estado.h"
 
@@ -42,8 +45,13 @@ PanelLocalizacion::PanelLocalizacion(QWidget* padre) : PanelCielo(padre) {
     QFont nombre = fuenteTextos();
     nombre.setBold(true);
     loca_->setFont(nombre);
-    loca_->setStyleSheet(QStringLiteral("color: #ffe4a3;"));
-    tiempoReal_->setStyleSheet(QStringLiteral("color: #8fb7ff;"));
+    // Colours through the palette: a style sheet would also colour the tool
+    // tips these texts show.
+    for (auto [texto, color] : {std::pair{loca_, QColor(0xff, 0xe4, 0xa3)}, std::pair{tiempoReal_, QColor(0x8f, 0xb7, 0xff)}}) {
+        QPalette paleta = texto->palette();
+        paleta.setColor(QPalette::WindowText, color);
+        texto->setPalette(paleta);
+    }
 
     const QString lugar = QStringLiteral("Doble clic: cambiar la localización");
     const QString hora = QStringLiteral("Doble clic: cambiar la fecha y la hora");

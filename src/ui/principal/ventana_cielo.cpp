@@ -238,12 +238,7 @@ void VentanaCielo::pulsaBoton(Boton b) {
         case Boton::Local: abre(dialogos.Locali); break;
         case Boton::Objet: abre(dialogos.Objetos); break;
         case Boton::Salir:
-            e.RespuestaMensaje = Verdadero;
-            MensajeBox("Salir de VESPERA",
-                       "Va a abandonar el programa  VESPERA.   Para confirmarlo pulse el  Botón  Aceptar.   "
-                       "Para volver al programa pulse el Botón Cancelar.",
-                       3, 2);
-            if (e.RespuestaMensaje) {
+            if (confirmaSalida()) {
                 QCoreApplication::exit(0);  // nothing is saved
                 return;
             }
@@ -256,7 +251,22 @@ void VentanaCielo::pulsaBoton(Boton b) {
     if (cargada && e.IncluirAnima == 1) mando_->pulsaEn(50, 200);
 }
 
+bool VentanaCielo::confirmaSalida() {
+    ProgramState& e = Estado();
+    e.RespuestaMensaje = Verdadero;
+    MensajeBox("Salir de VESPERA",
+               "Va a abandonar el programa  VESPERA.   Para confirmarlo pulse el  Botón  Aceptar.   "
+               "Para volver al programa pulse el Botón Cancelar.",
+               3, 2);
+    return e.RespuestaMensaje != Falso;
+}
+
+// Closing the window from its frame asks what the exit button asks.
 void VentanaCielo::closeEvent(QCloseEvent* evento) {
+    if (!confirmaSalida()) {
+        evento->ignore();
+        return;
+    }
     // A running animation or held arrow must not keep the program alive.
     ProgramState& e = Estado();
     e.Animando = Falso;

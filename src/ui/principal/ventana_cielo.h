@@ -60,6 +60,8 @@ protected:
     void closeEvent(QCloseEvent*) override;
 
 private:
+    // The exit question; true when the user confirms.
+    bool confirmaSalida();
     // AplicaEstado's share of the window: panels shown or hidden, the pad's
     // caption, the legend.
     void aplicaPaneles();

@@ -68,12 +68,12 @@ T* control(QWidget* ventana, const char* nombre) {
 // ---------------------------------------------------------------------------
 // Message box
 
-TEST_F(Marco, AnyKeyAcceptsAQuestion) {
+TEST_F(Marco, EscapeDeclinesAQuestionAndAnyOtherKeyAcceptsIt) {
     for (const Qt::Key tecla : {Qt::Key_Return, Qt::Key_Escape, Qt::Key_Space, Qt::Key_N}) {
-        Estado().RespuestaMensaje = Falso;
+        Estado().RespuestaMensaje = tecla == Qt::Key_Escape ? Verdadero : Falso;
         alAparecer([tecla](QWidget* caja) { pulsaTecla(caja, tecla); });
         MensajeBox("Salir de VESPERA", "¿Salir?", 3, 2);
-        EXPECT_EQ(Estado().RespuestaMensaje, Verdadero) << "key " << tecla;
+        EXPECT_EQ(Estado().RespuestaMensaje, tecla == Qt::Key_Escape ? Falso : Verdadero) << "key " << tecla;
     }
     EXPECT_EQ(Estado().MensajeTipo1, 3);
     EXPECT_EQ(Estado().MensajeTipo2, 2);
