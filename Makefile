@@ -11,7 +11,7 @@ JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 # without a display), the labels need a font installed, and the tests read
 # printed pages back with poppler's tools.
 PAQUETES = cmake make g++ libgtest-dev libgmock-dev libbenchmark-dev \
-           qt6-base-dev qt6-multimedia-dev fonts-dejavu-core poppler-utils
+           qt6-base-dev qt6-svg-dev qt6-multimedia-dev fonts-dejavu-core poppler-utils
 
 .PHONY: run test test-san bench catalogs deps build configure clean
 

@@ -1,8 +1,9 @@
 // Headless rendering: `vespera --render FILE.png [--config FILE.vpc]
 // [--size WxH]` runs the program's start-up with the chart drawn into an
 // image on Qt's offscreen platform, saves it and prints the location and
-// time panel, one text a line. A FILE.pdf gets the printed page instead, as
-// the print dialog would print it, scaled from a chart of that size.
+// time panel, one text a line. A FILE.svg gets the chart as vector drawing;
+// a FILE.pdf gets the printed page, as the print dialog would print it,
+// scaled from a chart of that size.
 #include "app/sin_ventana.h"
 
 #include <QGuiApplication>
@@ -21,6 +22,7 @@
 #include "core/estado.h"
 #include "impresion/impresora.h"
 #include "programa/arranque.h"
+#include "raster/exporta.h"
 #include "raster/superficie_qt.h"
 #include "sky/dibujo.h"
 
@@ -38,6 +40,7 @@ constexpr const char* kHelp =
     "  --render ARCHIVO.png   dibuja la carta en una imagen PNG sin abrir ninguna\n"
     "                         ventana y escribe en la salida estándar los once\n"
     "                         textos del panel de lugar y hora, uno por línea\n"
+    "  --render ARCHIVO.svg   lo mismo, con la carta como dibujo vectorial SVG\n"
     "  --render ARCHIVO.pdf   lo mismo, con la página impresa en un PDF: la carta\n"
     "                         del tamaño en mm de la configuración y, si esta lo\n"
     "                         pide, la banda de datos de localización\n"
@@ -139,8 +142,12 @@ int render(const Options& o, int argc, char** argv) {
 
     const QString salida = QString::fromStdString(o.png);
     const bool pdf = salida.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive);
-    if (pdf ? !ImprimeEnPdf(salida, QSizeF(o.width, o.height)) : !superficie.image().save(salida, "PNG")) {
-        error(std::string(pdf ? "no se pudo escribir el PDF «" : "no se pudo escribir la imagen «") + o.png + "».");
+    const bool svg = salida.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive);
+    const bool escrito = pdf   ? ImprimeEnPdf(salida, QSizeF(o.width, o.height))
+                         : svg ? ExportaCarta(salida, QSize(o.width, o.height))
+                               : superficie.image().save(salida, "PNG");
+    if (!escrito) {
+        error(std::string(pdf ? "no se pudo escribir el PDF «" : svg ? "no se pudo escribir el dibujo «" : "no se pudo escribir la imagen «") + o.png + "».");
         return 1;
     }
     const TextosPanel& p = Estado().Panel;

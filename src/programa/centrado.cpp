@@ -54,6 +54,19 @@ void CentraPunto() {
     e.CentradoHecho = Verdadero;
 }
 
+void EmpiezaArrastre() {
+    ProgramState& e = Estado();
+    if (avisos().BorraTelescopio) avisos().BorraTelescopio();
+    e.GuardandoDeshacer = Verdadero;
+    GuardaConfig();
+}
+
+void TerminaArrastre() {
+    ProgramState& e = Estado();
+    e.GuardandoDeshacer = Falso;
+    e.CentradoHecho = Verdadero;
+}
+
 void DeshazCentrado() {
     ProgramState& e = Estado();
     e.NombreConfig = "Temporal.WRK";

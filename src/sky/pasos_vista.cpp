@@ -1,6 +1,9 @@
 // The six view steps of the control pad and the dialog texts they keep.
 #include "sky/pasos_vista.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "core/constantes.h"
 #include "core/estado.h"
 #include "sky/localizacion.h"
@@ -74,6 +77,23 @@ void ZoomMenos() {
     e.Zoom -= PasoZoom;
     if (e.Zoom < 1.0f) e.Zoom = 1.0f;
     textoZoom();
+}
+
+bool ArrastraVista(float x, float y, double altitud, double azimut) {
+    ProgramState& e = Estado();
+    double ar, dec;
+    float alt, az;
+    PuntoACoordenadas(x, y, ar, dec, alt, az);
+    if (ar == SinPuntoCielo && dec == SinPuntoCielo) return false;
+    // The point under the pointer is where the grabbed one should be: turn
+    // by the difference. Each move of the mouse brings it closer.
+    double giro = std::remainder(azimut - az, DosPi);
+    e.Direccion = std::fmod(e.Direccion + giro + DosPi, DosPi);
+    e.Elevacion = std::clamp(e.Elevacion + (altitud - alt), 0.0, MedioPi);
+    CalculaDireccionMenosPi();
+    textoDireccion();
+    textoElevacion();
+    return true;
 }
 
 void ZoomMas() {

@@ -1,4 +1,4 @@
-// The control pad's six view steps: one degree of direction (wrapping round
+// The control pad's six view steps and the drag of the chart: one degree of direction (wrapping round
 // the horizon) or of elevation (held between horizon and zenith), half a unit
 // of zoom (held between 1 and 15). Each step also rewrites the location
 // dialog's text of its value, so the dialog shows the state when it opens.
@@ -16,5 +16,11 @@ void ElevacionMas();
 // Zoom out and in.
 void ZoomMenos();
 void ZoomMas();
+
+// A drag of the chart: turns and raises the view so that the horizon point
+// (altitud, azimut) comes back under chart point (x, y), as far as the
+// elevation's limits allow. False, and nothing changed, when (x, y) lies
+// off the sky or names no point there.
+bool ArrastraVista(float x, float y, double altitud, double azimut);
 
 }  // namespace vsp

@@ -32,7 +32,6 @@ namespace vsp::ui {
 
 namespace {
 
-enum Fila { FilaDireccion, FilaElevacion, FilaZoom, FilaTiempo, FilaAnimacion, NumFilas };
 
 // The top of each row's keys; a key is 14 pixels high.
 constexpr int ArribaFila[NumFilas] = {22, 65, 108, 151, 194};
@@ -102,11 +101,12 @@ void dialesDeFila(int fila) {
 
 QString consejo(int x, int y) {
     static const char* const consejos[NumFilas][2] = {
-        {"Dirección: un grado menos", "Dirección: un grado más"},
-        {"Elevación: un grado menos", "Elevación: un grado más"},
-        {"Zoom: alejar medio punto", "Zoom: acercar medio punto"},
-        {"Un paso de tiempo hacia atrás", "Un paso de tiempo hacia adelante"},
-        {"Animar hacia atrás (otra pulsación la detiene)", "Animar hacia adelante (otra pulsación la detiene)"}};
+        {"Dirección: un grado menos  (←)", "Dirección: un grado más  (→)"},
+        {"Elevación: un grado menos  (↓)", "Elevación: un grado más  (↑)"},
+        {"Zoom: alejar medio punto  (−, rueda)", "Zoom: acercar medio punto  (+, rueda)"},
+        {"Un paso de tiempo hacia atrás  (Av Pág)", "Un paso de tiempo hacia adelante  (Re Pág)"},
+        {"Animar hacia atrás (otra pulsación la detiene)",
+         "Animar hacia adelante (otra pulsación la detiene)  (Espacio)"}};
     if (enRotulo(x, y)) return QStringLiteral("Tiempo de Fecha/Hora y Animación");
     const auto t = teclaEn(x, y);
     return t ? QString::fromUtf8(consejos[t->fila][t->columna]) : QString();
@@ -186,6 +186,22 @@ void Mando::repite(int fila, int columna) {
     if (fila == FilaZoom) FijaVentanaCielo();
     redibuja();
     QApplication::restoreOverrideCursor();
+}
+
+void Mando::unPaso(int fila, int columna) {
+    if (fila < FilaDireccion || fila > FilaTiempo) return;
+    if (fila == FilaTiempo && Estado().TiempoRealActivo == 1) {
+        avisaTiempoReal();
+        return;
+    }
+    pintaTecla(fila, columna, true);
+    PlaySonido(4);
+    pasoDeFila(fila, columna);
+    ActualizaPanel();
+    dialesDeFila(fila);
+    if (fila == FilaZoom) FijaVentanaCielo();
+    redibuja();
+    pintaTecla(fila, columna, false);
 }
 
 void Mando::anima(int columna) {

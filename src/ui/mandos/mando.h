@@ -12,6 +12,10 @@
 
 namespace vsp::ui {
 
+// The pad's rows of arrows, top to bottom; column 0 is the left arrow
+// (less, back), column 1 the right one (more, forward).
+enum Fila { FilaDireccion, FilaElevacion, FilaZoom, FilaTiempo, FilaAnimacion, NumFilas };
+
 // The caption of the animation step: factor and unit name, singular for a
 // factor of 1 ("1 MINUTO", "5 HORAS", "30 DIAS SID.").
 std::string TextoRotulo();
@@ -26,6 +30,11 @@ public:
     // animation. It returns when the press's work is over (the arrow let go,
     // the animation stopped, the dialog closed).
     void pulsaEn(int x, int y);
+
+    // One step of a view or time arrow, as a key or the mouse wheel asks
+    // for it: the arrow shown pressed, its sound, the step, the panel and
+    // dials, one redraw. The time arrows refuse while real time runs.
+    void unPaso(int fila, int columna);
 
     // Writes the animation step's caption on the bottom button.
     void RotulaMando();
@@ -42,8 +51,6 @@ protected:
     bool event(QEvent*) override;
 
 private:
-    // An arrow is a row 0..4 (direction, elevation, zoom, time, animation)
-    // and a column 0 (left: less, back) or 1 (right: more, forward).
     void repite(int fila, int columna);
     void anima(int columna);
     void abreAnimar();

@@ -3,6 +3,8 @@
 // help.
 #pragma once
 
+#include <QKeySequence>
+
 #include <array>
 
 #include "ui/marco/marco.h"
@@ -18,6 +20,10 @@ inline constexpr int NumBotones = 10;
 // undo button.
 QPixmap ImagenBoton(Boton b, int lado = 40);
 QPixmap ImagenDeshacer();
+
+// The key of a button's action on the main window (empty for the buttons
+// without one); its tool tip names it.
+QKeySequence AtajoBoton(Boton b);
 
 class Botonera : public PanelCielo {
     Q_OBJECT

@@ -4,18 +4,29 @@
 #include "ui/principal/lienzo_cielo.h"
 
 #include <QMouseEvent>
+#include <QWheelEvent>
 #include <QPainter>
 
 #include <algorithm>
 
 #include "core/constantes.h"
 #include "core/estado.h"
+#include "core/avisos.h"
 #include "programa/centrado.h"
+#include "sky/localizacion.h"
+#include "sky/pasos_vista.h"
 #include "sky/dibujo.h"
 #include "sky/proyeccion.h"
 #include "ui/marco/marco.h"
 
 namespace vsp::ui {
+
+namespace {
+
+// A press that moves less than this many pixels is still a click.
+constexpr int kUmbralArrastre = 4;
+
+}  // namespace
 
 LienzoCielo::LienzoCielo(QWidget* padre) : QWidget(padre), superficie_(QSize(1, 1)) {
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -88,10 +99,39 @@ QPointF LienzoCielo::aCarta(QPointF posicion) const {
 
 void LienzoCielo::mousePressEvent(QMouseEvent* evento) {
     const QPointF carta = aCarta(evento->position());
-    if (evento->button() == Qt::LeftButton)
-        centraEn(carta);
-    else if (evento->button() == Qt::RightButton && Estado().Telescopio == Activado)
+    if (evento->button() == Qt::LeftButton) {
+        // A click centres on release; a press that moves becomes a drag.
+        Arrastre a;
+        a.desde = evento->position();
+        double ar, dec;
+        float altitud, azimut;
+        PuntoACoordenadas(static_cast<float>(carta.x()), static_cast<float>(carta.y()), ar, dec, altitud, azimut);
+        a.enCielo = !(ar == SinPuntoCielo && dec == SinPuntoCielo);
+        a.altitud = altitud;
+        a.azimut = azimut;
+        arrastre_ = a;
+    } else if (evento->button() == Qt::RightButton && Estado().Telescopio == Activado) {
         colocaTelescopio(carta);
+    }
+}
+
+void LienzoCielo::mouseReleaseEvent(QMouseEvent* evento) {
+    if (evento->button() != Qt::LeftButton || !arrastre_) return;
+    const Arrastre a = *arrastre_;
+    arrastre_.reset();
+    if (a.moviendo)
+        TerminaArrastre();
+    else
+        centraEn(aCarta(a.desde));
+}
+
+void LienzoCielo::wheelEvent(QWheelEvent* evento) {
+    // Eighths of a degree; a notch is 15 degrees, finer wheels add up to one.
+    octavosRueda_ += evento->angleDelta().y();
+    const int muescas = octavosRueda_ / 120;
+    octavosRueda_ -= muescas * 120;
+    if (muescas) emit rueda(muescas);
+    evento->accept();
 }
 
 // The second press of a double click is not a click of its own.
@@ -118,6 +158,17 @@ void LienzoCielo::colocaTelescopio(QPointF carta) {
 
 void LienzoCielo::mouseMoveEvent(QMouseEvent* evento) {
     const QPointF carta = aCarta(evento->position());
+    if (arrastre_ && arrastre_->enCielo && (evento->buttons() & Qt::LeftButton)) {
+        Arrastre& a = *arrastre_;
+        if (!a.moviendo && (evento->position() - a.desde).manhattanLength() >= kUmbralArrastre) {
+            a.moviendo = true;
+            EmpiezaArrastre();
+        }
+        if (a.moviendo && ArrastraVista(static_cast<float>(carta.x()), static_cast<float>(carta.y()), a.altitud, a.azimut)) {
+            MuestraLocalizacion();
+            if (avisos().Redibujo) avisos().Redibujo();
+        }
+    }
     emit cursorSobre(carta.x(), carta.y());
 }
 

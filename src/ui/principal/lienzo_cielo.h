@@ -1,10 +1,13 @@
 // The sky chart of the main window: the engine's drawing surface shown at the
 // screen's pixel ratio, the telescope circle, and the mouse on the chart (a
-// left click centres the clicked sky point, a right click places the
-// telescope circle, every move reports the chart point under the pointer).
+// left click centres the clicked sky point, a left drag turns and raises the
+// view, the wheel zooms, a right click places the telescope circle, every
+// move reports the chart point under the pointer).
 #pragma once
 
 #include <QWidget>
+
+#include <optional>
 
 #include "raster/superficie_qt.h"
 
@@ -26,6 +29,8 @@ public:
 signals:
     // The pointer moved over the chart, now at this chart point.
     void cursorSobre(double x, double y);
+    // The wheel turned by this many notches (positive away from the user).
+    void rueda(int muescas);
 
 protected:
     void paintEvent(QPaintEvent*) override;
@@ -33,6 +38,8 @@ protected:
     void mousePressEvent(QMouseEvent*) override;
     void mouseDoubleClickEvent(QMouseEvent*) override;
     void mouseMoveEvent(QMouseEvent*) override;
+    void mouseReleaseEvent(QMouseEvent*) override;
+    void wheelEvent(QWheelEvent*) override;
 
 private:
     // The image follows the widget's size and pixel ratio; the chart window
@@ -47,6 +54,16 @@ private:
 
     SuperficieQt superficie_;
     bool dibujado_ = false;  // the first chart has been drawn
+
+    // A left press: where it was, the horizon point under it, and whether
+    // it has become a drag.
+    struct Arrastre {
+        QPointF desde;
+        double altitud = 0, azimut = 0;
+        bool enCielo = false, moviendo = false;
+    };
+    std::optional<Arrastre> arrastre_;
+    int octavosRueda_ = 0;  // wheel eighths of a degree not yet a whole notch
 };
 
 }  // namespace vsp::ui

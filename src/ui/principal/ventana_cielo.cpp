@@ -5,6 +5,10 @@
 #include "ui/principal/ventana_cielo.h"
 
 #include <QCloseEvent>
+#include <QDir>
+#include <QFileDialog>
+#include <QImage>
+#include <QShortcut>
 #include <QCoreApplication>
 #include <QIcon>
 #include <QLayout>
@@ -12,6 +16,7 @@
 #include <QScreen>
 
 #include <algorithm>
+#include <cstdlib>
 #include <initializer_list>
 
 #include "core/avisos.h"
@@ -19,6 +24,7 @@
 #include "core/estado.h"
 #include "core/mensajes.h"
 #include "programa/centrado.h"
+#include "raster/exporta.h"
 #include "ui/dialogos/buscar.h"
 #include "ui/dialogos/cargaguar.h"
 #include "ui/dialogos/hora.h"
@@ -119,6 +125,23 @@ VentanaCielo::VentanaCielo(QWidget* padre) : QWidget(padre) {
     connect(local_, &PanelLocalizacion::pideFechaHora, this, [this] { pulsaBoton(Boton::Hora); });
     connect(local_, &PanelLocalizacion::pideAnimacion, this, [this] { mando_->pulsaEn(8, 214); });
     connect(lienzo_, &LienzoCielo::cursorSobre, cursor_, &PanelCursor::muestraPunto);
+    connect(lienzo_, &LienzoCielo::rueda, this, [this](int muescas) {
+        for (int i = 0; i < std::abs(muescas); ++i) mando_->unPaso(FilaZoom, muescas > 0 ? 1 : 0);
+    });
+    instalaAtajos();
+    pideArchivoExportar = [this] {
+        const QString propuesta = QDir(QString::fromStdString(Estado().CarpetaTrabajo)).filePath(QStringLiteral("carta.png"));
+        QString filtro;
+        QString ruta = QFileDialog::getSaveFileName(
+            this, QStringLiteral("Exportar la carta"), propuesta,
+            QStringLiteral("Imagen PNG (*.png);;Dibujo vectorial SVG (*.svg);;Documento PDF (*.pdf)"), &filtro);
+        // A name typed without its extension takes the chosen format's.
+        if (!ruta.isEmpty() && !FormatoExportable(ruta))
+            ruta += filtro.contains(QLatin1String("svg")) ? QStringLiteral(".svg")
+                    : filtro.contains(QLatin1String("pdf")) ? QStringLiteral(".pdf")
+                                                            : QStringLiteral(".png");
+        return ruta;
+    };
     connect(mando_, &Mando::ocultaDeshacer, deshacer_, &QWidget::hide);
     connect(deshacer_, &QPushButton::clicked, this, [] {
         const CursorEspera espera;
@@ -249,6 +272,69 @@ void VentanaCielo::pulsaBoton(Boton b) {
     e.BotonesActivos = Verdadero;
     // A configuration saved with its animation starts it again.
     if (cargada && e.IncluirAnima == 1) mando_->pulsaEn(50, 200);
+}
+
+void VentanaCielo::instalaAtajos() {
+    const auto atajo = [this](const QKeySequence& tecla, std::function<void()> accion) {
+        auto* s = new QShortcut(tecla, this);
+        s->setContext(Qt::WindowShortcut);
+        connect(s, &QShortcut::activated, this, std::move(accion));
+    };
+    struct Flecha {
+        QKeyCombination tecla;
+        int fila, columna;
+    };
+    const Flecha flechas[] = {
+        {Qt::Key_Left, FilaDireccion, 0},   {Qt::Key_Right, FilaDireccion, 1},
+        {Qt::Key_Down, FilaElevacion, 0},   {Qt::Key_Up, FilaElevacion, 1},
+        {Qt::Key_Minus, FilaZoom, 0},       {Qt::Key_Plus, FilaZoom, 1},
+        {Qt::Key_Equal, FilaZoom, 1},  // "+" without Shift on many keyboards
+        {Qt::KeypadModifier | Qt::Key_Minus, FilaZoom, 0}, {Qt::KeypadModifier | Qt::Key_Plus, FilaZoom, 1},
+        {Qt::Key_PageDown, FilaTiempo, 0},  {Qt::Key_PageUp, FilaTiempo, 1},
+    };
+    for (const Flecha& f : flechas) atajo(QKeySequence(f.tecla), [this, f] { mando_->unPaso(f.fila, f.columna); });
+    atajo(QKeySequence(Qt::Key_Space), [this] { mando_->pulsaEn(50, 200); });  // the forward animation arrow
+    for (int i = 0; i < NumBotones; ++i)
+        if (const Boton b = static_cast<Boton>(i); !AtajoBoton(b).isEmpty())
+            atajo(AtajoBoton(b), [this, b] { pulsaBoton(b); });
+    atajo(QKeySequence::Undo, [this] {
+        if (deshacer_->isVisible()) deshacer_->click();
+    });
+    atajo(QKeySequence(Qt::Key_F11), [this] { cambiaPantallaCompleta(); });
+    atajo(QKeySequence(Qt::Key_Escape), [this] {
+        if (isFullScreen()) cambiaPantallaCompleta();
+    });
+    atajo(QKeySequence(Qt::CTRL | Qt::Key_E), [this] { exportaCarta(); });
+}
+
+void VentanaCielo::cambiaPantallaCompleta() {
+    if (isFullScreen()) {
+        if (maximizadaAntes_)
+            showMaximized();
+        else
+            showNormal();
+    } else {
+        maximizadaAntes_ = isMaximized();
+        showFullScreen();
+    }
+}
+
+void VentanaCielo::exportaCarta() {
+    if (!pideArchivoExportar) return;
+    const QString ruta = pideArchivoExportar();
+    if (ruta.isEmpty()) return;
+    bool hecho;
+    {
+        const CursorEspera espera;
+        const QImage& imagen = lienzo_->superficie().image();
+        hecho = ExportaCarta(ruta, lienzo_->size(), &imagen);
+    }
+    if (!hecho)
+        MensajeBox("Exportar la carta",
+                   "No se ha podido escribir el archivo  «" + ruta.toStdString() +
+                       "».  Compruebe que la carpeta existe y que admite escritura, y que el nombre "
+                       "termina en  .png,  .svg  o  .pdf.",
+                   3, 1);
 }
 
 bool VentanaCielo::confirmaSalida() {

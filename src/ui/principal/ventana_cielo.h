@@ -52,8 +52,16 @@ public:
     void DescoBotones(QWidget* control);
 
     // A click on a button of the bar (also what double clicks on the panel
-    // texts run).
+    // texts and the keys of the buttons run).
     void pulsaBoton(Boton b);
+
+    // Ctrl+E: the chart saved as PNG, SVG or PDF, in a file the user
+    // chooses (by default in a save dialog of the working folder).
+    void exportaCarta();
+    std::function<QString()> pideArchivoExportar;
+
+    // F11: the window fills the screen, or comes back as it was.
+    void cambiaPantallaCompleta();
 
 protected:
     void resizeEvent(QResizeEvent*) override;
@@ -62,6 +70,9 @@ protected:
 private:
     // The exit question; true when the user confirms.
     bool confirmaSalida();
+    // The keys of the main window: the pad's arrows, the buttons' actions,
+    // undo, full screen and export.
+    void instalaAtajos();
     // AplicaEstado's share of the window: panels shown or hidden, the pad's
     // caption, the legend.
     void aplicaPaneles();
@@ -82,6 +93,7 @@ private:
     Hora* hora_;
     Objetos* objetos_;
     Buscar* buscar_;
+    bool maximizadaAntes_ = false;  // the window's state before full screen
 };
 
 }  // namespace vsp::ui

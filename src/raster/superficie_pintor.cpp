@@ -1,0 +1,178 @@
+// The vector surface: the raster surface's geometry, drawn through QPainter.
+#include "raster/superficie_pintor.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPen>
+#include <QPolygonF>
+#include <QRectF>
+#include <QString>
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace vsp {
+
+namespace {
+
+QColor toQColor(Color c) { return QColor(c & 0xff, c >> 8 & 0xff, c >> 16 & 0xff); }
+
+bool finite(double a, double b) { return std::isfinite(a) && std::isfinite(b); }
+
+}  // namespace
+
+SuperficiePintor::SuperficiePintor(QPainter& pintor, QSizeF tamano, bool suave)
+    : pintor_(pintor), tamano_(tamano), fuente_(QStringLiteral("DejaVu Sans")) {
+    fuente_.setStyleHint(QFont::SansSerif);
+    fuente_.setPixelSize(11);  // as the raster surface's labels
+    pintor_.setRenderHint(QPainter::Antialiasing, suave);
+    pintor_.setRenderHint(QPainter::TextAntialiasing, true);
+    pintor_.setFont(fuente_);
+    setWindow(0, tamano.height(), tamano.width(), -tamano.height());
+}
+
+QPointF SuperficiePintor::toPixel(double x, double y) const {
+    return {(x - izquierda_) * escalaX_, (y - arriba_) * escalaY_};
+}
+
+void SuperficiePintor::setWindow(double izquierda, double arriba, double ancho, double alto) {
+    if (!(std::isfinite(izquierda) && std::isfinite(arriba) && std::isfinite(ancho) && std::isfinite(alto)) ||
+        ancho == 0 || alto == 0)
+        return;
+    izquierda_ = izquierda;
+    arriba_ = arriba;
+    ancho_ = ancho;
+    alto_ = alto;
+    escalaX_ = tamano_.width() / ancho;
+    escalaY_ = tamano_.height() / alto;
+}
+
+void SuperficiePintor::clear() {
+    pintor_.fillRect(QRectF(QPointF(0, 0), tamano_), toQColor(fondo_));
+    actualX_ = actualY_ = 0;
+}
+
+void SuperficiePintor::setBackground(Color c) {
+    fondo_ = c & 0xffffff;
+    clear();
+}
+
+void SuperficiePintor::setForeground(Color c) { tinta_ = c & 0xffffff; }
+void SuperficiePintor::setDrawWidth(int pixels) { grosor_ = pixels < 1 ? 1 : pixels; }
+void SuperficiePintor::setLineStyle(int estilo) { invisible_ = estilo == EstiloInvisible; }
+void SuperficiePintor::setFillStyle(int relleno) { conRelleno_ = relleno == RellenoSolido; }
+void SuperficiePintor::setFillColor(Color c) { relleno_ = c & 0xffffff; }
+
+void SuperficiePintor::pen(Color c) {
+    QPen pluma(toQColor(c), grosor_);
+    if (grosor_ > 1) {
+        pluma.setCapStyle(Qt::RoundCap);
+        pluma.setJoinStyle(Qt::RoundJoin);
+    }
+    pintor_.setPen(pluma);
+}
+
+void SuperficiePintor::point(double x, double y) {
+    actualX_ = x;
+    actualY_ = y;
+    if (!finite(x, y)) return;
+    const QPointF p = toPixel(x, y);
+    if (p.x() < -grosor_ || p.y() < -grosor_ || p.x() > tamano_.width() + grosor_ || p.y() > tamano_.height() + grosor_)
+        return;
+    pintor_.setPen(Qt::NoPen);
+    pintor_.setBrush(toQColor(tinta_));
+    // The raster surface's dot: the square of its width whose centre is
+    // nearest the point (one pixel: the pixel the point falls in), round
+    // from four pixels up.
+    const double mitad = grosor_ / 2.0;
+    const QRectF caja(std::floor(p.x() + 0.5 - mitad), std::floor(p.y() + 0.5 - mitad), grosor_, grosor_);
+    if (grosor_ <= 3)
+        pintor_.drawRect(grosor_ == 1 ? QRectF(std::floor(p.x()), std::floor(p.y()), 1, 1) : caja);
+    else
+        pintor_.drawEllipse(caja);
+}
+
+void SuperficiePintor::moveTo(double x, double y) {
+    actualX_ = x;
+    actualY_ = y;
+}
+
+void SuperficiePintor::lineTo(double x, double y) { line(actualX_, actualY_, x, y); }
+
+void SuperficiePintor::line(double x1, double y1, double x2, double y2) {
+    actualX_ = x2;
+    actualY_ = y2;
+    if (invisible_ || !finite(x1, y1) || !finite(x2, y2)) return;
+    pen(tinta_);
+    pintor_.drawLine(QLineF(toPixel(x1, y1), toPixel(x2, y2)));
+}
+
+void SuperficiePintor::box(double x1, double y1, double x2, double y2) {
+    actualX_ = x2;
+    actualY_ = y2;
+    if (invisible_ || !finite(x1, y1) || !finite(x2, y2)) return;
+    pen(tinta_);
+    pintor_.setBrush(Qt::NoBrush);
+    pintor_.drawRect(QRectF(toPixel(x1, y1), toPixel(x2, y2)).normalized());
+}
+
+void SuperficiePintor::circle(double x, double y, double r, Color contorno, double aspect) {
+    actualX_ = x;
+    actualY_ = y;
+    const double rx = std::abs(r * escalaX_), ry = std::abs(r * aspect * escalaY_);
+    if (!finite(x, y) || !finite(rx, ry)) return;
+    if (invisible_)
+        pintor_.setPen(Qt::NoPen);
+    else
+        pen(contorno);
+    if (conRelleno_)
+        pintor_.setBrush(toQColor(relleno_));
+    else
+        pintor_.setBrush(Qt::NoBrush);
+    pintor_.drawEllipse(toPixel(x, y), rx, ry);
+}
+
+void SuperficiePintor::pie(double x, double y, double r, double desde, double hasta, Color contorno) {
+    actualX_ = x;
+    actualY_ = y;
+    const double rx = std::abs(r * escalaX_);
+    if (!finite(x, y) || !finite(r, rx) || !finite(desde, hasta)) return;
+    double barrido = std::fmod(hasta - desde, 360.0);
+    if (barrido <= 0) barrido += 360;
+    if (invisible_)
+        pintor_.setPen(Qt::NoPen);
+    else
+        pen(contorno);
+    pintor_.setBrush(toQColor(relleno_));
+    if (barrido >= 360) {
+        pintor_.drawEllipse(toPixel(x, y), rx, std::abs(r * escalaY_));
+        return;
+    }
+    // Built in chart coordinates, as the raster surface does, so that a
+    // mirrored window mirrors it.
+    const int lados = std::clamp(static_cast<int>(std::ceil(rx * barrido * std::numbers::pi / 360)), 4, 720);
+    QPolygonF sector;
+    sector << toPixel(x, y);
+    const double desdeRad = desde * std::numbers::pi / 180, pasoRad = barrido * std::numbers::pi / 180 / lados;
+    for (int i = 0; i <= lados; ++i) {
+        const double a = desdeRad + i * pasoRad;
+        sector << toPixel(x + r * std::cos(a), y + r * std::sin(a));
+    }
+    pintor_.drawPolygon(sector);
+}
+
+void SuperficiePintor::print(std::string_view texto) {
+    const double x = actualX_, y = actualY_;
+    const QString s = QString::fromUtf8(texto.data(), static_cast<qsizetype>(texto.size()));
+    const QFontMetricsF medida(fuente_);
+    actualY_ = y + (1 + s.count(QLatin1Char('\n'))) * medida.height() / escalaY_;
+    if (texto.empty() || !finite(x, y)) return;
+    const QPointF esquina = toPixel(x, y);
+    if (!(std::abs(esquina.x()) < 1e7 && std::abs(esquina.y()) < 1e7)) return;
+    pintor_.setPen(toQColor(tinta_));
+    pintor_.drawText(QRectF(QPointF(std::floor(esquina.x() + 0.5), std::floor(esquina.y() + 0.5)), QSizeF(1e6, 1e6)),
+                     Qt::AlignLeft | Qt::AlignTop, s);
+}
+
+}  // namespace vsp
