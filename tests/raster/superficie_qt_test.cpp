@@ -92,8 +92,10 @@ TEST(SuperficieQt, PrintMovesTheCurrentPositionALineDown) {
     EXPECT_LE(l.lit().top(), 25 + 16);
 }
 
-TEST(SuperficieQt, DrawingACircleTwiceInExclusiveOrRestoresTheImage) {
+TEST(SuperficieQt, DrawingACircleTwiceInExclusiveOrRestoresTheImageSmoothOrNot) {
+  for (const bool suave : {false, true}) {
     Lienzo l;
+    l.s.setSmooth(suave);
     for (int i = 0; i < 100; ++i) {  // something under the circle
         l.s.setForeground(Rgb(i * 2, 255 - i, 90));
         l.s.line(-1, 1 - i * 0.02, 1, 1 - i * 0.02);
@@ -109,7 +111,32 @@ TEST(SuperficieQt, DrawingACircleTwiceInExclusiveOrRestoresTheImage) {
     l.s.circle(0.1, -0.2, 0.5, Rgb(255, 255, 0));
     l.s.moveTo(0.1, -0.2);
     l.s.print("M 31");
-    EXPECT_EQ(l.s.image(), antes);
+    EXPECT_EQ(l.s.image(), antes) << suave;
+  }
+}
+
+TEST(SuperficieQt, SmoothDotsAreRoundDiscsOfTheirWidthWithSoftEdges) {
+    for (const int ancho : {2, 3, 5, 8}) {
+        Lienzo l;
+        l.s.setSmooth(true);
+        l.s.setDrawWidth(ancho);
+        l.s.point(0.01, -0.01);  // the centre of pixel (50, 50)
+        const QRect caja = l.lit();
+        EXPECT_EQ(caja.width(), ancho) << ancho;
+        EXPECT_EQ(caja.height(), ancho) << ancho;
+        // Round and soft: the corners fainter than full, some pixels partly
+        // covered, the same from every side.
+        const QImage& im = l.s.image();
+        int parciales = 0;
+        for (int y = caja.top(); y <= caja.bottom(); ++y)
+            for (int x = caja.left(); x <= caja.right(); ++x) {
+                const int g = qGray(im.pixel(x, y));
+                parciales += g > 0 && g < 255;
+                EXPECT_EQ(g, qGray(im.pixel(caja.right() - (x - caja.left()), caja.bottom() - (y - caja.top()))));
+            }
+        EXPECT_LT(qGray(im.pixel(caja.topLeft())), 255) << ancho;
+        EXPECT_GT(parciales, 0) << ancho;
+    }
 }
 
 TEST(SuperficieQt, InvisibleLinesMoveThePositionWithoutMarking) {

@@ -1,8 +1,9 @@
 // The main window driven through its inputs: clicks on the chart centre a
-// star (and the undo button restores the situation), clicks off the sky
-// change nothing, the right button places one
-// telescope circle, the cursor read-out, the buttons' common behaviour and
-// the exit question, the panels following their options, and the start-up.
+// star (and the undo button restores the situation), a drag turns the view,
+// the wheel zooms, clicks off the sky change nothing, the right button
+// places one telescope circle, the keys, the cursor read-out, the buttons'
+// common behaviour and the exit question, the panels following their
+// options, and the start-up.
 #include "ui/principal/ventana_cielo.h"
 
 #include <QApplication>
@@ -10,10 +11,12 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QWheelEvent>
 
 #include <gtest/gtest.h>
 
 #include "../modal.h"
+#include "../teclea.h"
 
 #include <cmath>
 #include <filesystem>
@@ -147,6 +150,123 @@ TEST_F(Ventana, ALeftClickOnABrightStarCentresItAndUndoRestoresTheSituation) {
     EXPECT_EQ(e.Panel.Tex_FecUni, antes.Panel.Tex_FecUni);
     EXPECT_EQ(texto("Tex_HorUni").toStdString(), antes.Panel.Tex_HorUni);
     EXPECT_FALSE(deshacer->isVisible()) << "any other redraw hides it again";
+}
+
+TEST_F(Ventana, ADragTurnsTheViewUnderThePointerWithOneUndoPointAndTheWheelZoomsByNotches) {
+    ProgramState& e = Estado();
+    const ProgramState antes = e;
+    // The sky point under A is carried to B.
+    const QPoint a = pixelDe(0.1, 0.1), b = pixelDe(-0.3, -0.2);
+    const auto horizonte = [this](QPoint p) {
+        const QPointF c = lienzo->superficie().toChart(QPointF(p) * lienzo->superficie().devicePixelRatio());
+        double ar, dec;
+        float alt, az;
+        PuntoACoordenadas(static_cast<float>(c.x()), static_cast<float>(c.y()), ar, dec, alt, az);
+        return std::pair<double, double>(alt, az);
+    };
+    const auto [alt0, az0] = horizonte(a);
+    QTest::mousePress(lienzo, Qt::LeftButton, {}, a);
+    for (int i = 1; i <= 10; ++i) QTest::mouseMove(lienzo, a + (b - a) * i / 10);
+    for (int i = 0; i < 5; ++i) QTest::mouseMove(lienzo, b);  // the view settles under the pointer
+    QTest::mouseRelease(lienzo, Qt::LeftButton, {}, b);
+    const auto [alt1, az1] = horizonte(b);
+    EXPECT_NEAR(alt1, alt0, 0.3 * RadianesPorGrado);
+    EXPECT_NEAR(std::remainder(az1 - az0, DosPi), 0, 0.3 * RadianesPorGrado);
+    EXPECT_NE(e.Direccion, antes.Direccion);
+    EXPECT_NE(e.Elevacion, antes.Elevacion);
+    EXPECT_EQ(e.DiaJuliano, antes.DiaJuliano) << "a drag does not move time, a click would";
+    EXPECT_TRUE(hayDeshacer() && deshacer->isVisible());
+    QTest::mouseClick(deshacer, Qt::LeftButton);
+    EXPECT_DOUBLE_EQ(e.Direccion, antes.Direccion);
+    EXPECT_DOUBLE_EQ(e.Elevacion, antes.Elevacion);
+
+    // The wheel: half a unit of zoom per notch, away from the user zooms in.
+    const auto rueda = [this](int octavos) {
+        QWheelEvent ev(QPointF(100, 100), lienzo->mapToGlobal(QPointF(100, 100)), QPoint(), QPoint(0, octavos),
+                       Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(lienzo, &ev);
+    };
+    rueda(120);
+    EXPECT_FLOAT_EQ(e.Zoom, 1.5f);
+    rueda(60);  // half a notch waits for its other half
+    EXPECT_FLOAT_EQ(e.Zoom, 1.5f);
+    rueda(60);
+    rueda(-360);
+    EXPECT_FLOAT_EQ(e.Zoom, 1.0f) << "down to the least zoom and no further";
+    e.Zoom = 14.5f;
+    rueda(240);
+    EXPECT_FLOAT_EQ(e.Zoom, 15.0f);
+}
+
+TEST_F(Ventana, EachKeyReachesItsAction) {
+    ASSERT_TRUE(MuestraActiva(ventana.get()));
+    ProgramState& e = Estado();
+    e.PasoTiempo = 0.25;
+    const double grado = DosPi / 360;
+    struct Paso {
+        QKeyCombination tecla;
+        double* valor;
+        double cambio;
+    };
+    double zoom = 0;
+    const Paso pasos[] = {
+        {Qt::Key_Right, &e.Direccion, grado},   {Qt::Key_Left, &e.Direccion, -grado},
+        {Qt::Key_Up, &e.Elevacion, grado},      {Qt::Key_Down, &e.Elevacion, -grado},
+        {Qt::Key_Plus, &zoom, 0.5},             {Qt::Key_Minus, &zoom, -0.5},
+        {Qt::Key_PageUp, &e.DiaJuliano, 0.25},  {Qt::Key_PageDown, &e.DiaJuliano, -0.25},
+    };
+    for (const Paso& p : pasos) {
+        zoom = e.Zoom;
+        const double antes = *p.valor;
+        QTest::keyClick(ventana.get(), p.tecla.key(), p.tecla.keyboardModifiers());
+        zoom = e.Zoom;
+        EXPECT_NEAR(*p.valor - antes, p.cambio, 1e-9) << QKeySequence(p.tecla).toString().toStdString();
+    }
+
+    // The buttons' keys open what the buttons open.
+    std::vector<std::string> abiertos;
+    VentanaCielo::Dialogos& d = ventana->dialogos;
+    d.Buscar = [&] { abiertos.push_back("Buscar"); };
+    d.Guardar = [&] { abiertos.push_back("Guardar"); };
+    d.Hora = [&] { abiertos.push_back("Hora"); };
+    d.Impresor = [&] { abiertos.push_back("Impresor"); };
+    d.Locali = [&] { abiertos.push_back("Locali"); };
+    d.Cargar = [&] { return abiertos.push_back("Cargar"), false; };
+    ventana->pideArchivoExportar = [&] {
+        abiertos.push_back("Exportar");
+        return QString::fromStdString((carpeta / "carta.svg").string());
+    };
+    respuesta = false;
+    for (const QKeyCombination tecla : {Qt::CTRL | Qt::Key_F, Qt::CTRL | Qt::Key_O, Qt::CTRL | Qt::Key_S, Qt::CTRL | Qt::Key_T,
+                                        Qt::CTRL | Qt::Key_P, Qt::CTRL | Qt::Key_L, Qt::CTRL | Qt::Key_E, Qt::CTRL | Qt::Key_Q})
+        QTest::keyClick(ventana.get(), tecla.key(), tecla.keyboardModifiers());
+    EXPECT_EQ(abiertos, (std::vector<std::string>{"Buscar", "Cargar", "Guardar", "Hora", "Impresor", "Locali", "Exportar"}));
+    EXPECT_TRUE(fs::exists(carpeta / "carta.svg"));
+    ASSERT_EQ(mensajes.size(), 1u);
+    EXPECT_EQ(mensajes[0].titulo, "Salir de VESPERA");
+
+    // F11 fills the screen and gives it back; Space starts the animation and
+    // stops it.
+    QTest::keyClick(ventana.get(), Qt::Key_F11);
+    EXPECT_TRUE(ventana->isFullScreen());
+    QTest::keyClick(ventana.get(), Qt::Key_F11);
+    EXPECT_FALSE(ventana->isFullScreen());
+    const double instante = e.DiaJuliano;
+    QTimer::singleShot(50, [this] { QTest::keyClick(ventana.get(), Qt::Key_Space); });
+    QTest::keyClick(ventana.get(), Qt::Key_Space);
+    EXPECT_EQ(e.Animando, Falso);
+    EXPECT_GT(e.DiaJuliano, instante);
+}
+
+TEST_F(Ventana, ClosingTheWindowAsksFirst) {
+    respuesta = false;
+    ventana->close();
+    EXPECT_TRUE(ventana->isVisible());
+    ASSERT_EQ(mensajes.size(), 1u);
+    EXPECT_EQ(mensajes[0].titulo, "Salir de VESPERA");
+    respuesta = true;
+    ventana->close();
+    EXPECT_FALSE(ventana->isVisible());
 }
 
 TEST_F(Ventana, AClickOffTheSkyDoesNothing) {

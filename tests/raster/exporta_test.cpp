@@ -1,0 +1,92 @@
+// The chart exported as vector drawing, read back: the SVG has one element
+// per line the chart draws and per label, and every star it draws stands on
+// a pixel the PNG lights; a format it does not know is refused.
+#include "raster/exporta.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QImage>
+#include <QXmlStreamReader>
+
+#include <cmath>
+#include <filesystem>
+
+#include "../motor_nuevo.h"
+#include "raster/superficie_qt.h"
+#include "sky/dibujo.h"
+#include "sky/proyeccion.h"
+#include "sky/superficie_grabadora.h"
+
+namespace vsp {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Svg {
+    int polilineas = 0, textos = 0, estrellas = 0, apagadas = 0;
+};
+
+// The chart of the state as an SVG, its elements counted, its stars (the
+// small squares) looked up in `png`.
+Svg exporta(const fs::path& ruta, QSize tamano, const QImage& png) {
+    Svg svg;
+    EXPECT_TRUE(ExportaCarta(QString::fromStdString(ruta.string()), tamano));
+    QFile archivo(QString::fromStdString(ruta.string()));
+    EXPECT_TRUE(archivo.open(QIODevice::ReadOnly));
+    QXmlStreamReader xml(&archivo);
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement) continue;
+        svg.polilineas += xml.name() == QLatin1String("polyline");
+        svg.textos += xml.name() == QLatin1String("text");
+        if (xml.name() != QLatin1String("rect")) continue;
+        const auto a = xml.attributes();
+        const double w = a.value("width").toDouble();
+        if (w >= 4) continue;  // the background
+        const int x = static_cast<int>(std::floor(a.value("x").toDouble() + w / 2));
+        const int y = static_cast<int>(std::floor(a.value("y").toDouble() + w / 2));
+        if (!png.rect().contains(x, y)) continue;
+        ++svg.estrellas;
+        svg.apagadas += (png.pixel(x, y) & 0xffffff) == 0;
+    }
+    EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+    return svg;
+}
+
+TEST(Exporta, TheSvgHasAnElementPerLineAndLabelAndItsStarsOnThePngsPixels) {
+    MotorNuevo();
+    const fs::path carpeta = CarpetaConSituacionInicial();
+    ProgramState& e = Estado();
+    e.ProporcionPantalla = 800.0f / 600;
+    FijaVentanaCielo();
+    const QSize tamano(800, 600);
+
+    SuperficieGrabadora grabadora;
+    DibujaCielo(grabadora);
+    int lineas = 0, textos = 0;
+    for (const Operacion& o : grabadora.operaciones) {
+        lineas += (o.tipo == Operacion::Linea || o.tipo == Operacion::LineaA) && o.estilo == EstiloSolido;
+        textos += o.tipo == Operacion::Texto && !o.texto.empty();
+    }
+    const Svg carta = exporta(carpeta / "carta.svg", tamano, QImage());
+    EXPECT_EQ(carta.polilineas, lineas);
+    EXPECT_EQ(carta.textos, textos);
+
+    // Every star, and nothing drawn over them.
+    e.Casillas.fill(0);
+    e.NivelConstel = e.IdEstrellas = 0;
+    e.NivelEstrellas = 7;
+    SuperficieQt raster(tamano);
+    DibujaCielo(raster);
+    const Svg estrellas = exporta(carpeta / "estrellas.svg", tamano, raster.image());
+    EXPECT_GT(estrellas.estrellas, 3000);
+    EXPECT_EQ(estrellas.apagadas, 0);
+
+    EXPECT_FALSE(ExportaCarta(QString::fromStdString((carpeta / "carta.bmp").string()), tamano));
+    EXPECT_FALSE(ExportaCarta(QString::fromStdString((carpeta / "no-existe" / "carta.svg").string()), tamano));
+    EXPECT_FALSE(fs::exists(carpeta / "carta.bmp"));
+    fs::remove_all(carpeta);
+}
+
+}  // namespace
+}  // namespace vsp
