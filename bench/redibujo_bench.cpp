@@ -80,7 +80,7 @@ void BM_FotogramaAnimacion(benchmark::State& state) {
     e.PasoTiempo = e.TablaUnidades[2];
     vsp::SuperficieQt s(kChart * 2, 2);
     s.setSmooth(true);
-    QImage ventana(kChart * 2, QImage::Format_ARGB32_Premultiplied);
+    QImage ventana(kChart * 2, QImage::Format_RGB32);  // an X11 window's backing store
     ventana.setDevicePixelRatio(2);
     for (auto _ : state) {
         vsp::AvanzaTiempo();

@@ -53,8 +53,8 @@ PanelLocalizacion::PanelLocalizacion(QWidget* padre) : PanelCielo(padre) {
         texto->setPalette(paleta);
     }
 
-    const QString lugar = QStringLiteral("Doble clic: cambiar la localización");
-    const QString hora = QStringLiteral("Doble clic: cambiar la fecha y la hora");
+    const QString lugar = QStringLiteral("Doble clic: cambiar la localización  (Ctrl+L)");
+    const QString hora = QStringLiteral("Doble clic: cambiar la fecha y la hora  (Ctrl+T)");
     for (TextoPanel* t : {loca_, longi_, lati_, direc_, eleva_, zoom_}) {
         t->setToolTip(lugar);
         connect(t, &TextoPanel::dobleClic, this, &PanelLocalizacion::pideLocalizacion);
