@@ -507,13 +507,18 @@ TEST_F(Ventana, ALoadedConfigurationWithAnAnimationStartsIt) {
         e.IncluirAnima = 1;
         return true;
     };
-    // The animation runs until something stops it: look, then stop it.
+    // The animation runs until something stops it: watch for it, then stop
+    // it (however long a slow build takes to get there).
     int16_t animando = Falso;
-    QTimer::singleShot(100, [&] {
+    QTimer vigia;
+    QObject::connect(&vigia, &QTimer::timeout, [&] {
+        if (!e.Animando) return;
         animando = e.Animando;
         e.Animando = Falso;
     });
+    vigia.start(10);
     QTest::mouseClick(boton("Pic_BotCarga"), Qt::LeftButton);
+    vigia.stop();
     EXPECT_EQ(animando, Verdadero);
     EXPECT_EQ(e.BotonesActivos, Verdadero);
 }
