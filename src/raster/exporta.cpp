@@ -57,21 +57,22 @@ bool FormatoExportable(const QString& ruta) {
 bool ExportaCarta(const QString& ruta, QSize tamano, const QImage* imagen) {
     tamano = tamano.expandedTo(QSize(1, 1));
     const QString ext = extension(ruta);
+    // Each file is written whole or not at all: a failed export leaves a
+    // former file of that name as it was.
+    QSaveFile archivo(ruta);
     if (ext == QLatin1String("png")) {
-        if (imagen) return imagen->save(ruta, "PNG");
         QImage dibujada;
-        conVentana(tamano, [&] {
-            SuperficieQt superficie(tamano);
-            superficie.setSmooth(Estado().CalidadImagen != Desactivado);
-            DibujaCielo(superficie);
-            dibujada = superficie.image();
-        });
-        return dibujada.save(ruta, "PNG");
+        if (!imagen)
+            conVentana(tamano, [&] {
+                SuperficieQt superficie(tamano);
+                superficie.setSmooth(Estado().CalidadImagen != Desactivado);
+                DibujaCielo(superficie);
+                dibujada = superficie.image();
+            });
+        return archivo.open(QIODevice::WriteOnly) && (imagen ? *imagen : dibujada).save(&archivo, "PNG") &&
+               archivo.commit();
     }
     if (ext == QLatin1String("svg")) {
-        // Written whole or not at all: a failed export leaves a former file
-        // of that name as it was.
-        QSaveFile archivo(ruta);
         if (!archivo.open(QIODevice::WriteOnly)) return false;
         QSvgGenerator svg;
         svg.setOutputDevice(&archivo);
@@ -83,7 +84,6 @@ bool ExportaCarta(const QString& ruta, QSize tamano, const QImage* imagen) {
         return vectorial(svg, tamano) && archivo.commit();
     }
     if (ext == QLatin1String("pdf")) {
-        QSaveFile archivo(ruta);
         if (!archivo.open(QIODevice::WriteOnly)) return false;
         bool hecho;
         {

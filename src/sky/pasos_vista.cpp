@@ -87,7 +87,7 @@ bool ArrastraVista(float x, float y, double altitud, double azimut) {
     if (ar == SinPuntoCielo && dec == SinPuntoCielo) return false;
     // The point under the pointer is where the grabbed one should be: turn
     // by the difference. Each move of the mouse brings it closer.
-    double giro = std::remainder(azimut - az, DosPi);
+    const double giro = std::remainder(azimut - az, DosPi);
     e.Direccion = std::fmod(e.Direccion + giro + DosPi, DosPi);
     e.Elevacion = std::clamp(e.Elevacion + (altitud - alt), 0.0, MedioPi);
     CalculaDireccionMenosPi();

@@ -4,18 +4,18 @@
 #include "ui/principal/lienzo_cielo.h"
 
 #include <QMouseEvent>
-#include <QWheelEvent>
 #include <QPainter>
+#include <QWheelEvent>
 
 #include <algorithm>
 
+#include "core/avisos.h"
 #include "core/constantes.h"
 #include "core/estado.h"
-#include "core/avisos.h"
 #include "programa/centrado.h"
+#include "sky/dibujo.h"
 #include "sky/localizacion.h"
 #include "sky/pasos_vista.h"
-#include "sky/dibujo.h"
 #include "sky/proyeccion.h"
 #include "ui/marco/marco.h"
 
@@ -164,7 +164,8 @@ void LienzoCielo::mouseMoveEvent(QMouseEvent* evento) {
             a.moviendo = true;
             EmpiezaArrastre();
         }
-        if (a.moviendo && ArrastraVista(static_cast<float>(carta.x()), static_cast<float>(carta.y()), a.altitud, a.azimut)) {
+        if (a.moviendo &&
+            ArrastraVista(static_cast<float>(carta.x()), static_cast<float>(carta.y()), a.altitud, a.azimut)) {
             MuestraLocalizacion();
             if (avisos().Redibujo) avisos().Redibujo();
         }

@@ -5,15 +5,15 @@
 #include "ui/principal/ventana_cielo.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
-#include <QImage>
-#include <QShortcut>
-#include <QCoreApplication>
 #include <QIcon>
+#include <QImage>
 #include <QLayout>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 
 #include <algorithm>
 #include <cstdlib>
