@@ -12,6 +12,8 @@
 #include <cmath>
 #include <numbers>
 
+#include "raster/sector.h"
+
 namespace vsp {
 
 namespace {
@@ -149,17 +151,8 @@ void SuperficiePintor::pie(double x, double y, double r, double desde, double ha
         pintor_.drawEllipse(toPixel(x, y), rx, std::abs(r * escalaY_));
         return;
     }
-    // Built in chart coordinates, as the raster surface does, so that a
-    // mirrored window mirrors it.
-    const int lados = std::clamp(static_cast<int>(std::ceil(rx * barrido * std::numbers::pi / 360)), 4, 720);
-    QPolygonF sector;
-    sector << toPixel(x, y);
-    const double desdeRad = desde * std::numbers::pi / 180, pasoRad = barrido * std::numbers::pi / 180 / lados;
-    for (int i = 0; i <= lados; ++i) {
-        const double a = desdeRad + i * pasoRad;
-        sector << toPixel(x + r * std::cos(a), y + r * std::sin(a));
-    }
-    pintor_.drawPolygon(sector);
+    pintor_.drawPolygon(PoligonoSector(x, y, r, rx, desde, barrido,
+                                     [this](double cx, double cy) { return toPixel(cx, cy); }));
 }
 
 void SuperficiePintor::print(std::string_view texto) {

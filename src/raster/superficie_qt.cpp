@@ -19,6 +19,8 @@
 #include <cmath>
 #include <numbers>
 
+#include "raster/sector.h"
+
 namespace vsp {
 
 namespace {
@@ -420,18 +422,8 @@ void SuperficieQt::pie(double x, double y, double r, double desde, double hasta,
         p.drawEllipse(toPixel(x, y), rx, std::abs(r * escalaY_));
         return;
     }
-    // The sector is built in chart coordinates, so that a mirrored window
-    // mirrors it; about one vertex every two pixels of arc.
-    const int lados = std::clamp(static_cast<int>(std::ceil(rx * barrido * std::numbers::pi / 360)), 4, 720);
-    QPolygonF sector;
-    sector.reserve(lados + 2);
-    sector << toPixel(x, y);
-    const double desdeRad = desde * std::numbers::pi / 180, pasoRad = barrido * std::numbers::pi / 180 / lados;
-    for (int i = 0; i <= lados; ++i) {
-        const double a = desdeRad + i * pasoRad;
-        sector << toPixel(x + r * std::cos(a), y + r * std::sin(a));
-    }
-    p.drawPolygon(sector);
+    p.drawPolygon(PoligonoSector(x, y, r, rx, desde, barrido,
+                                     [this](double cx, double cy) { return toPixel(cx, cy); }));
 }
 
 // ---- Labels ----------------------------------------------------------------------
