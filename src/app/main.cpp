@@ -17,6 +17,8 @@ int main(int argc, char** argv) {
 
     QApplication aplicacion(argc, argv);
     QApplication::setApplicationName(QStringLiteral("VESPERA"));
+    // The desktop shows the window under its entry's name and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("vespera"));
     vsp::FijaSeparadorDecimal(QLocale::system().decimalPoint().toStdString());
 
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
