@@ -24,8 +24,7 @@ namespace {
 
 void informa(int numero, const std::string& ruta) {
     if (numero == ErrDesbordamiento) return;  // never reported
-    MensajeArchivo("Cargando datos iniciales", MensajeErrorCatalogo(numero, ruta), ruta,
-                   numero == ErrNoEsNumero ? "tiene registros dañados" : MotivoError(static_cast<int16_t>(numero)));
+    MensajeArchivo("Cargando datos iniciales", MensajeErrorCatalogo(numero, ruta), ruta, MotivoError(numero));
 }
 
 // A direction read from a file: three finite cosines of a unit vector. Zero

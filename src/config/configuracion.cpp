@@ -468,7 +468,7 @@ void CargaConfig(bool elegidaPorElUsuario) {
     if (error)
         motivo = MotivoError(error);
     else
-        error = leeConfiguracion(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), c, motivo);
+        error = leeConfiguracion({reinterpret_cast<const char*>(bytes.data()), bytes.size()}, c, motivo);
     // Any other file that cannot be read whole is not applied in part.
     if (error && !inicial) {
         e.EstadoArchivo = error;

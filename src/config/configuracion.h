@@ -14,7 +14,8 @@ namespace vsp {
 // regard to case) into the state. EstadoArchivo is 0 or the error number.
 // "Inicial.vpc" is read without a message over the built-in defaults, which
 // keep what it lacks (all of them when it is missing), unless the user named
-// the file on the command line: then it is a file like any other. Every value read is brought into its valid range.
+// the file on the command line: then it is a file like any other. Every
+// value read is brought into its valid range.
 void CargaConfig(bool elegidaPorElUsuario = false);
 
 // Saves the state as NombreConfig (corrected to end in ".vpc", or

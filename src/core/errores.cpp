@@ -37,7 +37,7 @@ std::string MotivoError(int16_t numero) {
     switch (numero) {
         case ErrDesbordamiento: return "un número es demasiado grande para su campo";
         case ErrSinMemoria: return "no hay memoria suficiente";
-        case ErrNoEsNumero: return "un valor no es un número";
+        case ErrNoEsNumero: return "tiene datos dañados";
         case ErrNombreFichero:
         case ErrNombreErroneo: return "el nombre del archivo no es válido";
         case ErrNoExiste: return "no existe";

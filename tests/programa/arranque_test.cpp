@@ -100,7 +100,6 @@ TEST_F(Arranque, AOneLineInitialFileKeepsTheDefaultsForTheRest) {
     std::ofstream(programa / "INICIAL.VPC") << "2482294\r\n";
     ArrancaPrograma();
     EXPECT_EQ(TextoConfiguracion(), sinFichero);
-    EXPECT_EQ(Estado().Velocidad, 50);
 }
 
 TEST_F(Arranque, EveryStepRunsWhenTheDataAreMissing) {

@@ -64,8 +64,8 @@ protected:
     // platform, from a folder of its own; a run that hangs is cut short.
     Ejecucion vespera(const std::string& args) {
         const std::string cmd = "cd " + quoted(dir.string()) +
-                                " && env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM timeout 60 " + quoted(VESPERA_PROGRAMA) +
-                                " " + args + " >salida.txt 2>errores.txt";
+                                " && env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM timeout 60 " +
+                                quoted(VESPERA_PROGRAMA) + " " + args + " >salida.txt 2>errores.txt";
         const int status = std::system(cmd.c_str());
         return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, readFile(dir / "salida.txt"),
                 readFile(dir / "errores.txt")};
