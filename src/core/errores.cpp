@@ -42,7 +42,7 @@ std::string MotivoError(int16_t numero) {
         case ErrNombreErroneo: return "el nombre del archivo no es válido";
         case ErrNoExiste: return "no existe";
         case ErrEntradaSalida: return "error de entrada/salida del dispositivo";
-        case ErrLongitudRegistro: return "es más largo que sus registros";
+        case ErrLongitudRegistro: return "tiene más bytes que sus registros";
         case ErrDiscoLleno: return "el disco está lleno";
         case ErrFinDeFichero: return "el archivo está incompleto";
         case ErrUnidad: return "el dispositivo no está preparado";
