@@ -12,6 +12,9 @@ JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 # printed pages back with poppler's tools.
 PAQUETES = cmake make g++ libgtest-dev libgmock-dev libbenchmark-dev \
            qt6-base-dev qt6-svg-dev qt6-multimedia-dev fonts-dejavu-core poppler-utils
+# The package and its tests: dpkg-shlibdeps finds the .deb's dependencies,
+# and the desktop entry and the metainfo are checked by their validators.
+PAQUETES += dpkg-dev desktop-file-utils appstream
 
 .PHONY: run test test-san bench catalogs deps build configure clean
 
@@ -27,6 +30,12 @@ test-san:
 
 bench: build
 	@for b in $(BUILD)/bench/vespera_bench_*; do $$b --benchmark_repetitions=5 --benchmark_report_aggregates_only=true; done
+
+# The Debian package, $(BUILD)/vespera_<version>_<arch>.deb; `sudo apt
+# install ./$(BUILD)/vespera_*.deb` installs it with its dependencies.
+.PHONY: package
+package: build
+	cmake --build $(BUILD) --target package
 
 # Rebuilds the eleven catalogue files, the eight sample configurations and
 # the location dialog's world map in data/ (the public sources are fetched
