@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <string_view>
 #include <vector>
 
 #include "catalog/lector.h"
@@ -46,9 +47,9 @@ bool leeDireccion(const Registro& r, std::size_t off, float& x, float& y, float&
 // r (from 0) to `decodifica`, which returns false for a damaged record. The
 // first `saltar` records of the file are not read. Returns false when the
 // file could not be read at all.
-bool cargaFichero(const char* nombre, std::size_t longitud, std::size_t saltar, std::size_t registros,
+bool cargaFichero(std::string_view nombre, std::size_t longitud, std::size_t saltar, std::size_t registros,
                   const std::function<bool(std::size_t, const Registro&)>& decodifica) {
-    const std::string ruta = CarpetaPrograma() + "/" + nombre;
+    const std::string ruta = CarpetaPrograma() + "/" + std::string(nombre);
     std::vector<uint8_t> bytes;
     if (int error = LeeFichero(ruta, bytes)) {
         informa(error, ruta);
@@ -184,7 +185,7 @@ bool leePuntoVia(const Registro& r, PuntoCielo& p) {
 // Decodes the file's records into the entries of `tabla`, one a record; a
 // missing or damaged record leaves its entry as `vacio`.
 template <class T, std::size_t E>
-bool cargaTabla(const char* nombre, std::size_t longitud, std::size_t saltar, std::span<T, E> tabla,
+bool cargaTabla(std::string_view nombre, std::size_t longitud, std::size_t saltar, std::span<T, E> tabla,
                 bool (*lee)(const Registro&, T&), const T& vacio = T{}) {
     std::fill(tabla.begin(), tabla.end(), vacio);
     return cargaFichero(nombre, longitud, saltar, tabla.size(), [&](std::size_t r, const Registro& reg) {
@@ -227,6 +228,73 @@ std::string lineaEstrella(const EstrellaNombre& s) {
            " " + Formato(s.Magnitud, " 0.0;-0.0") + tipo + " " + s.Nombre;
 }
 
+// ---- One loader a file ---------------------------------------------------------
+
+void cargaLocalidades(std::string_view nombre) {
+    ProgramState& e = Estado();
+    e.Cbo_Localidad.clear();
+    if (cargaTabla(nombre, 28, 0, std::span(e.Localidades), leeLocalidad, localidadVacia()))
+        for (const Localidad& l : e.Localidades) e.Cbo_Localidad.push_back(l.Nombre);
+}
+
+// Record 1 of the bodies' file is not used; entries 1..11 hold records 2..12.
+void cargaCuerpos(std::string_view nombre) {
+    cargaTabla(nombre, 107, 1, std::span(Estado().ElementosPlanetas).subspan(1), leeCuerpo);
+}
+
+void cargaMessier(std::string_view nombre) {
+    ProgramState& e = Estado();
+    e.Lst_Messi.clear();
+    if (cargaTabla(nombre, 66, 0, std::span(e.Messier), leeMessier, messierVacio()))
+        for (int i = 0; i < NumMessier; ++i) e.Lst_Messi.push_back(lineaMessier(i, e.Messier[i]));
+}
+
+void cargaConstelaciones(std::string_view nombre) {
+    ProgramState& e = Estado();
+    e.Lst_Const.clear();
+    if (cargaTabla(nombre, 94, 0, std::span(e.Constelaciones), leeConstelacion, constelacionVacia()))
+        for (const Constelacion& c : e.Constelaciones) e.Lst_Const.push_back(lineaConstelacion(c));
+}
+
+void cargaFiguras(std::string_view nombre) { cargaTabla(nombre, 14, 0, std::span(Estado().LineasConst), leeVertice); }
+
+void cargaProfundo(std::string_view nombre, std::span<ObjetoProfundo> tabla, std::vector<std::string>& lista) {
+    lista.clear();
+    if (cargaTabla(nombre, 28, 0, tabla, leeProfundo, profundoVacio()))
+        for (const ObjetoProfundo& o : tabla) lista.push_back(lineaProfundo(o));
+}
+
+void cargaEstrellasNombre(std::string_view nombre) {
+    ProgramState& e = Estado();
+    e.Lst_Estre.clear();
+    e.NumIndiceEstrellas = 0;
+    if (!cargaTabla(nombre, 44, 0, std::span(e.EstrellasNombre).first(NumEstrellasNombre),
+                    leeEstrellaNombre, estrellaNombreVacia()))
+        return;
+    for (int i = 0; i < NumEstrellasNombre && e.NumIndiceEstrellas < MaxIndiceEstrellas; ++i) {
+        const EstrellaNombre& s = e.EstrellasNombre[i];
+        // A missing or damaged record has no direction and is no star.
+        if (!esDireccion(s.x, s.y, s.z) || !estrellaListada(s)) continue;
+        e.Lst_Estre.push_back(lineaEstrella(s));
+        e.IndiceEstrellas[e.NumIndiceEstrellas++] = static_cast<int16_t>(i);
+    }
+}
+
+void cargaEstrellas(std::string_view nombre) {
+    cargaTabla(nombre, 18, 0, std::span(Estado().Estrellas).first(NumEstrellas), leeEstrella);
+}
+
+void cargaViaLactea(std::string_view nombre) { cargaTabla(nombre, 12, 0, std::span(Estado().ViaLactea), leePuntoVia); }
+
+// The loaders in the order of FicherosCatalogo.
+using Carga = void (*)(std::string_view nombre);
+constexpr Carga kCargas[FicherosCatalogo.size()] = {
+    cargaLocalidades, cargaCuerpos, cargaMessier, cargaConstelaciones, cargaFiguras,
+    [](std::string_view n) { cargaProfundo(n, Estado().Galaxias, Estado().Lst_Galax); },
+    [](std::string_view n) { cargaProfundo(n, Estado().NebPlanetarias, Estado().Lst_NebPl); },
+    [](std::string_view n) { cargaProfundo(n, Estado().NebDifusas, Estado().Lst_NebDi); },
+    cargaEstrellasNombre, cargaEstrellas, cargaViaLactea};
+
 }  // namespace
 
 std::string MensajeErrorCatalogo(int numero, const std::string& ruta) {
@@ -240,51 +308,13 @@ std::string MensajeErrorCatalogo(int numero, const std::string& ruta) {
     }
 }
 
+void CargaCatalogo(std::string_view nombre) {
+    for (std::size_t i = 0; i < FicherosCatalogo.size(); ++i)
+        if (FicherosCatalogo[i] == nombre) kCargas[i](nombre);
+}
+
 void CargaCatalogos() {
-    ProgramState& e = Estado();
-
-    e.Cbo_Localidad.clear();
-    if (cargaTabla("VSPDATH.DAT", 28, 0, std::span(e.Localidades), leeLocalidad, localidadVacia()))
-        for (const Localidad& l : e.Localidades) e.Cbo_Localidad.push_back(l.Nombre);
-
-    // Record 1 of the bodies' file is not used; entries 1..11 hold records 2..12.
-    cargaTabla("VSPDATF.DAT", 107, 1, std::span(e.ElementosPlanetas).subspan(1), leeCuerpo);
-
-    e.Lst_Messi.clear();
-    if (cargaTabla("VSPDATG.DAT", 66, 0, std::span(e.Messier), leeMessier, messierVacio()))
-        for (int i = 0; i < NumMessier; ++i) e.Lst_Messi.push_back(lineaMessier(i, e.Messier[i]));
-
-    e.Lst_Const.clear();
-    if (cargaTabla("VSPDATE.DAT", 94, 0, std::span(e.Constelaciones), leeConstelacion,
-                   constelacionVacia()))
-        for (const Constelacion& c : e.Constelaciones) e.Lst_Const.push_back(lineaConstelacion(c));
-
-    cargaTabla("VSPDATB.DAT", 14, 0, std::span(e.LineasConst), leeVertice);
-
-    const std::pair<const char*, std::span<ObjetoProfundo>> profundos[] = {
-        {"VSPDAT3.DAT", e.Galaxias}, {"VSPDAT4.DAT", e.NebPlanetarias}, {"VSPDAT5.DAT", e.NebDifusas}};
-    std::vector<std::string>* listas[] = {&e.Lst_Galax, &e.Lst_NebPl, &e.Lst_NebDi};
-    for (int k = 0; k < 3; ++k) {
-        listas[k]->clear();
-        if (cargaTabla(profundos[k].first, 28, 0, profundos[k].second, leeProfundo, profundoVacio()))
-            for (const ObjetoProfundo& o : profundos[k].second) listas[k]->push_back(lineaProfundo(o));
-    }
-
-    e.Lst_Estre.clear();
-    e.NumIndiceEstrellas = 0;
-    if (cargaTabla("VSPDAT2.DAT", 44, 0, std::span(e.EstrellasNombre).first(NumEstrellasNombre),
-                   leeEstrellaNombre, estrellaNombreVacia())) {
-        for (int i = 0; i < NumEstrellasNombre && e.NumIndiceEstrellas < MaxIndiceEstrellas; ++i) {
-            const EstrellaNombre& s = e.EstrellasNombre[i];
-            // A missing or damaged record has no direction and is no star.
-            if (!esDireccion(s.x, s.y, s.z) || !estrellaListada(s)) continue;
-            e.Lst_Estre.push_back(lineaEstrella(s));
-            e.IndiceEstrellas[e.NumIndiceEstrellas++] = static_cast<int16_t>(i);
-        }
-    }
-
-    cargaTabla("VSPDAT1.DAT", 18, 0, std::span(e.Estrellas).first(NumEstrellas), leeEstrella);
-    cargaTabla("VSPDATD.DAT", 12, 0, std::span(e.ViaLactea), leePuntoVia);
+    for (std::string_view nombre : FicherosCatalogo) CargaCatalogo(nombre);
 }
 
 }  // namespace vsp
