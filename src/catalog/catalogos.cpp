@@ -12,6 +12,7 @@
 
 #include "catalog/lector.h"
 #include "core/carpetas.h"
+#include "core/constantes.h"
 #include "core/errores.h"
 #include "core/ficheros.h"
 #include "core/estado.h"
@@ -33,6 +34,15 @@ void informa(int numero, const std::string& ruta) {
 bool esDireccion(float x, float y, float z) {
     const double r2 = double(x) * x + double(y) * y + double(z) * z;
     return r2 > 0.98 && r2 < 1.02;
+}
+
+// A place in the sky or on the Earth: right ascension or westward
+// longitude 0..2pi, declination or latitude within +-pi/2. Further out, or
+// NaN, the record is damaged: its listing line would turn the angle into
+// more degrees than an integer holds, and a city would carry the place out
+// of range.
+bool enRango(float angulo, float altura) {
+    return angulo >= 0 && angulo <= static_cast<float>(DosPi) && std::fabs(altura) <= static_cast<float>(MedioPi);
 }
 
 // The direction cosines at `off`; false when they are no direction.
@@ -110,7 +120,7 @@ EstrellaNombre estrellaNombreVacia() {
 }
 
 bool leeLocalidad(const Registro& r, Localidad& l) {
-    if (!r.simplesFinitos({20, 24})) return false;
+    if (!enRango(r.simple(20), r.simple(24))) return false;
     l = {r.texto(0, 20), r.simple(20), r.simple(24)};
     return true;
 }
@@ -130,7 +140,7 @@ bool leeCuerpo(const Registro& r, CuerpoSolar& c) {
 }
 
 bool leeMessier(const Registro& r, ObjetoMessier& m) {
-    if (!r.simplesFinitos({7, 11}) || !leeDireccion(r, 54, m.x, m.y, m.z)) return false;
+    if (!enRango(r.simple(7), r.simple(11)) || !leeDireccion(r, 54, m.x, m.y, m.z)) return false;
     m.Tipo = r.texto(0, 1);
     m.Designacion = r.texto(1, 6);
     m.AR = r.simple(7);
@@ -142,7 +152,7 @@ bool leeMessier(const Registro& r, ObjetoMessier& m) {
 }
 
 bool leeConstelacion(const Registro& r, Constelacion& c) {
-    if (!r.simplesFinitos({74, 78}) || !leeDireccion(r, 82, c.x, c.y, c.z)) return false;
+    if (!enRango(r.simple(74), r.simple(78)) || !leeDireccion(r, 82, c.x, c.y, c.z)) return false;
     c.Nivel = r.entero(0);
     c.Abreviatura = r.texto(2, 3);
     c.NombreLatino = r.texto(5, 20);
@@ -160,13 +170,13 @@ bool leeVertice(const Registro& r, VerticeFigura& v) {
 }
 
 bool leeProfundo(const Registro& r, ObjetoProfundo& o) {
-    if (!r.simplesFinitos({6, 10})) return false;
+    if (!enRango(r.simple(6), r.simple(10))) return false;
     o = {r.texto(0, 6), r.simple(6), r.simple(10), r.entero(14), 0, 0, 0};
     return leeDireccion(r, 16, o.x, o.y, o.z);
 }
 
 bool leeEstrellaNombre(const Registro& r, EstrellaNombre& s) {
-    if (!r.simplesFinitos({18, 22, 26})) return false;
+    if (!enRango(r.simple(18), r.simple(22)) || !r.simplesFinitos({26})) return false;
     s = {r.texto(0, 8), r.texto(8, 10), r.simple(18), r.simple(22), r.simple(26), r.entero(30), 0, 0, 0};
     return leeDireccion(r, 32, s.x, s.y, s.z);
 }
