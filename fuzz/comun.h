@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <string>
 #include <string_view>
@@ -20,11 +21,14 @@
 namespace vsp {
 
 // A folder of this process's own under /dev/shm (memory) or else /tmp,
-// made once and never holding an "Inicial.vpc" unless a harness writes it.
+// removed when the run ends without a crash.
 inline const std::string& CarpetaFuzz() {
-    static const std::string carpeta = [] {
-        std::string plantilla = (access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp") + std::string("/vespera-fuzz-XXXXXX");
-        if (!mkdtemp(plantilla.data())) std::abort();
+    // Never destroyed, so that it outlives the removal at exit.
+    static const std::string& carpeta = *[] {
+        auto* plantilla = new std::string(access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp");
+        *plantilla += "/vespera-fuzz-XXXXXX";
+        if (!mkdtemp(plantilla->data())) std::abort();
+        std::atexit([] { std::filesystem::remove_all(CarpetaFuzz()); });
         return plantilla;
     }();
     return carpeta;

@@ -1,7 +1,7 @@
 // A configuration file of any content, loaded the three ways the program
-// reads one: as a situation the user chose (here the undo point, which comes
-// from memory), as the start-up's "Inicial.vpc", and as the load dialog's
-// summary. After each the state must be within range; a refused file must
+// reads one: as a situation the user chose (here the undo point, which
+// comes from memory), as "Inicial.vpc" with the start-up's quiet rules, and
+// as the load dialog's summary. After each the state must be within range; a refused file must
 // leave the situation as it was, and an accepted one must save and load
 // back to the same text.
 #include <cstddef>
@@ -31,8 +31,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, std::size_t tamano) 
             Incumple("situación que no se vuelve a leer igual", e.EstadoArchivo);
     }
 
-    MotorFuzz();
+    // The start-up's file over the situation just left, as the load dialog
+    // would read a file of that name.
     EscribeFuzz("Inicial.vpc", texto);
+    e.NombreConfig = "Inicial.vpc";
     CargaConfig();
     CompruebaEstado();
 
