@@ -11,8 +11,12 @@ JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 # without a display), the labels need a font installed, and the tests read
 # printed pages back with poppler's tools.
 PAQUETES = cmake make g++ libgtest-dev libgmock-dev libbenchmark-dev \
-           qt6-base-dev qt6-svg-dev qt6-multimedia-dev fonts-dejavu-core poppler-utils \
-           clang libclang-rt-14-dev
+           qt6-base-dev qt6-svg-dev qt6-multimedia-dev fonts-dejavu-core poppler-utils
+# The package and its tests: dpkg-shlibdeps finds the .deb's dependencies,
+# and the desktop entry and the metainfo are checked by their validators.
+PAQUETES += dpkg-dev desktop-file-utils appstream
+# The fuzz harnesses (make fuzz): clang with libFuzzer and the sanitizers.
+PAQUETES += clang libclang-rt-14-dev
 
 .PHONY: run test test-san fuzz bench catalogs deps build configure clean
 
@@ -46,6 +50,12 @@ fuzz: deps
 
 bench: build
 	@for b in $(BUILD)/bench/vespera_bench_*; do $$b --benchmark_repetitions=5 --benchmark_report_aggregates_only=true; done
+
+# The Debian package, $(BUILD)/vespera_<version>_<arch>.deb; `sudo apt
+# install ./$(BUILD)/vespera_*.deb` installs it with its dependencies.
+.PHONY: package
+package: build
+	cmake --build $(BUILD) --target package
 
 # Rebuilds the eleven catalogue files, the eight sample configurations and
 # the location dialog's world map in data/ (the public sources are fetched

@@ -59,6 +59,10 @@ std::optional<Options> parseOptions(int argc, char** argv) {
             }
             valor = argv[++i];
         }
+        if (valor.empty()) {
+            error("falta el valor de " + std::string(nombre) + ".");
+            return std::nullopt;
+        }
         *destino = valor;
     }
     if (o.help) return o;

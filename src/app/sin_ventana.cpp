@@ -62,12 +62,19 @@ int render(const Options& o, int argc, char** argv) {
     QGuiApplication app(argc, argv);
 
     SuperficieQt superficie(QSize(o.width, o.height));
+    // A data file or the configuration that cannot be read would give a
+    // chart other than the one asked for: no chart then, but the reason.
+    bool fallo = false;
     avisos().Mensaje = printMessage;
+    avisos().ErrorArchivo = [&fallo](const std::string& ruta, const std::string& motivo) {
+        error("no se puede leer «" + ruta + "»: " + motivo + ".");
+        fallo = true;
+    };
     avisos().Redibujo = [&superficie] { DibujaCielo(superficie); };
     Estado().ProporcionPantalla = static_cast<float>(o.width) / static_cast<float>(o.height);
     ArrancaPrograma(o.config);
     ReiniciaAvisos();
-    if (!o.config.empty() && Estado().EstadoArchivo != 0) return 1;
+    if (fallo) return 1;
 
     const QString salida = QString::fromStdString(o.png);
     const bool pdf = salida.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive);

@@ -5,8 +5,9 @@
 namespace vsp {
 
 // Reads the options (--render, --config, --size, --help), does what they ask
-// and returns the exit code: 0 done, 1 the chart could not be made or
-// saved, 2 the options are wrong. Messages go to standard error in Spanish.
+// and returns the exit code: 0 done, 1 a data file or the configuration
+// could not be read, or the chart not saved, 2 the options are wrong.
+// Messages go to standard error in Spanish, naming the file and the reason.
 int EjecutaSinVentana(int argc, char** argv);
 
 }  // namespace vsp

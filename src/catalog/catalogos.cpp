@@ -26,7 +26,7 @@ namespace {
 
 void informa(int numero, const std::string& ruta) {
     if (numero == ErrDesbordamiento) return;  // never reported
-    MensajeBox("Cargando datos iniciales", MensajeErrorCatalogo(numero, ruta), 1, 1);
+    MensajeArchivo("Cargando datos iniciales", MensajeErrorCatalogo(numero, ruta), ruta, MotivoError(numero));
 }
 
 // A direction read from a file: three finite cosines of a unit vector. Zero

@@ -204,10 +204,13 @@ std::vector<std::string_view> campos(std::string_view linea) {
 class Lector {
 public:
     explicit Lector(std::string_view texto) {
+        if (texto.starts_with("\xEF\xBB\xBF")) texto.remove_prefix(3);  // editors' UTF-8 mark
         for (std::string_view l : partesEnLineas(texto)) lineas_.push_back(campos(l));
     }
 
     int16_t error() const { return error_; }
+    // Where the reading stopped and why, in words.
+    const std::string& detalle() const { return detalle_; }
 
     void operator()(int linea, std::string& destino) {
         if (auto s = siguiente(linea)) destino = std::string(*s);
@@ -215,7 +218,7 @@ public:
 
     // An empty field reads as 0; a non-finite value takes the field's
     // default; a value that is no number stops the reading with 13, one too
-    // large for its field with 6.
+    // large for its field with 6; one too small for a double is 0.
     template <class T>
     void numero(int linea, T& destino, T porDefecto) {
         auto s = siguiente(linea);
@@ -228,13 +231,14 @@ public:
         if (t.front() == '+') t.remove_prefix(1);
         double v = 0;
         const auto [p, ec] = std::from_chars(t.data(), t.data() + t.size(), v);
-        if (ec == std::errc::result_out_of_range) {
-            error_ = ErrDesbordamiento;
-            return;
-        }
-        if (ec != std::errc() || p != t.data() + t.size()) {
-            error_ = ErrNoEsNumero;
-            return;
+        const bool completo = p == t.data() + t.size();
+        if (ec == std::errc::result_out_of_range && completo) {
+            const std::size_t exponente = t.find_first_of("eE");
+            if (exponente == std::string_view::npos || t.substr(exponente + 1, 1) != "-")
+                return falla(ErrDesbordamiento, *s, "es demasiado grande para este campo");
+            v = 0;
+        } else if (ec != std::errc() || !completo) {
+            return falla(ErrNoEsNumero, *s, "no es un número");
         }
         if (!std::isfinite(v)) {
             destino = porDefecto;
@@ -242,15 +246,10 @@ public:
         }
         if constexpr (std::is_same_v<T, int16_t>) {
             v = std::nearbyint(v);
-            if (v < -32768 || v > 32767) {
-                error_ = ErrDesbordamiento;
-                return;
-            }
+            if (v < -32768 || v > 32767) return falla(ErrDesbordamiento, *s, "no cabe en este campo (-32768 a 32767)");
         } else if constexpr (std::is_same_v<T, float>) {
-            if (std::fabs(v) > std::numeric_limits<float>::max()) {
-                error_ = ErrDesbordamiento;
-                return;
-            }
+            if (std::fabs(v) > std::numeric_limits<float>::max())
+                return falla(ErrDesbordamiento, *s, "es demasiado grande para este campo");
         }
         destino = static_cast<T>(v);
     }
@@ -266,19 +265,36 @@ private:
         }
         if (static_cast<std::size_t>(linea) >= lineas_.size() || campo_ >= lineas_[linea].size()) {
             error_ = ErrFinDeFichero;
+            detalle_ = donde(campo_ + 1) + ": falta (el archivo está incompleto)";
             return nullptr;
         }
         return &lineas_[linea][campo_++];
+    }
+
+    std::string donde(std::size_t campo) const {
+        return "línea " + std::to_string(linea_ + 1) + ", campo " + std::to_string(campo);
+    }
+
+    void falla(int16_t error, std::string_view campo, const char* motivo) {
+        error_ = error;
+        if (campo.size() > 24) {  // enough to recognise it, cut between characters
+            std::size_t corte = 24;
+            while (corte > 0 && (static_cast<unsigned char>(campo[corte]) & 0xC0) == 0x80) --corte;
+            campo = campo.substr(0, corte);
+        }
+        detalle_ = donde(campo_) + ": «" + std::string(campo) + "» " + motivo;
     }
 
     std::vector<std::vector<std::string_view>> lineas_;
     int linea_ = -1;
     std::size_t campo_ = 0;
     int16_t error_ = 0;
+    std::string detalle_;
 };
 
-// Reads what the text holds into `c` (fields not reached keep their value).
-int16_t leeConfiguracion(std::string_view texto, Configuracion& c) {
+// Reads what the text holds into `c` (fields not reached keep their value);
+// `detalle` says where and why the reading stopped.
+int16_t leeConfiguracion(std::string_view texto, Configuracion& c, std::string& detalle) {
     Lector lector(texto);
     const Configuracion& def = porDefecto();
     cadaCampo([&](int linea, auto m) {
@@ -291,6 +307,7 @@ int16_t leeConfiguracion(std::string_view texto, Configuracion& c) {
             lector.numero(linea, c.*m, def.*m);
         }
     });
+    detalle = lector.detalle();
     return lector.error();
 }
 
@@ -390,7 +407,7 @@ bool igualSinMayusculas(std::string_view a, std::string_view b) { return minuscu
 std::string rutaEnCarpeta(const std::string& nombre) {
     const std::string& carpeta = Estado().CarpetaTrabajo;
     const auto real = BuscaSinMayusculas(carpeta, nombre);
-    return carpeta + "/" + (real ? *real : nombre);
+    return (std::filesystem::path(carpeta) / (real ? *real : nombre)).string();
 }
 
 // A name the program can use: not empty, no folder in it.
@@ -398,20 +415,9 @@ bool nombreValido(const std::string& n) {
     return !n.empty() && n.find('/') == std::string::npos && n.find('\0') == std::string::npos;
 }
 
-// A message that gives only an error code names the file on a second line.
-void avisaCarga(int16_t error, const std::string& ruta) {
-    std::string texto = MensajeErrorCarga(error, ruta);
-    int16_t lineas = 1;
-    if (texto.ends_with(" ha ocurrido.")) {
-        texto += "\r\nArchivo: " + std::filesystem::path(ruta).filename().string();
-        lineas = 2;
-    }
-    MensajeBox("Cargar configuración", texto, lineas, 1);
-}
-
 void avisaGuardado(int16_t error, const std::string& ruta) {
     if (error == ErrDesbordamiento || error == ErrNoExiste) return;
-    MensajeBox("Guardar configuración", MensajeErrorGuardado(error, ruta), 1, 1);
+    MensajeArchivo("Guardar configuración", MensajeErrorGuardado(error, ruta), ruta, MotivoError(error));
 }
 
 }  // namespace
@@ -444,46 +450,39 @@ std::string MensajeErrorGuardado(int16_t e, const std::string& ruta) {
     return mensajeFichero("SID", e, ruta, true);
 }
 
-void CargaConfig() {
+void CargaConfig(bool elegidaPorElUsuario) {
     ProgramState& e = Estado();
     e.CargandoConfig = Verdadero;
     e.EstadoArchivo = 0;
-    const bool inicial = igualSinMayusculas(e.NombreConfig, kInicial);
+    const bool inicial = !elegidaPorElUsuario && igualSinMayusculas(e.NombreConfig, kInicial);
 
-    // Ends the load at an error with the state as it was: a file that cannot
-    // be read whole is not applied in part. The initial file is read quietly
-    // and keeps what it held before the error.
-    const auto termina = [&](int16_t error, const std::string& ruta) {
+    // The initial file is read quietly over the built-in configuration: what
+    // it lacks, or holds after an error, keeps its default, and a missing one
+    // gives them all.
+    Configuracion c = inicial ? porDefecto() : desdeEstado(e);
+    const bool valido = nombreValido(e.NombreConfig);
+    const std::string ruta = valido ? rutaEnCarpeta(e.NombreConfig) : e.NombreConfig;
+    std::vector<uint8_t> bytes;
+    std::string motivo;
+    int16_t error = 0;
+    // The undo point of this run comes from memory: its file may not have
+    // been writable.
+    if (e.NombreConfig == kDeshacer && !e.TextoDeshacer.empty())
+        bytes.assign(e.TextoDeshacer.begin(), e.TextoDeshacer.end());
+    else
+        error = valido ? LeeFichero(ruta, bytes, kTamanoMaximo) : ErrNombreErroneo;
+    if (error)
+        motivo = MotivoError(error);
+    else
+        error = leeConfiguracion({reinterpret_cast<const char*>(bytes.data()), bytes.size()}, c, motivo);
+    // Any other file that cannot be read whole is not applied in part.
+    if (error && !inicial) {
         e.EstadoArchivo = error;
         e.CargandoConfig = Falso;
-        if (inicial)
-            limitaRangos(e);
-        else
-            avisaCarga(error, ruta);
-    };
-
-    Configuracion c = desdeEstado(e);
-    const std::string ruta = nombreValido(e.NombreConfig) ? rutaEnCarpeta(e.NombreConfig) : "";
-    std::vector<uint8_t> bytes;
-    const bool deshacer = e.NombreConfig == kDeshacer && !e.TextoDeshacer.empty();
-    if (deshacer) bytes.assign(e.TextoDeshacer.begin(), e.TextoDeshacer.end());
-    const int16_t errorLectura =
-        deshacer ? 0 : ruta.empty() ? ErrNombreErroneo : LeeFichero(ruta, bytes, kTamanoMaximo);
-    if (errorLectura == ErrNoExiste && inicial) {
-        c = porDefecto();
-        e.EstadoArchivo = errorLectura;
-        copiaCamposDirectos(c, e);
-    } else if (errorLectura) {
-        return termina(errorLectura, ruta);
-    } else {
-        const int16_t error = leeConfiguracion(
-            std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), c);
-        if (error && !inicial) return termina(error, ruta);
-        copiaCamposDirectos(c, e);
-        // A short "Inicial.vpc" leaves what it lacks as it was.
-        if (error && error != ErrFinDeFichero) return termina(error, ruta);
-        e.EstadoArchivo = error;
+        MensajeArchivo("Cargar configuración", MensajeErrorCarga(error, ruta), ruta, motivo);
+        return;
     }
+    copiaCamposDirectos(c, e);
     limitaRangos(e);
 
     // The city first (its handler would move the place), then the stored

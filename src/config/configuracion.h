@@ -12,10 +12,12 @@ namespace vsp {
 
 // Loads NombreConfig from the working folder (the name is matched without
 // regard to case) into the state; the undo point "Temporal.WRK" comes from
-// memory when a centring of this run saved it. EstadoArchivo is 0 or the error number.
-// A missing "Inicial.vpc" gives the built-in defaults without a message;
-// every value read is brought into its valid range.
-void CargaConfig();
+// memory when a centring or drag of this run saved it. EstadoArchivo is 0
+// or the error number. "Inicial.vpc" is read without a message over the
+// built-in defaults, which keep what it lacks (all of them when it is
+// missing), unless the user named the file on the command line: then it is
+// a file like any other. Every value read is brought into its valid range.
+void CargaConfig(bool elegidaPorElUsuario = false);
 
 // Saves the state as NombreConfig (corrected to end in ".vpc", or
 // "Temporal.WRK" while GuardandoDeshacer is set, kept in memory too and

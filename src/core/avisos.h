@@ -46,6 +46,10 @@ struct Avisos {
     std::function<bool(const std::string& titulo, const std::string& texto, int16_t lineas,
                        int16_t tipo)>
         Mensaje;
+    // A file could not be read or written: its path and why, in words.
+    // Attached, it takes the place of the program's message (the command
+    // line prints it); unattached, the message is shown.
+    std::function<void(const std::string& ruta, const std::string& motivo)> ErrorArchivo;
 };
 
 Avisos& avisos();

@@ -14,6 +14,10 @@ std::string carpetaDelEjecutable() {
     std::error_code ec;
     const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
     if (ec) return ".";
+    // Found from the executable rather than from the install prefix, so that
+    // an installed tree works wherever it is unpacked.
+    const auto instalada = (exe.parent_path() / VESPERA_DATOS_DESDE_BIN).lexically_normal();
+    if (std::filesystem::is_directory(instalada, ec)) return instalada.string();
     return exe.parent_path().string();
 }
 

@@ -33,6 +33,25 @@ int16_t NumeroErrorSistema(int err, const std::string& ruta) {
     }
 }
 
+std::string MotivoError(int16_t numero) {
+    switch (numero) {
+        case ErrDesbordamiento: return "un número es demasiado grande para su campo";
+        case ErrSinMemoria: return "no hay memoria suficiente";
+        case ErrNoEsNumero: return "tiene datos dañados";
+        case ErrNombreFichero:
+        case ErrNombreErroneo: return "el nombre del archivo no es válido";
+        case ErrNoExiste: return "no existe";
+        case ErrEntradaSalida: return "error de entrada/salida del dispositivo";
+        case ErrLongitudRegistro: return "tiene más bytes que sus registros";
+        case ErrDiscoLleno: return "el disco está lleno";
+        case ErrFinDeFichero: return "el archivo está incompleto";
+        case ErrUnidad: return "el dispositivo no está preparado";
+        case ErrPermiso: return "no hay permiso de acceso";
+        case ErrSendaNoExiste: return "la carpeta no existe";
+        default: return "no es un archivo normal o no se puede abrir";
+    }
+}
+
 std::string UnidadDe(const std::string& ruta) {
     return std::filesystem::path(ruta).parent_path().string();
 }

@@ -35,6 +35,10 @@ inline constexpr int16_t ErrSendaNoExiste = 76;     // folder not found
 //   EISDIR and anything else  75
 int16_t NumeroErrorSistema(int err, const std::string& ruta);
 
+// Why a file could not be read or written, in words, for the command line,
+// which has no message box to show the program's coded messages.
+std::string MotivoError(int16_t numero);
+
 // What the messages call the drive of a file: its folder.
 std::string UnidadDe(const std::string& ruta);
 

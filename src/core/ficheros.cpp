@@ -38,8 +38,24 @@ EscritorBytes& escritor() {
 void FijaEscritorBytes(EscritorBytes e) { escritor() = e ? e : escribeTodo; }
 
 int16_t LeeFichero(const std::string& ruta, std::vector<uint8_t>& bytes, std::size_t limite) {
-    std::FILE* f = std::fopen(ruta.c_str(), "rb");
-    if (!f) return NumeroErrorSistema(errno, ruta);
+    // A FIFO would block the program and a device never end: only regular
+    // files are read. Opened without blocking, and checked again once open,
+    // in case the name changed hands in between.
+    struct stat info;
+    if (::stat(ruta.c_str(), &info) != 0) return NumeroErrorSistema(errno, ruta);
+    if (!S_ISREG(info.st_mode)) return ErrAccesoSenda;
+    const int fd = ::open(ruta.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return NumeroErrorSistema(errno, ruta);
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return ErrAccesoSenda;
+    }
+    std::FILE* f = ::fdopen(fd, "rb");
+    if (!f) {
+        const int err = errno;
+        ::close(fd);
+        return NumeroErrorSistema(err, ruta);
+    }
     int16_t error = 0;
     try {
         uint8_t bloque[65536];

@@ -13,7 +13,8 @@
 namespace vsp {
 
 // Reads the whole file (at most `limite` bytes; the rest is left unread).
-// Returns 0 or the program's error number.
+// Returns 0 or the program's error number; anything but a regular file (a
+// folder, a FIFO, a device) is refused with 75 before it is read.
 int16_t LeeFichero(const std::string& ruta, std::vector<uint8_t>& bytes,
                    std::size_t limite = SIZE_MAX);
 

@@ -1,6 +1,8 @@
 // MensajeBox: the engine's side of the program's message box.
 #include "core/mensajes.h"
 
+#include <filesystem>
+
 #include "core/avisos.h"
 #include "core/constantes.h"
 #include "core/estado.h"
@@ -14,6 +16,17 @@ void MensajeBox(const std::string& titulo, const std::string& texto, int16_t lin
     if (!avisos().Mensaje) return;
     const bool acepta = avisos().Mensaje(titulo, texto, lineas, tipo);
     if (tipo != 1) e.RespuestaMensaje = acepta ? Verdadero : Falso;
+}
+
+void MensajeArchivo(const std::string& titulo, std::string texto, const std::string& ruta,
+                    const std::string& motivo) {
+    if (avisos().ErrorArchivo) return avisos().ErrorArchivo(ruta, motivo);
+    int16_t lineas = 1;
+    if (texto.find(" ha ocurrido") != std::string::npos) {
+        texto += "\r\nArchivo: " + std::filesystem::path(ruta).filename().string();
+        lineas = 2;
+    }
+    MensajeBox(titulo, texto, lineas, 1);
 }
 
 }  // namespace vsp

@@ -12,4 +12,11 @@ namespace vsp {
 // nothing attached to show it, a question keeps the answer its caller set.
 void MensajeBox(const std::string& titulo, const std::string& texto, int16_t lineas, int16_t tipo);
 
+// The message of a file that could not be read or written: an information
+// box, with a second line naming the file when the text gives only an error
+// code ("ERROR CID13 ha ocurrido."). With ErrorArchivo attached, the path
+// and `motivo` go there instead.
+void MensajeArchivo(const std::string& titulo, std::string texto, const std::string& ruta,
+                    const std::string& motivo);
+
 }  // namespace vsp

@@ -106,7 +106,7 @@ void ArrancaPrograma(const std::string& configuracion) {
     paso([] { CargaCatalogos(); });
     paso([&] {
         e.NombreConfig = configuracion.empty() ? "Inicial.vpc" : fs::path(configuracion).filename().string();
-        CargaConfig();
+        CargaConfig(!configuracion.empty());
     });
     paso([] { AplicaEstado(); });
 }

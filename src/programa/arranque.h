@@ -30,7 +30,8 @@ void AplicaEstado();
 // catalogues, "Inicial.vpc" and AplicaEstado. Every step runs even if an
 // earlier one failed. The windows attach to the notifications first.
 // Given a configuration file's path, that file is loaded instead of
-// "Inicial.vpc" and its folder becomes the working folder.
+// "Inicial.vpc", as the user's choice whatever its name (a missing or
+// damaged one is reported), and its folder becomes the working folder.
 void ArrancaPrograma(const std::string& configuracion = {});
 
 }  // namespace vsp

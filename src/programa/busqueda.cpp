@@ -11,6 +11,7 @@
 #include "programa/centrado.h"
 #include "sky/cuerpos.h"
 #include "sky/proyeccion.h"
+#include "time/efemerides.h"
 
 namespace vsp {
 

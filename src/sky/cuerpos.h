@@ -8,11 +8,6 @@
 
 namespace vsp {
 
-// The Earth's heliocentric longitude for DiaJuliano: the Earth entry's
-// ecliptic longitude, right ascension, declination and direction cosines,
-// and the sine and cosine of that longitude plus pi for the planets.
-void CalculaTierra();
-
 // The Sun, opposite the Earth: its right ascension, declination, direction
 // cosines and view coordinates.
 void CalculaSol();

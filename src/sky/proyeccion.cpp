@@ -12,21 +12,6 @@ namespace vsp {
 
 namespace {
 
-// arcsin and arccos written on the program's pi, so that the angles agree to
-// the last digit with everything else built on it. Arguments a rounding step
-// pushed past +-1 are taken as +-1.
-double arcSine(double s) {
-    if (s >= 1) return MedioPi;
-    if (s <= -1) return -MedioPi;
-    return std::atan(s / std::sqrt(1 - s * s));
-}
-
-double arcCosine(double c) {
-    if (c >= 1) return 0;
-    if (c <= -1) return Pi;
-    return std::atan(-c / std::sqrt(1 - c * c)) + MedioPi;
-}
-
 // One plane rotation of the chain: (u, v) becomes (u cos + v sin, v cos - u sin).
 // Each step is worked in double and stored in T, so the forward transform
 // rounds to single between steps.
@@ -40,15 +25,6 @@ void rotate(T& u, T& v, double cosAngle, double sinAngle) {
 }  // namespace
 
 // ---- Precession ---------------------------------------------------------------
-
-void AngulosPrecesion(double diaJuliano, double& zeta, double& theta, double& z) {
-    const double t = (diaJuliano - 2415020.5) / 36524.22 - 1.0;  // tropical centuries from 2000
-    const double t2 = t * t, t3 = t2 * t;
-    const double segundos = 2305.646 * t + 0.302 * t2 + 0.018 * t3;
-    zeta = segundos * RadianesPorSegundoArco;
-    z = (segundos + 0.791 * t2 + 0.001 * t3) * RadianesPorSegundoArco;
-    theta = (2003.829 * t - 0.426 * t2 - 0.042 * t3) * RadianesPorSegundoArco;
-}
 
 // Turn by zeta about the pole, by theta towards the pole, then by z about the
 // new pole: the same motion as turning the point's right ascension and
@@ -80,18 +56,6 @@ void RotaCosenos(const double m[3][3], bool inversa, float& x, float& y, float& 
 }
 
 // ---- Angles and direction cosines -------------------------------------------
-
-double ArcoTangente(double y, double x) {
-    if (x == 0) {
-        if (y > 0) return MedioPi;
-        if (y < 0) return Pi + MedioPi;
-        return 0;
-    }
-    const double t = std::atan(y / x);
-    if (x < 0) return t + Pi;
-    if (y < 0) return t + DosPi;
-    return t;
-}
 
 void AngulosDeCosenos(float x, float y, float z, double& a, double& b) {
     // |cos b| is taken from x and z rather than from b: single-precision
@@ -217,15 +181,6 @@ void PuntoACoordenadas(float X, float Y, double& ar, double& dec, float& altitud
 void CalculaDireccionMenosPi() {
     ProgramState& e = Estado();
     e.DireccionMenosPi = e.Direccion - Pi;
-}
-
-void EclipticaAEcuatorial(double lambda, double& ar, double& dec) {
-    // Obliquity 23 26', the value the ecliptic has always been drawn with.
-    constexpr double cosObliquity = 0.9175234;
-    constexpr double sinObliquity = 0.3976818;
-    const double sinLambda = std::sin(lambda);
-    ar = ArcoTangente(sinLambda * cosObliquity, std::cos(lambda));
-    dec = arcSine(sinLambda * sinObliquity);
 }
 
 void FijaVentanaCielo() {

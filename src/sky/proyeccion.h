@@ -3,17 +3,11 @@
 // elevation), the chart window and the inverse used under the mouse.
 #pragma once
 
+#include "core/angulos.h"
 #include "core/cosenos.h"
 #include "core/estado.h"
 
 namespace vsp {
-
-// The angle of (x, y) in [0, 2pi); x = 0 gives pi/2, 3pi/2 or 0 by y's sign.
-double ArcoTangente(double y, double x);
-
-// The precession angles zeta, theta and z (rad) from J2000 to the equinox of
-// a Julian day, by the IAU 1976 series counted from 1900 January 0.5.
-void AngulosPrecesion(double diaJuliano, double& zeta, double& theta, double& z);
 
 // The rotation of direction cosines those angles make (J2000 to the date);
 // its transpose carries a place of date back to J2000.
@@ -69,9 +63,6 @@ inline constexpr double SinPuntoCielo = 99.0;
 
 // Keeps DireccionMenosPi = Direccion - pi.
 void CalculaDireccionMenosPi();
-
-// Right ascension and declination of a point of the ecliptic (obliquity 23 26').
-void EclipticaAEcuatorial(double lambda, double& ar, double& dec);
 
 // Sets the 4:3 chart window for Zoom and SentidoImagen, and ProfMinima.
 void FijaVentanaCielo();

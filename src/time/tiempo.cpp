@@ -7,9 +7,8 @@
 
 #include "core/constantes.h"
 #include "core/estado.h"
-#include "sky/cuerpos.h"
-#include "sky/proyeccion.h"
 #include "time/calendario.h"
+#include "time/efemerides.h"
 #include "time/formatos.h"
 
 namespace vsp {

@@ -44,7 +44,7 @@ protected:
         avisos().Mensaje = [this](const std::string& titulo, const std::string& texto, int16_t lineas,
                                   int16_t tipo) {
             EXPECT_EQ(titulo, "Cargando datos iniciales");
-            EXPECT_EQ(lineas, 1);
+            EXPECT_EQ(lineas, texto.find('\n') == std::string::npos ? 1 : 2);
             EXPECT_EQ(tipo, 1);
             mensajes.push_back(texto);
             return true;
@@ -247,7 +247,7 @@ TEST_F(CatalogosDanados, AShortFileLeavesItsLastRecordsBlank) {
     b.resize(50 * 66 + 30);  // 50 records and part of the 51st
     escribe("VSPDATG.DAT", b);
     CargaCatalogos();
-    EXPECT_EQ(mensajes, std::vector<std::string>{"ERROR CTA62 ha ocurrido"});
+    EXPECT_EQ(mensajes, std::vector<std::string>{"ERROR CTA62 ha ocurrido\r\nArchivo: VSPDATG.DAT"});
     const ProgramState& e = Estado();
     EXPECT_NE(e.Messier[49].x, 0.0f);
     EXPECT_EQ(e.Messier[50].x, 0.0f);
@@ -261,7 +261,7 @@ TEST_F(CatalogosDanados, AnOverlongFileIsReportedAndItsRecordsKept) {
     b.insert(b.end(), 18 * 3, '\x7f');
     escribe("VSPDAT1.DAT", b);
     CargaCatalogos();
-    EXPECT_EQ(mensajes, std::vector<std::string>{"ERROR CTA59 ha ocurrido"});
+    EXPECT_EQ(mensajes, std::vector<std::string>{"ERROR CTA59 ha ocurrido\r\nArchivo: VSPDAT1.DAT"});
     EXPECT_NE(Estado().Estrellas[NumEstrellas - 1].z, 0.0f);
 }
 
@@ -275,7 +275,8 @@ TEST_F(CatalogosDanados, ARecordHoldingNaNIsLeftZeroAndNeverListed) {
     std::copy(nan, nan + 4, nombradas.begin() + 44 + 36);  // y of the second star
     escribe("VSPDAT2.DAT", nombradas);
     CargaCatalogos();
-    EXPECT_EQ(mensajes, (std::vector<std::string>{"ERROR CTA13 ha ocurrido", "ERROR CTA13 ha ocurrido"}));
+    EXPECT_EQ(mensajes, (std::vector<std::string>{"ERROR CTA13 ha ocurrido\r\nArchivo: VSPDAT2.DAT",
+                                                  "ERROR CTA13 ha ocurrido\r\nArchivo: VSPDAT1.DAT"}));
     const ProgramState& e = Estado();
     EXPECT_EQ(e.Estrellas[5].x, 0.0f);
     EXPECT_EQ(e.Estrellas[5].y, 0.0f);
@@ -309,7 +310,7 @@ TEST_F(CatalogosDanados, ARecordWithAnAngleOutOfRangeIsLeftEmpty) {
         escribe(c.fichero, b);
         mensajes.clear();
         CargaCatalogos();
-        EXPECT_EQ(mensajes, std::vector<std::string>{"ERROR CTA13 ha ocurrido"}) << c.fichero;
+        EXPECT_EQ(mensajes, std::vector<std::string>{"ERROR CTA13 ha ocurrido\r\nArchivo: " + std::string(c.fichero)});
         EXPECT_TRUE(c.vacio(e)) << c.fichero << " at " << c.desplazamiento;
         escribe(c.fichero, original);
     }
@@ -319,7 +320,7 @@ TEST_F(CatalogosDanados, AFileThatCannotBeReadGivesItsErrorNumber) {
     fs::remove(carpeta / "VSPDATH.DAT");
     fs::create_directory(carpeta / "VSPDATH.DAT");
     CargaCatalogos();
-    EXPECT_EQ(mensajes, std::vector<std::string>{"ERROR CTA75 ha ocurrido"});
+    EXPECT_EQ(mensajes, std::vector<std::string>{"ERROR CTA75 ha ocurrido\r\nArchivo: VSPDATH.DAT"});
     EXPECT_TRUE(Estado().Cbo_Localidad.empty());
 }
 

@@ -202,7 +202,7 @@ TEST_F(Configuraciones, AFailedWriteLeavesTheOldFileByteForByte) {
     guarda("viaje");
     EXPECT_EQ(Estado().EstadoArchivo, 61);
     ASSERT_EQ(mensajes.size(), 2u);  // the question, then the error
-    EXPECT_EQ(mensajes[1], "Guardar configuración: ERROR SID61 ha ocurrido.");
+    EXPECT_EQ(mensajes[1], "Guardar configuración: ERROR SID61 ha ocurrido.\r\nArchivo: viaje.vpc");
     EXPECT_EQ(lee("viaje.vpc"), antes);
     EXPECT_EQ(ficheros(), std::vector<std::string>{"viaje.vpc"});  // no temporary left
 
@@ -237,7 +237,7 @@ TEST_F(Configuraciones, MissingFiles) {
     EXPECT_EQ(e.ZonaHoraria, 0.0f);
 }
 
-TEST_F(Configuraciones, AShortInitialFileLeavesTheRestAsItWas) {
+TEST_F(Configuraciones, AShortInitialFileKeepsTheDefaultsForWhatItLacks) {
     ProgramState& e = Estado();
     e.Velocidad = 77;
     e.NivelEstrellas = 5;
@@ -250,7 +250,8 @@ TEST_F(Configuraciones, AShortInitialFileLeavesTheRestAsItWas) {
     EXPECT_EQ(e.DescripcionConfig, "Corto");
     EXPECT_EQ(e.NivelEstrellas, 2);
     EXPECT_EQ(e.NivelConstel, 1);
-    EXPECT_EQ(e.Velocidad, 77);
+    EXPECT_EQ(e.Velocidad, 50);
+    EXPECT_EQ(e.Casillas[Chk_Luna], 1);
 
     // The same file under another name stops with its message.
     fs::rename(carpeta / "INICIAL.VPC", carpeta / "corto.vpc");
@@ -277,7 +278,7 @@ TEST_F(Configuraciones, ALoadRestoresTheDrawnPlanetsOnlyAndNeverRealTime) {
 
 TEST_F(Configuraciones, NumbersAreReadInEveryUsualForm) {
     escribe("formas.vpc",
-            "2.4515455E+06 , 3,.5, -0.25e0,3.1415926536,0.5, 2.5\r\n"
+            "2.4515455E+06 , 3,.5, -0.25e0,1e-400,0.5, 2.5\r\n"
             "\"Una, dos\"\r\n"
             "7,4,4,2,2,2,2,2,3,2,0,0,12,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,0,1,1,1,1,1,1,1,1\r\n"
             "150 , 112,1,1,1,1,1,1,1,1,1,+5.2e-2,100,-3.5,1,99,0,1\r\n");
@@ -287,6 +288,7 @@ TEST_F(Configuraciones, NumbersAreReadInEveryUsualForm) {
     EXPECT_EQ(e.DiaJuliano, 2451545.5);
     EXPECT_EQ(e.Longitud, 0.5);
     EXPECT_EQ(e.Latitud, -0.25);
+    EXPECT_EQ(e.Direccion, 0.0);  // too small for a double
     EXPECT_EQ(e.Zoom, 2.5f);
     EXPECT_EQ(e.DescripcionConfig, "Una, dos");
     EXPECT_EQ(e.UnidadAnima, 12);
@@ -322,7 +324,8 @@ TEST_F(Configuraciones, OutOfRangeValuesAreBroughtIntoRange) {
     EXPECT_EQ(e.HorarioVerano, 1);
 }
 
-// A file that cannot be read whole is reported and changes nothing.
+// A file that cannot be read whole is reported and changes nothing; the
+// command line gets the place and the reason in words instead.
 TEST_F(Configuraciones, AFailedLoadIsReportedAndLeavesTheStateAsItWas) {
     const std::string antes = TextoConfiguracion();
     struct Caso {
@@ -330,20 +333,34 @@ TEST_F(Configuraciones, AFailedLoadIsReportedAndLeavesTheStateAsItWas) {
         const char* contenido;
         int16_t error;
         const char* mensaje;
+        const char* motivo;
     } casos[] = {
-        {"texto.vpc", "2451545,abc,0,0,0,0,2\r\n", 13, "ERROR CID13 ha ocurrido.\r\nArchivo: texto.vpc"},
-        {"grande.vpc", "2451545,99999,0,0,0,0,2\r\n", 6, "ERROR CID06 ha ocurrido.\r\nArchivo: grande.vpc"},
+        {"texto.vpc", "2451545,abc,0,0,0,0,2\r\n", 13, "ERROR CID13 ha ocurrido.\r\nArchivo: texto.vpc",
+         "línea 1, campo 2: «abc» no es un número"},
+        {"grande.vpc", "2451545,99999,0,0,0,0,2\r\n", 6, "ERROR CID06 ha ocurrido.\r\nArchivo: grande.vpc",
+         "línea 1, campo 2: «99999» no cabe en este campo (-32768 a 32767)"},
         {"cortado.vpc", "2451545,3,0.1,0.7,3.14,0.5,3\r\n\"x\"\r\n2,1", 62,
-         "ERROR CID62 ha ocurrido.\r\nArchivo: cortado.vpc"},
+         "ERROR CID62 ha ocurrido.\r\nArchivo: cortado.vpc", "línea 3, campo 3: falta (el archivo está incompleto)"},
+        {"carpeta.vpc", nullptr, 75, "ERROR CID75 ha ocurrido.\r\nArchivo: carpeta.vpc",
+         "no es un archivo normal o no se puede abrir"},
     };
+    fs::create_directory(carpeta / "carpeta.vpc");
     for (const Caso& c : casos) {
         mensajes.clear();
-        escribe(c.nombre, c.contenido);
+        if (c.contenido) escribe(c.nombre, c.contenido);
         carga(c.nombre);
         EXPECT_EQ(Estado().EstadoArchivo, c.error) << c.nombre;
         EXPECT_EQ(mensajes, std::vector<std::string>{std::string("Cargar configuración: ") + c.mensaje}) << c.nombre;
         EXPECT_EQ(TextoConfiguracion(), antes) << c.nombre;
         EXPECT_EQ(Estado().CargandoConfig, 0);
+
+        std::string ruta, motivo;
+        avisos().ErrorArchivo = [&](const std::string& r, const std::string& m) { ruta = r, motivo = m; };
+        carga(c.nombre);
+        avisos().ErrorArchivo = nullptr;
+        EXPECT_EQ(ruta, (carpeta / c.nombre).string());
+        EXPECT_EQ(motivo, c.motivo);
+        EXPECT_EQ(mensajes.size(), 1u) << "no message box besides";
     }
 }
 

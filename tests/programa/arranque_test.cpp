@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "config/configuracion.h"
 #include "core/avisos.h"
 #include "core/carpetas.h"
 #include "core/estado.h"
@@ -88,6 +89,17 @@ TEST_F(Arranque, StartUpLoadsTheInitialConfigurationAndDrawsOnce) {
     EXPECT_EQ(e.PasoTiempo, e.TablaUnidades[e.UnidadAnima] * e.FactorAnima);
     EXPECT_NE(e.VentanaAncho, 0.0f);
     EXPECT_NE(e.Tex_Direc, "");
+}
+
+TEST_F(Arranque, AOneLineInitialFileKeepsTheDefaultsForTheRest) {
+    // Holding only the default instant, it gives the state of no file at all.
+    fs::remove(programa / "INICIAL.VPC");
+    ArrancaPrograma();
+    const std::string sinFichero = TextoConfiguracion();
+    ReiniciaEstado();
+    std::ofstream(programa / "INICIAL.VPC") << "2482294\r\n";
+    ArrancaPrograma();
+    EXPECT_EQ(TextoConfiguracion(), sinFichero);
 }
 
 TEST_F(Arranque, EveryStepRunsWhenTheDataAreMissing) {

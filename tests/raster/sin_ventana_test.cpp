@@ -1,6 +1,6 @@
 // `vespera --render` run as a user runs it, with no display: the PNG, the
 // printed page in PDF and the panel it writes, the chart's content in two
-// situations, and how it fails.
+// situations, and how it fails: hostile files and options.
 #include <gtest/gtest.h>
 
 #include "../orden.h"
@@ -11,6 +11,7 @@
 #include <QPageLayout>
 #include <QPrinter>
 
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 #include <algorithm>
@@ -60,11 +61,11 @@ protected:
     void TearDown() override { fs::remove_all(dir); }
 
     // The program with these arguments, without a display or a chosen Qt
-    // platform, from a folder of its own.
+    // platform, from a folder of its own; a run that hangs is cut short.
     Ejecucion vespera(const std::string& args) {
         const std::string cmd = "cd " + quoted(dir.string()) +
-                                " && env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM " + quoted(VESPERA_PROGRAMA) +
-                                " " + args + " >salida.txt 2>errores.txt";
+                                " && env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM timeout 60 " +
+                                quoted(VESPERA_PROGRAMA) + " " + args + " >salida.txt 2>errores.txt";
         const int status = std::system(cmd.c_str());
         return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, readFile(dir / "salida.txt"),
                 readFile(dir / "errores.txt")};
@@ -102,19 +103,38 @@ TEST_F(Render, TheSizeOptionIsHonouredOrRefused) {
     }
 }
 
-TEST_F(Render, FailuresExitWithTheProgramsMessage) {
+// Every failure names what failed and why: 1 when the chart cannot be made
+// as asked, 2 when the options are wrong.
+TEST_F(Render, FailuresExitWithTheirReason) {
+    const auto ruta = [this](const char* nombre) { return quoted((dir / nombre).string()); };
+    std::ofstream(dir / "ciudad.vpc") << "2451545,40000,0,0,0,0,2\r\n";
+    std::ofstream(dir / "zoom.vpc") << "2451545,3,0,0,0,0,1e400\r\n";
+    fs::create_directories(dir / "corto");
+    std::ofstream(dir / "corto" / "Inicial.vpc") << "2451545\r\n";
+    fs::create_directories(dir / "vacia");
+    ASSERT_EQ(::mkfifo((dir / "fifo.vpc").c_str(), 0600), 0);
     struct Caso {
-        std::string args, message;
+        std::string args;
+        int exitCode;
+        std::string message;
     };
     const Caso casos[] = {
-        {"--render carta.png --config " + quoted((dir / "NADA.VPC").string()), "Cargar configuración: No existe"},
-        {"--render " + quoted((dir / "no-existe" / "carta.png").string()), "no se pudo escribir la imagen"},
-        {"--renderizar carta.png", "opción desconocida «--renderizar»"},
-        {"--render", "falta el valor de --render"},
+        {"--render carta.png --config " + ruta("NADA.VPC"), 1,
+         "vespera: no se puede leer «" + (dir / "NADA.VPC").string() + "»: no existe.\n"},
+        {"--render carta.png --config " + ruta("ciudad.vpc"), 1, "ciudad.vpc»: línea 1, campo 2: «40000» no cabe"},
+        {"--render carta.png --config " + ruta("zoom.vpc"), 1, "campo 7: «1e400» es demasiado grande"},
+        {"--render carta.png --config " + ruta("fifo.vpc"), 1, "fifo.vpc»: no es un archivo normal"},
+        // Named by the user, an initial file is no longer read quietly.
+        {"--render carta.png --config " + ruta("corto/Inicial.vpc"), 1, "campo 2: falta (el archivo está incompleto)"},
+        {"--render carta.png --config " + ruta("vacia/Inicial.vpc"), 1, "Inicial.vpc»: no existe."},
+        {"--render " + ruta("no-existe/carta.png"), 1, "no se pudo escribir la imagen"},
+        {"--render carta.png --config=", 2, "vespera: falta el valor de --config.\n"},
+        {"--renderizar carta.png", 2, "opción desconocida «--renderizar»"},
+        {"--render", 2, "falta el valor de --render"},
     };
     for (const Caso& c : casos) {
         const Ejecucion r = vespera(c.args);
-        EXPECT_NE(r.exitCode, 0) << c.args;
+        EXPECT_EQ(r.exitCode, c.exitCode) << c.args;
         EXPECT_NE(r.err.find(c.message), std::string::npos) << c.args << ": " << r.err;
         EXPECT_EQ(r.out, "") << c.args << ": no panel without a chart";
         EXPECT_FALSE(fs::exists(png())) << c.args;
@@ -125,8 +145,10 @@ TEST_F(Render, FailuresExitWithTheProgramsMessage) {
 }
 
 TEST_F(Render, TheNoonSunMakesTheSkyDaylightBlue) {
-    // The sample situation of the Sun at noon has the daylight sky on.
-    const Ejecucion r = render("--size 400x300 --config " + quoted(std::string(VESPERA_DATOS) + "/SOL BISIESTO.VPC"));
+    // The sample situation of the Sun at noon has the daylight sky on; saved
+    // by an editor that marks its files as UTF-8.
+    std::ofstream(dir / "sol.vpc") << "\xEF\xBB\xBF" << readFile(std::string(VESPERA_DATOS) + "/SOL BISIESTO.VPC");
+    const Ejecucion r = render("--size 400x300 --config " + quoted((dir / "sol.vpc").string()));
     ASSERT_EQ(r.exitCode, 0) << r.err;
     const QImage im = image();
     int blue = 0;
