@@ -85,9 +85,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, std::size_t tamano) 
         case 7: LeeCampoFecha(filaFecha, fila(texto)); break;
         case 8: LeeCampoHora(filaFecha, fila(texto)); break;
         case 9: {
-            // The height typed alone is checked alone: the width is limited again only when printing.
+            // The height typed alone is checked alone: the width is limited
+            // again only when printing. A page smaller than the least size wins.
             const auto dentro = [](const char* que, int16_t v, int minimo, int16_t pagina) {
-                CompruebaRango(que, v, pagina > 0 ? std::min<int>(minimo, pagina) : minimo, pagina > 0 ? pagina : 32767);
+                if (pagina > 0)
+                    CompruebaRango(que, v, std::min<int>(minimo, pagina), pagina);
+                else
+                    CompruebaRango(que, v, minimo, 32767);
             };
             if (opciones & 8) {
                 LeeAltoImpresion(texto);

@@ -3,6 +3,8 @@
 // folder of its own. Afterwards each entry of its table must be a valid
 // record (finite numbers in range, a unit direction, texts of their fixed
 // length) or the empty one, and its dialog list must have a line an entry.
+#include <algorithm>
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <span>
@@ -49,6 +51,11 @@ void compruebaProfundo(std::span<const ObjetoProfundo> tabla, const std::vector<
 
 // Only the first `n` entries are checked of the large tables: no file of
 // the input's size reaches further, and the rest are filled as empty.
+template <class T, std::size_t N>
+std::span<const T> primeros(const std::array<T, N>& tabla, std::size_t n, std::size_t usados = N) {
+    return std::span(tabla).first(std::min(n, usados));
+}
+
 void compruebaTabla(std::string_view fichero, std::size_t n) {
     const ProgramState& e = Estado();
     if (fichero == "VSPDATH.DAT") {
@@ -87,7 +94,7 @@ void compruebaTabla(std::string_view fichero, std::size_t n) {
         }
         compruebaLista("lista de constelaciones", e.Lst_Const, NumConstelaciones);
     } else if (fichero == "VSPDATB.DAT") {
-        for (const VerticeFigura& v : std::span(e.LineasConst).first(std::min<std::size_t>(n, NumLineasConst))) compruebaDireccion("vértice", v.x, v.y, v.z);
+        for (const VerticeFigura& v : primeros(e.LineasConst, n)) compruebaDireccion("vértice", v.x, v.y, v.z);
     } else if (fichero == "VSPDAT3.DAT") {
         compruebaProfundo(e.Galaxias, e.Lst_Galax);
     } else if (fichero == "VSPDAT4.DAT") {
@@ -95,7 +102,7 @@ void compruebaTabla(std::string_view fichero, std::size_t n) {
     } else if (fichero == "VSPDAT5.DAT") {
         compruebaProfundo(e.NebDifusas, e.Lst_NebDi);
     } else if (fichero == "VSPDAT2.DAT") {
-        for (const EstrellaNombre& s : std::span(e.EstrellasNombre).first(std::min<std::size_t>(n, NumEstrellasNombre))) {
+        for (const EstrellaNombre& s : primeros(e.EstrellasNombre, n, NumEstrellasNombre)) {
             compruebaTexto("código de estrella", s.Codigo, 8);
             compruebaTexto("nombre de estrella", s.Nombre, 10);
             compruebaCielo("AR/Dec de estrella", s.AR, s.Dec);
@@ -107,7 +114,7 @@ void compruebaTabla(std::string_view fichero, std::size_t n) {
         for (int i = 0; i < e.NumIndiceEstrellas; ++i)
             CompruebaRango("índice de estrella", e.IndiceEstrellas[i], 0, NumEstrellasNombre - 1);
     } else if (fichero == "VSPDAT1.DAT") {
-        for (const Estrella& s : std::span(e.Estrellas).first(std::min<std::size_t>(n, NumEstrellas))) {
+        for (const Estrella& s : primeros(e.Estrellas, n, NumEstrellas)) {
             CompruebaFinito("magnitud", s.Magnitud);
             compruebaDireccion("dirección de estrella", s.x, s.y, s.z);
         }

@@ -23,7 +23,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, std::size_t tamano) 
     CargaConfig();
     CompruebaEstado();
     const std::string despues = TextoConfiguracion();
-    if (e.EstadoArchivo != 0 && despues != antes) Incumple("situación cambiada por un fichero rechazado", e.EstadoArchivo);
+    if (e.EstadoArchivo != 0 && despues != antes)
+        Incumple("situación cambiada por un fichero rechazado", e.EstadoArchivo);
     if (e.EstadoArchivo == 0) {
         e.TextoDeshacer = despues;
         CargaConfig();

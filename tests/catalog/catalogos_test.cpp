@@ -296,8 +296,8 @@ TEST_F(CatalogosDanados, ARecordWithAnAngleOutOfRangeIsLeftEmpty) {
         float valor;
         bool (*vacio)(const ProgramState&);
     } casos[] = {
-        {"VSPDATH.DAT", 24, 7.97e23f, [](const ProgramState& p) { return p.Localidades[0].Nombre == std::string(20, ' '); }},
-        {"VSPDATH.DAT", 20, -0.1f, [](const ProgramState& p) { return p.Localidades[0].Nombre == std::string(20, ' '); }},
+        {"VSPDATH.DAT", 24, 7.97e23f, [](const ProgramState& p) { return p.Localidades[0].Nombre.front() == ' '; }},
+        {"VSPDATH.DAT", 20, -0.1f, [](const ProgramState& p) { return p.Localidades[0].Nombre.front() == ' '; }},
         {"VSPDATG.DAT", 7, -2.86e14f, [](const ProgramState& p) { return p.Messier[0].x == 0; }},
         {"VSPDATE.DAT", 74, 6.6e28f, [](const ProgramState& p) { return p.Constelaciones[0].x == 0; }},
         {"VSPDAT3.DAT", 6, -22.6f, [](const ProgramState& p) { return p.Galaxias[0].x == 0; }},
