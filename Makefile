@@ -15,8 +15,10 @@ PAQUETES = cmake make g++ libgtest-dev libgmock-dev libbenchmark-dev \
 # The package and its tests: dpkg-shlibdeps finds the .deb's dependencies,
 # and the desktop entry and the metainfo are checked by their validators.
 PAQUETES += dpkg-dev desktop-file-utils appstream
+# The fuzz harnesses (make fuzz): clang with libFuzzer and the sanitizers.
+PAQUETES += clang libclang-rt-14-dev
 
-.PHONY: run test test-san bench catalogs deps build configure clean
+.PHONY: run test test-san fuzz bench catalogs deps build configure clean
 
 run: build
 	./$(BUILD)/src/vespera
@@ -27,6 +29,24 @@ test: build
 # The tests again under the address and undefined-behaviour sanitizers.
 test-san:
 	$(MAKE) test BUILD=build-san BUILD_TYPE=Debug CMAKE_ARGS="-DVESPERA_SANITIZE=ON"
+
+# Every libFuzzer harness of fuzz/ for SECONDS seconds, one after another,
+# from its committed seeds (fuzz/corpus/NAME, only read) and what earlier
+# runs found (build-fuzz/corpus/NAME). A crash, a hang of 5 s or a broken
+# invariant stops it with the end of the harness's log, the input left in
+# build-fuzz/. The option parser's own messages are silenced.
+SECONDS ?= 10
+FUZZ_ARGS ?=
+fuzz: deps
+	@test -f build-fuzz/CMakeCache.txt || CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVESPERA_FUZZ=ON
+	cmake --build build-fuzz -j $(JOBS)
+	@for h in fuzz/corpus/*/; do n=$$(basename $$h); mkdir -p build-fuzz/corpus/$$n; \
+	  silencio=; [ $$n = opciones ] && silencio=-close_fd_mask=2; \
+	  if build-fuzz/fuzz/fuzz_$$n build-fuzz/corpus/$$n $$h -max_total_time=$(SECONDS) -timeout=5 $$silencio \
+	       -print_final_stats=1 -artifact_prefix=build-fuzz/fuzz_$$n- $(FUZZ_ARGS) > build-fuzz/fuzz_$$n.log 2>&1; \
+	  then echo "fuzz_$$n: $$(grep '^Done' build-fuzz/fuzz_$$n.log)"; \
+	  else tail -n 40 build-fuzz/fuzz_$$n.log; echo "fuzz_$$n: FALLO"; exit 1; fi; \
+	done
 
 bench: build
 	@for b in $(BUILD)/bench/vespera_bench_*; do $$b --benchmark_repetitions=5 --benchmark_report_aggregates_only=true; done
@@ -68,4 +88,4 @@ deps:
 	fi
 
 clean:
-	rm -rf build build-san
+	rm -rf build build-san build-fuzz

@@ -7,10 +7,12 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <string_view>
 #include <vector>
 
 #include "catalog/lector.h"
 #include "core/carpetas.h"
+#include "core/constantes.h"
 #include "core/errores.h"
 #include "core/ficheros.h"
 #include "core/estado.h"
@@ -34,6 +36,15 @@ bool esDireccion(float x, float y, float z) {
     return r2 > 0.98 && r2 < 1.02;
 }
 
+// A place in the sky or on the Earth: right ascension or westward
+// longitude 0..2pi, declination or latitude within +-pi/2. Further out, or
+// NaN, the record is damaged: its listing line would turn the angle into
+// more degrees than an integer holds, and a city would carry the place out
+// of range.
+bool enRango(float angulo, float altura) {
+    return angulo >= 0 && angulo <= static_cast<float>(DosPi) && std::fabs(altura) <= static_cast<float>(MedioPi);
+}
+
 // The direction cosines at `off`; false when they are no direction.
 bool leeDireccion(const Registro& r, std::size_t off, float& x, float& y, float& z) {
     x = r.simple(off);
@@ -46,9 +57,9 @@ bool leeDireccion(const Registro& r, std::size_t off, float& x, float& y, float&
 // r (from 0) to `decodifica`, which returns false for a damaged record. The
 // first `saltar` records of the file are not read. Returns false when the
 // file could not be read at all.
-bool cargaFichero(const char* nombre, std::size_t longitud, std::size_t saltar, std::size_t registros,
+bool cargaFichero(std::string_view nombre, std::size_t longitud, std::size_t saltar, std::size_t registros,
                   const std::function<bool(std::size_t, const Registro&)>& decodifica) {
-    const std::string ruta = CarpetaPrograma() + "/" + nombre;
+    const std::string ruta = CarpetaPrograma() + "/" + std::string(nombre);
     std::vector<uint8_t> bytes;
     if (int error = LeeFichero(ruta, bytes)) {
         informa(error, ruta);
@@ -109,7 +120,7 @@ EstrellaNombre estrellaNombreVacia() {
 }
 
 bool leeLocalidad(const Registro& r, Localidad& l) {
-    if (!r.simplesFinitos({20, 24})) return false;
+    if (!enRango(r.simple(20), r.simple(24))) return false;
     l = {r.texto(0, 20), r.simple(20), r.simple(24)};
     return true;
 }
@@ -129,7 +140,7 @@ bool leeCuerpo(const Registro& r, CuerpoSolar& c) {
 }
 
 bool leeMessier(const Registro& r, ObjetoMessier& m) {
-    if (!r.simplesFinitos({7, 11}) || !leeDireccion(r, 54, m.x, m.y, m.z)) return false;
+    if (!enRango(r.simple(7), r.simple(11)) || !leeDireccion(r, 54, m.x, m.y, m.z)) return false;
     m.Tipo = r.texto(0, 1);
     m.Designacion = r.texto(1, 6);
     m.AR = r.simple(7);
@@ -141,7 +152,7 @@ bool leeMessier(const Registro& r, ObjetoMessier& m) {
 }
 
 bool leeConstelacion(const Registro& r, Constelacion& c) {
-    if (!r.simplesFinitos({74, 78}) || !leeDireccion(r, 82, c.x, c.y, c.z)) return false;
+    if (!enRango(r.simple(74), r.simple(78)) || !leeDireccion(r, 82, c.x, c.y, c.z)) return false;
     c.Nivel = r.entero(0);
     c.Abreviatura = r.texto(2, 3);
     c.NombreLatino = r.texto(5, 20);
@@ -159,13 +170,13 @@ bool leeVertice(const Registro& r, VerticeFigura& v) {
 }
 
 bool leeProfundo(const Registro& r, ObjetoProfundo& o) {
-    if (!r.simplesFinitos({6, 10})) return false;
+    if (!enRango(r.simple(6), r.simple(10))) return false;
     o = {r.texto(0, 6), r.simple(6), r.simple(10), r.entero(14), 0, 0, 0};
     return leeDireccion(r, 16, o.x, o.y, o.z);
 }
 
 bool leeEstrellaNombre(const Registro& r, EstrellaNombre& s) {
-    if (!r.simplesFinitos({18, 22, 26})) return false;
+    if (!enRango(r.simple(18), r.simple(22)) || !r.simplesFinitos({26})) return false;
     s = {r.texto(0, 8), r.texto(8, 10), r.simple(18), r.simple(22), r.simple(26), r.entero(30), 0, 0, 0};
     return leeDireccion(r, 32, s.x, s.y, s.z);
 }
@@ -184,7 +195,7 @@ bool leePuntoVia(const Registro& r, PuntoCielo& p) {
 // Decodes the file's records into the entries of `tabla`, one a record; a
 // missing or damaged record leaves its entry as `vacio`.
 template <class T, std::size_t E>
-bool cargaTabla(const char* nombre, std::size_t longitud, std::size_t saltar, std::span<T, E> tabla,
+bool cargaTabla(std::string_view nombre, std::size_t longitud, std::size_t saltar, std::span<T, E> tabla,
                 bool (*lee)(const Registro&, T&), const T& vacio = T{}) {
     std::fill(tabla.begin(), tabla.end(), vacio);
     return cargaFichero(nombre, longitud, saltar, tabla.size(), [&](std::size_t r, const Registro& reg) {
@@ -227,6 +238,73 @@ std::string lineaEstrella(const EstrellaNombre& s) {
            " " + Formato(s.Magnitud, " 0.0;-0.0") + tipo + " " + s.Nombre;
 }
 
+// ---- One loader a file ---------------------------------------------------------
+
+void cargaLocalidades(std::string_view nombre) {
+    ProgramState& e = Estado();
+    e.Cbo_Localidad.clear();
+    if (cargaTabla(nombre, 28, 0, std::span(e.Localidades), leeLocalidad, localidadVacia()))
+        for (const Localidad& l : e.Localidades) e.Cbo_Localidad.push_back(l.Nombre);
+}
+
+// Record 1 of the bodies' file is not used; entries 1..11 hold records 2..12.
+void cargaCuerpos(std::string_view nombre) {
+    cargaTabla(nombre, 107, 1, std::span(Estado().ElementosPlanetas).subspan(1), leeCuerpo);
+}
+
+void cargaMessier(std::string_view nombre) {
+    ProgramState& e = Estado();
+    e.Lst_Messi.clear();
+    if (cargaTabla(nombre, 66, 0, std::span(e.Messier), leeMessier, messierVacio()))
+        for (int i = 0; i < NumMessier; ++i) e.Lst_Messi.push_back(lineaMessier(i, e.Messier[i]));
+}
+
+void cargaConstelaciones(std::string_view nombre) {
+    ProgramState& e = Estado();
+    e.Lst_Const.clear();
+    if (cargaTabla(nombre, 94, 0, std::span(e.Constelaciones), leeConstelacion, constelacionVacia()))
+        for (const Constelacion& c : e.Constelaciones) e.Lst_Const.push_back(lineaConstelacion(c));
+}
+
+void cargaFiguras(std::string_view nombre) { cargaTabla(nombre, 14, 0, std::span(Estado().LineasConst), leeVertice); }
+
+void cargaProfundo(std::string_view nombre, std::span<ObjetoProfundo> tabla, std::vector<std::string>& lista) {
+    lista.clear();
+    if (cargaTabla(nombre, 28, 0, tabla, leeProfundo, profundoVacio()))
+        for (const ObjetoProfundo& o : tabla) lista.push_back(lineaProfundo(o));
+}
+
+void cargaEstrellasNombre(std::string_view nombre) {
+    ProgramState& e = Estado();
+    e.Lst_Estre.clear();
+    e.NumIndiceEstrellas = 0;
+    if (!cargaTabla(nombre, 44, 0, std::span(e.EstrellasNombre).first(NumEstrellasNombre),
+                    leeEstrellaNombre, estrellaNombreVacia()))
+        return;
+    for (int i = 0; i < NumEstrellasNombre && e.NumIndiceEstrellas < MaxIndiceEstrellas; ++i) {
+        const EstrellaNombre& s = e.EstrellasNombre[i];
+        // A missing or damaged record has no direction and is no star.
+        if (!esDireccion(s.x, s.y, s.z) || !estrellaListada(s)) continue;
+        e.Lst_Estre.push_back(lineaEstrella(s));
+        e.IndiceEstrellas[e.NumIndiceEstrellas++] = static_cast<int16_t>(i);
+    }
+}
+
+void cargaEstrellas(std::string_view nombre) {
+    cargaTabla(nombre, 18, 0, std::span(Estado().Estrellas).first(NumEstrellas), leeEstrella);
+}
+
+void cargaViaLactea(std::string_view nombre) { cargaTabla(nombre, 12, 0, std::span(Estado().ViaLactea), leePuntoVia); }
+
+// The loaders in the order of FicherosCatalogo.
+using Carga = void (*)(std::string_view nombre);
+constexpr Carga kCargas[FicherosCatalogo.size()] = {
+    cargaLocalidades, cargaCuerpos, cargaMessier, cargaConstelaciones, cargaFiguras,
+    [](std::string_view n) { cargaProfundo(n, Estado().Galaxias, Estado().Lst_Galax); },
+    [](std::string_view n) { cargaProfundo(n, Estado().NebPlanetarias, Estado().Lst_NebPl); },
+    [](std::string_view n) { cargaProfundo(n, Estado().NebDifusas, Estado().Lst_NebDi); },
+    cargaEstrellasNombre, cargaEstrellas, cargaViaLactea};
+
 }  // namespace
 
 std::string MensajeErrorCatalogo(int numero, const std::string& ruta) {
@@ -240,51 +318,13 @@ std::string MensajeErrorCatalogo(int numero, const std::string& ruta) {
     }
 }
 
+void CargaCatalogo(std::string_view nombre) {
+    for (std::size_t i = 0; i < FicherosCatalogo.size(); ++i)
+        if (FicherosCatalogo[i] == nombre) kCargas[i](nombre);
+}
+
 void CargaCatalogos() {
-    ProgramState& e = Estado();
-
-    e.Cbo_Localidad.clear();
-    if (cargaTabla("VSPDATH.DAT", 28, 0, std::span(e.Localidades), leeLocalidad, localidadVacia()))
-        for (const Localidad& l : e.Localidades) e.Cbo_Localidad.push_back(l.Nombre);
-
-    // Record 1 of the bodies' file is not used; entries 1..11 hold records 2..12.
-    cargaTabla("VSPDATF.DAT", 107, 1, std::span(e.ElementosPlanetas).subspan(1), leeCuerpo);
-
-    e.Lst_Messi.clear();
-    if (cargaTabla("VSPDATG.DAT", 66, 0, std::span(e.Messier), leeMessier, messierVacio()))
-        for (int i = 0; i < NumMessier; ++i) e.Lst_Messi.push_back(lineaMessier(i, e.Messier[i]));
-
-    e.Lst_Const.clear();
-    if (cargaTabla("VSPDATE.DAT", 94, 0, std::span(e.Constelaciones), leeConstelacion,
-                   constelacionVacia()))
-        for (const Constelacion& c : e.Constelaciones) e.Lst_Const.push_back(lineaConstelacion(c));
-
-    cargaTabla("VSPDATB.DAT", 14, 0, std::span(e.LineasConst), leeVertice);
-
-    const std::pair<const char*, std::span<ObjetoProfundo>> profundos[] = {
-        {"VSPDAT3.DAT", e.Galaxias}, {"VSPDAT4.DAT", e.NebPlanetarias}, {"VSPDAT5.DAT", e.NebDifusas}};
-    std::vector<std::string>* listas[] = {&e.Lst_Galax, &e.Lst_NebPl, &e.Lst_NebDi};
-    for (int k = 0; k < 3; ++k) {
-        listas[k]->clear();
-        if (cargaTabla(profundos[k].first, 28, 0, profundos[k].second, leeProfundo, profundoVacio()))
-            for (const ObjetoProfundo& o : profundos[k].second) listas[k]->push_back(lineaProfundo(o));
-    }
-
-    e.Lst_Estre.clear();
-    e.NumIndiceEstrellas = 0;
-    if (cargaTabla("VSPDAT2.DAT", 44, 0, std::span(e.EstrellasNombre).first(NumEstrellasNombre),
-                   leeEstrellaNombre, estrellaNombreVacia())) {
-        for (int i = 0; i < NumEstrellasNombre && e.NumIndiceEstrellas < MaxIndiceEstrellas; ++i) {
-            const EstrellaNombre& s = e.EstrellasNombre[i];
-            // A missing or damaged record has no direction and is no star.
-            if (!esDireccion(s.x, s.y, s.z) || !estrellaListada(s)) continue;
-            e.Lst_Estre.push_back(lineaEstrella(s));
-            e.IndiceEstrellas[e.NumIndiceEstrellas++] = static_cast<int16_t>(i);
-        }
-    }
-
-    cargaTabla("VSPDAT1.DAT", 18, 0, std::span(e.Estrellas).first(NumEstrellas), leeEstrella);
-    cargaTabla("VSPDATD.DAT", 12, 0, std::span(e.ViaLactea), leePuntoVia);
+    for (std::string_view nombre : FicherosCatalogo) CargaCatalogo(nombre);
 }
 
 }  // namespace vsp

@@ -2,9 +2,20 @@
 // of the program state, and building the dialogs' list lines from them.
 #pragma once
 
+#include <array>
 #include <string>
+#include <string_view>
 
 namespace vsp {
+
+// The eleven catalogue files, in the order they are read.
+inline constexpr std::array<std::string_view, 11> FicherosCatalogo = {
+    "VSPDATH.DAT", "VSPDATF.DAT", "VSPDATG.DAT", "VSPDATE.DAT", "VSPDATB.DAT", "VSPDAT3.DAT",
+    "VSPDAT4.DAT", "VSPDAT5.DAT", "VSPDAT2.DAT", "VSPDAT1.DAT", "VSPDATD.DAT"};
+
+// Reads one of them (a name of FicherosCatalogo) as CargaCatalogos does:
+// its table, and its dialog list when it has one.
+void CargaCatalogo(std::string_view nombre);
 
 // Reads every catalogue file, in order, from CarpetaPrograma(). A file that
 // is missing, short, over-long or damaged gives its message once and the

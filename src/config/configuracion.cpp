@@ -393,7 +393,7 @@ void limitaRangos(ProgramState& e) {
     for (int16_t* v : {&e.PanelControl, &e.PanelCursor, &e.PanelLocalizacion, &e.PanelObjetos,
                        &e.FormatoHora, &e.SentidoImagen, &e.Precesion, &e.Telescopio, &e.Sonido})
         *v = dos(*v);
-    e.CampoTelescopio = std::clamp(e.CampoTelescopio, 0.0, 0.5235987756);
+    e.CampoTelescopio = std::clamp(e.CampoTelescopio, 0.0, CampoTelescopioMaximo);
     limita(e.Velocidad, 0, 100);
     e.ZonaHoraria = std::clamp(e.ZonaHoraria, -12.0f, 12.0f);
     limita(e.TiempoRealActivo, 0, 1);

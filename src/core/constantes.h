@@ -15,6 +15,9 @@ inline constexpr double GradosPorRadian = 57.29577951289617;
 inline constexpr double RadianesPorGrado = 0.01745329252;
 inline constexpr double RadianesPorSegundoArco = 4.848136811111111e-6;
 
+// The widest telescope field, 30 degrees, as a diameter in radians.
+inline constexpr double CampoTelescopioMaximo = 0.5235987756;
+
 // One turn of the sky (a sidereal day) in solar days.
 inline constexpr double DiaSidereo = 0.9972695664235;
 

@@ -121,7 +121,10 @@ double leadingNumber(std::string_view s) {
     double v = 0;
     const auto leido = std::from_chars(numero.data() + inicio, numero.data() + numero.size(), v);
     constexpr double Limite = 1e15;
-    if (leido.ec == std::errc::result_out_of_range) v = Limite;  // hundreds of digits
+    // Hundreds of digits: a huge number, or a tiny one when no digit before
+    // the point is other than 0 ("0.000…001" is no zoom of 15).
+    if (leido.ec == std::errc::result_out_of_range)
+        v = numero.find_first_of("123456789") < numero.find('.') ? Limite : 0;
     v = std::min(std::fabs(v), Limite);
     return negativo && v != 0 ? -v : v;
 }

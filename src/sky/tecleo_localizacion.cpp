@@ -138,7 +138,9 @@ Sobrescrito TecleaCampoTelescopio(std::string_view texto, int cursor) {
         // The circle on the chart takes the new size when it is placed again.
         if (avisos().BorraTelescopio) avisos().BorraTelescopio();
         ProgramState& e = Estado();
-        e.CampoTelescopio = segundos / 60 * RadianesPorMinuto;
+        // 30 degrees in the spin's minutes overshoots the widest field by a
+        // rounding, which a saved configuration would not keep.
+        e.CampoTelescopio = std::min(segundos / 60 * RadianesPorMinuto, CampoTelescopioMaximo);
         e.TelescopioRadio = e.CampoTelescopio / 2;
     });
 }

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -283,6 +284,36 @@ TEST_F(CatalogosDanados, ARecordHoldingNaNIsLeftZeroAndNeverListed) {
     EXPECT_EQ(e.Estrellas[5].Magnitud, 0.0f);
     EXPECT_EQ(e.EstrellasNombre[0].Codigo, std::string(8, ' '));
     EXPECT_GE(e.IndiceEstrellas[0], 2);
+}
+
+// Angles no sky or Earth holds, written into the first record: each file
+// gives its message once and leaves the record empty instead of listing it.
+TEST_F(CatalogosDanados, ARecordWithAnAngleOutOfRangeIsLeftEmpty) {
+    const ProgramState& e = Estado();
+    struct Caso {
+        const char* fichero;
+        std::size_t desplazamiento;  // of the angle in the record
+        float valor;
+        bool (*vacio)(const ProgramState&);
+    } casos[] = {
+        {"VSPDATH.DAT", 24, 7.97e23f, [](const ProgramState& p) { return p.Localidades[0].Nombre.front() == ' '; }},
+        {"VSPDATH.DAT", 20, -0.1f, [](const ProgramState& p) { return p.Localidades[0].Nombre.front() == ' '; }},
+        {"VSPDATG.DAT", 7, -2.86e14f, [](const ProgramState& p) { return p.Messier[0].x == 0; }},
+        {"VSPDATE.DAT", 74, 6.6e28f, [](const ProgramState& p) { return p.Constelaciones[0].x == 0; }},
+        {"VSPDAT3.DAT", 6, -22.6f, [](const ProgramState& p) { return p.Galaxias[0].x == 0; }},
+        {"VSPDAT2.DAT", 22, 4.9e21f, [](const ProgramState& p) { return p.EstrellasNombre[0].x == 0; }},
+    };
+    for (const Caso& c : casos) {
+        const std::vector<char> original = lee(c.fichero);
+        std::vector<char> b = original;
+        std::memcpy(b.data() + c.desplazamiento, &c.valor, 4);  // little-endian, as the files
+        escribe(c.fichero, b);
+        mensajes.clear();
+        CargaCatalogos();
+        EXPECT_EQ(mensajes, std::vector<std::string>{"ERROR CTA13 ha ocurrido\r\nArchivo: " + std::string(c.fichero)});
+        EXPECT_TRUE(c.vacio(e)) << c.fichero << " at " << c.desplazamiento;
+        escribe(c.fichero, original);
+    }
 }
 
 TEST_F(CatalogosDanados, AFileThatCannotBeReadGivesItsErrorNumber) {

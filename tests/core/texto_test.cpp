@@ -37,6 +37,7 @@ TEST(Texto, ReadsTheNumberAtTheStartOfATypedText) {
                  {"1234567890123456789", 1e15}};
     for (const Caso& c : casos) EXPECT_EQ(leadingNumber(c.texto), c.valor) << c.texto;
     EXPECT_EQ(leadingNumber(std::string(400, '9')), 1e15);
+    EXPECT_EQ(leadingNumber("-0." + std::string(400, '0') + "1"), 0) << "too small for a double is 0";
     EXPECT_FALSE(std::signbit(leadingNumber("-0")));
 }
 

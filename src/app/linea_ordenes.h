@@ -1,0 +1,25 @@
+// The command line's options, read without Qt, so that the reader can be
+// exercised on its own (fuzz/opciones.cpp) as well as by the program.
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace vsp {
+
+struct Options {
+    bool help = false;
+    std::string png;     // --render, a PNG or a PDF file
+    std::string config;  // --config
+    std::optional<std::string> size;
+    int width = 1024, height = 768;
+};
+
+// "vespera: " and the text, on standard error.
+void error(const std::string& texto);
+
+// The options (--render, --config, --size, --help), or nothing after telling
+// on standard error what is wrong with them.
+std::optional<Options> parseOptions(int argc, char** argv);
+
+}  // namespace vsp
