@@ -1,0 +1,130 @@
+#!/usr/bin/env python3
+"""Mutation testing of VESPERA's own code.
+
+Changes one operator, constant or statement of src/ at a time, rebuilds,
+runs the test suite and reports which changes the tests catch (killed) and
+which they miss (survived). It works in a scratch copy of the repository, so
+the working tree is never touched.
+
+    python3 tools/mutantes.py --muestra 100 --semilla 7
+
+A mutant that does not compile is not counted. Survivors are listed with
+their file, line and change, to be read: some change nothing a user could
+see (equivalent mutants), the others are gaps in the tests.
+"""
+
+import argparse
+import pathlib
+import random
+import re
+import shutil
+import subprocess
+import sys
+import time
+
+RAIZ = pathlib.Path(__file__).resolve().parent.parent
+
+# (pattern, replacement, kind): applied to one occurrence on one line.
+OPERADORES = [
+    (r"<=", "<", "relación"), (r"(?<![<-])<(?![<=])", "<=", "relación"),
+    (r">=", ">", "relación"), (r"(?<![->])>(?![>=])", ">=", "relación"),
+    (r"==", "!=", "relación"), (r"!=", "==", "relación"),
+    (r"&&", "||", "lógica"), (r"\|\|", "&&", "lógica"),
+    (r" \+ ", " - ", "aritmética"), (r" - ", " + ", "aritmética"),
+    (r" \* ", " / ", "aritmética"), (r" / ", " * ", "aritmética"),
+]
+CONSTANTE = re.compile(r"(?<![\w.])(\d+)(?![\w.])")
+# A statement that can be dropped: a call or an assignment ending its line.
+SENTENCIA = re.compile(r"^\s+(?!return\b|const\b|auto\b|int\b|double\b|float\b|bool\b|case\b|default\b|break\b)"
+                       r"[\w.:\[\]>()*&-]+(\(.*\)|\s*[-+*/]?=\s*.+);\s*$")
+
+
+def lineas_utiles(texto):
+    """Line numbers and lines worth mutating: code, not comments, includes or asserts."""
+    for n, linea in enumerate(texto.split("\n")):
+        limpia = linea.strip()
+        if not limpia or limpia.startswith(("//", "#", "*", "static_assert")):
+            continue
+        if '"' in limpia:  # strings and their operators stay as they are
+            continue
+        yield n, linea
+
+
+def mutantes(fuentes):
+    """Every (file, line, new line, description) the operators allow."""
+    for f in fuentes:
+        texto = f.read_text(encoding="utf-8")
+        for n, linea in lineas_utiles(texto):
+            codigo = linea.split("//")[0]
+            for patron, nuevo, tipo in OPERADORES:
+                for m in re.finditer(patron, codigo):
+                    yield f, n, linea[:m.start()] + nuevo + linea[m.end():], f"{tipo}: «{m.group(0).strip()}» → «{nuevo.strip()}»"
+            for m in CONSTANTE.finditer(codigo):
+                valor = int(m.group(1))
+                yield f, n, linea[:m.start()] + str(valor + 1) + linea[m.end():], f"constante: {valor} → {valor + 1}"
+            if SENTENCIA.match(codigo):
+                yield f, n, "", "sentencia suprimida: " + linea.strip()
+
+
+def ejecuta(orden, carpeta, limite):
+    try:
+        return subprocess.run(orden, cwd=carpeta, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                              timeout=limite).returncode
+    except subprocess.TimeoutExpired:
+        return -1
+
+
+def main():
+    p = argparse.ArgumentParser(description=__doc__.split("\n")[0])
+    p.add_argument("--muestra", type=int, default=100, help="mutants to try (default 100)")
+    p.add_argument("--semilla", type=int, default=1, help="seed of the sample")
+    p.add_argument("--carpetas", default="core,time,catalog,sky,config,programa,raster,impresion,ui",
+                   help="folders of src/ to mutate")
+    p.add_argument("--copia", default="/tmp/vespera-mutantes", help="scratch copy of the repository")
+    args = p.parse_args()
+
+    copia = pathlib.Path(args.copia)
+    if not (copia / ".git").exists():
+        shutil.rmtree(copia, ignore_errors=True)
+        subprocess.run(["git", "clone", "-q", str(RAIZ), str(copia)], check=True)
+    subprocess.run(["git", "-C", str(copia), "checkout", "-q", "--", "."], check=True)
+    construye = ["cmake", "--build", "build", "-j2"]
+    if not (copia / "build" / "CMakeCache.txt").exists():
+        subprocess.run(["cmake", "-S", ".", "-B", "build", "-DCMAKE_BUILD_TYPE=RelWithDebInfo",
+                        "-DVESPERA_BENCHMARKS=OFF"], cwd=copia, check=True, stdout=subprocess.DEVNULL)
+    if ejecuta(construye, copia, 3600) != 0 or ejecuta(["ctest", "--test-dir", "build", "-j2"], copia, 3600) != 0:
+        sys.exit("la copia sin mutar no construye o no pasa sus pruebas")
+
+    fuentes = sorted(f for c in args.carpetas.split(",") for f in (copia / "src" / c).rglob("*.cpp"))
+    todos = list(mutantes(fuentes))
+    random.Random(args.semilla).shuffle(todos)
+    muertos, vivos, sin_compilar = 0, [], 0
+    inicio = time.time()
+    for f, n, nueva, descripcion in todos:
+        if muertos + len(vivos) >= args.muestra:
+            break
+        original = f.read_text(encoding="utf-8")
+        lineas = original.split("\n")
+        lineas[n] = nueva
+        f.write_text("\n".join(lineas), encoding="utf-8")
+        try:
+            if ejecuta(construye, copia, 1800) != 0:
+                sin_compilar += 1
+                continue
+            sitio = f"{f.relative_to(copia)}:{n + 1}"
+            if ejecuta(["ctest", "--test-dir", "build", "-j2", "--timeout", "120", "--stop-on-failure"], copia, 3600) != 0:
+                muertos += 1
+            else:
+                vivos.append(f"{sitio}  {descripcion}")
+            print(f"[{muertos + len(vivos)}/{args.muestra}] {'vivo  ' if vivos and vivos[-1].startswith(sitio) else 'muerto'} {sitio} {descripcion}", flush=True)
+        finally:
+            f.write_text(original, encoding="utf-8")
+    probados = muertos + len(vivos)
+    print(f"\n{probados} mutantes probados en {time.time() - inicio:.0f} s ({sin_compilar} no compilaban):"
+          f" {muertos} muertos, {len(vivos)} vivos, {100 * muertos / max(probados, 1):.0f} % muertos")
+    for v in vivos:
+        print("  vivo:", v)
+
+
+if __name__ == "__main__":
+    main()
