@@ -165,6 +165,12 @@ bool Impresor::hayImpresora() const {
     return impresora_.outputFormat() == QPrinter::NativeFormat || !impresora_.outputFileName().isEmpty();
 }
 
+void Impresor::fijaMedidas() {
+    campos_->leeActivo();
+    PreparaImpresion();
+    muestraMedidas();
+}
+
 void Impresor::muestraMedidas() {
     ancho_->setText(numero(Estado().AnchoImpresion));
     alto_->setText(numero(Estado().AltoImpresion));
@@ -174,9 +180,7 @@ void Impresor::imprime() {
     {
         const CursorEspera espera;
         PlaySonido(5);
-        campos_->leeActivo();
-        PreparaImpresion();
-        muestraMedidas();
+        fijaMedidas();
     }
     if (!hayImpresora()) {
         ofrecePdf("No hay ninguna impresora instalada en el sistema.");
@@ -195,16 +199,16 @@ void Impresor::imprime() {
     redibujaCarta();
 }
 
-bool Impresor::ofrecePdf(const std::string& motivo) {
+void Impresor::ofrecePdf(const std::string& motivo) {
     ProgramState& e = Estado();
     e.RespuestaMensaje = Verdadero;
     MensajeBox(kTitulo,
                motivo + "  Para guardar la carta en un archivo PDF pulse el  Botón  Aceptar.   "
                         "Para volver sin imprimir pulse el Botón Cancelar.",
                3, 2);
-    if (!e.RespuestaMensaje || !pideArchivoPdf) return false;
+    if (!e.RespuestaMensaje || !pideArchivoPdf) return;
     QString ruta = pideArchivoPdf();
-    if (ruta.isEmpty()) return false;
+    if (ruta.isEmpty()) return;
     if (!ruta.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) ruta += QStringLiteral(".pdf");
     bool hecho;
     {
@@ -216,13 +220,10 @@ bool Impresor::ofrecePdf(const std::string& motivo) {
                    "No se ha podido escribir el archivo  «" + ruta.toStdString() +
                        "».  Compruebe que la carpeta existe y que admite escritura.",
                    2, 1);
-    return hecho;
 }
 
 void Impresor::previsualiza() {
-    campos_->leeActivo();
-    PreparaImpresion();
-    muestraMedidas();
+    fijaMedidas();
     QDialog vista(this);
     vista.setObjectName(QStringLiteral("VistaPrevia"));
     vista.setWindowTitle(QStringLiteral("Vista previa"));

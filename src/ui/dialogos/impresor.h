@@ -45,8 +45,10 @@ public:
 
 private:
     bool hayImpresora() const;
-    // The PDF offered after `motivo`; false when declined or not written.
-    bool ofrecePdf(const std::string& motivo);
+    // The PDF offered after `motivo`, and written when accepted.
+    void ofrecePdf(const std::string& motivo);
+    // What a typed box holds read, the sizes made those that print, shown.
+    void fijaMedidas();
     void muestraMedidas();
 
     QSize pantalla_;
