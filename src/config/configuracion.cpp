@@ -388,8 +388,8 @@ void limitaRangos(ProgramState& e) {
     for (int16_t& c : e.Casillas) c = c ? 1 : 0;
     if (e.Casillas[Chk_ARDEC15]) e.Casillas[Chk_ARDEC30] = 0;  // one grid at a time
     limita(e.HorarioVerano, 0, 1);
-    limita(e.AnchoImpresion, 10, 2000);
-    limita(e.AltoImpresion, 10, 2000);
+    limita(e.AnchoImpresion, 10, ImpresionMaximaMm);
+    limita(e.AltoImpresion, 10, ImpresionMaximaMm);
     for (int16_t* v : {&e.PanelControl, &e.PanelCursor, &e.PanelLocalizacion, &e.PanelObjetos,
                        &e.FormatoHora, &e.SentidoImagen, &e.Precesion, &e.Telescopio, &e.Sonido})
         *v = dos(*v);

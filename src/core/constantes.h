@@ -17,6 +17,9 @@ inline constexpr double RadianesPorSegundoArco = 4.848136811111111e-6;
 
 // The widest telescope field, 30 degrees, as a diameter in radians.
 inline constexpr double CampoTelescopioMaximo = 0.5235987756;
+// The largest printed chart side a configuration keeps, mm; the print dialog
+// holds an unknown page to it too, so what it accepts can be saved and read.
+inline constexpr int ImpresionMaximaMm = 2000;
 
 // One turn of the sky (a sidereal day) in solar days.
 inline constexpr double DiaSidereo = 0.9972695664235;

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/constantes.h"
 #include "core/estado.h"
 #include "core/texto.h"
 #include "sky/localizacion.h"
@@ -16,8 +17,7 @@ namespace {
 
 int16_t limita(double mm, int minimo, int16_t maximo) {
     double v = std::max(std::trunc(mm), static_cast<double>(minimo));
-    if (maximo > 0) v = std::min(v, static_cast<double>(maximo));
-    return static_cast<int16_t>(std::min(v, 32767.0));
+    return static_cast<int16_t>(std::min(v, static_cast<double>(maximo > 0 ? maximo : ImpresionMaximaMm)));
 }
 
 void fijaAncho(double mm) {

@@ -17,7 +17,7 @@ inline constexpr int PasoImpresionMm = 5;         // one step of the size spins
 
 // A width held to 100 .. AnchoMaximoMm and a height to 75 .. AltoMaximoMm.
 // A page narrower or shorter than the least size wins over it, so that the
-// chart always fits; an unknown page (0) sets no upper limit.
+// chart always fits; an unknown page (0) is held to ImpresionMaximaMm.
 int16_t LimitaAnchoImpresion(double mm);
 int16_t LimitaAltoImpresion(double mm);
 

@@ -25,7 +25,7 @@ TEST(Impresion, SizesAreHeldToThePageAndTheHeightFollowsTheWidthAtFourToThree) {
         {277, 190, "277", 277, 190},  // landscape: the height is cut to the page
         {98, 140, "120", 98, 75},     // a page narrower than the least width wins
         {202, 289, "abc", 100, 75},
-        {0, 0, "5000", 5000, 3750},   // no page known: no upper limit
+        {0, 0, "5000", 2000, 1500},   // no page known: what a configuration keeps
     };
     for (const Caso& c : casos) {
         MotorNuevo(false);
@@ -38,7 +38,7 @@ TEST(Impresion, SizesAreHeldToThePageAndTheHeightFollowsTheWidthAtFourToThree) {
         EXPECT_EQ(e.AltoImpresion, c.alto) << c.tecleado;
         // A step of either spin moves 5 mm at most and stays on the page.
         PasoAnchoImpresion(+1);
-        EXPECT_TRUE(e.AnchoImpresion == c.ancho + 5 || e.AnchoImpresion == c.anchoMax) << c.tecleado;
+        EXPECT_EQ(e.AnchoImpresion, std::min(c.ancho + 5, c.anchoMax ? int{c.anchoMax} : ImpresionMaximaMm)) << c.tecleado;
         PasoAltoImpresion(-1);
         EXPECT_TRUE(e.AltoImpresion >= 75 && (c.altoMax == 0 || e.AltoImpresion <= c.altoMax)) << c.tecleado;
     }
