@@ -15,7 +15,9 @@ namespace vsp {
 
 double DiaJulianoLocal() {
     const ProgramState& e = Estado();
-    return e.DiaJuliano + (e.ZonaHoraria + e.HorarioVerano) / 24.0;
+    // Held to the calendar too: at its ends a zone would otherwise show a
+    // year the date fields cannot take back (8000, or 4714 B.C.).
+    return std::clamp(e.DiaJuliano + (e.ZonaHoraria + e.HorarioVerano) / 24.0, DiaJulianoMinimo, DiaJulianoMaximo);
 }
 
 void CalculaTiempoSidereo() {

@@ -17,7 +17,8 @@ void ActualizaTiempo();
 // calendar range.
 void AvanzaTiempo();
 
-// Local Julian day: universal time plus the zone and daylight saving.
+// Local Julian day: universal time plus the zone and daylight saving, held
+// to the calendar's range.
 double DiaJulianoLocal();
 
 // One step of the date dialog's time spin k (1 minute, 2 hour, 3 day,

@@ -225,6 +225,13 @@ TEST_F(Tiempo, SteppingStopsAtTheEndsOfTheCalendar) {
     EXPECT_EQ(e.DiaJuliano, DiaJulianoMinimo);
     pasoDe(12, 99, +1);
     EXPECT_EQ(e.DiaJuliano, DiaJulianoMaximo);
+
+    // A zone never shows a local date the date fields could not take back.
+    e.ZonaHoraria = 12;
+    EXPECT_EQ(DiaJulianoLocal(), DiaJulianoMaximo);
+    e.ZonaHoraria = -12;
+    e.DiaJuliano = DiaJulianoMinimo;
+    EXPECT_EQ(DiaJulianoLocal(), DiaJulianoMinimo);
 }
 
 }  // namespace
