@@ -270,8 +270,11 @@ void cargaFiguras(std::string_view nombre) { cargaTabla(nombre, 14, 0, std::span
 
 void cargaProfundo(std::string_view nombre, std::span<ObjetoProfundo> tabla, std::vector<std::string>& lista) {
     lista.clear();
-    if (cargaTabla(nombre, 28, 0, tabla, leeProfundo, profundoVacio()))
-        for (const ObjetoProfundo& o : tabla) lista.push_back(lineaProfundo(o));
+    const ObjetoProfundo vacio = profundoVacio();
+    if (!cargaTabla(nombre, 28, 0, tabla, leeProfundo, vacio)) return;
+    // A short or damaged file leaves many records empty: their line is made once.
+    const std::string lineaVacia = lineaProfundo(vacio);
+    for (const ObjetoProfundo& o : tabla) lista.push_back(o == vacio ? lineaVacia : lineaProfundo(o));
 }
 
 void cargaEstrellasNombre(std::string_view nombre) {

@@ -64,6 +64,7 @@ struct ObjetoProfundo {
     float AR = 0, Dec = 0;         // radians
     int16_t Clase = 0;             // size class, 1 = largest
     float x = 0, y = 0, z = 0;
+    bool operator==(const ObjetoProfundo&) const = default;
 };
 
 struct EstrellaNombre {
