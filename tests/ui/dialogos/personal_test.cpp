@@ -13,6 +13,7 @@
 #include "programa/opciones.h"
 #include "sky/proyeccion.h"
 #include "time/tiempo.h"
+#include "ui/mandos/hoja_imagenes.h"
 
 namespace vsp::ui {
 namespace {
@@ -98,6 +99,11 @@ TEST_F(PersonalPrueba, TheSelectorsStandInTwoEvenColumnsOverTwoEqualFrames) {
 TEST_F(PersonalPrueba, TheSpeedKnobStopsAtBothEnds) {
     ProgramState& e = Estado();
     auto* deslizador = control("PicPot_Veloc");
+    // The sheet's background with the knob 7 pixels right of the speed.
+    QImage dibujo(deslizador->size(), QImage::Format_ARGB32_Premultiplied);
+    CopiaDeHoja(dibujo, hoja::FondoDeslizador, QPoint(0, 0));
+    CopiaDeHoja(dibujo, hoja::BotonDeslizador, QPoint(107, 23));
+    EXPECT_EQ(deslizador->grab().toImage().convertToFormat(dibujo.format()), dibujo);
     e.Velocidad = 50;
     QTest::mousePress(deslizador, Qt::LeftButton, {}, QPoint(63, 35));  // on the knob at 57..69
     for (int x : {73, 130, 400}) QTest::mouseMove(deslizador, QPoint(x, 35));

@@ -174,15 +174,14 @@ TEST_F(Ventana, EachKeyReachesItsAction) {
     ProgramState& e = Estado();
     e.PasoTiempo = 0.25;
     const double grado = DosPi / 360;
-    struct Paso { QKeyCombination tecla; double* valor; double cambio; };
     double zoom = 0;
-    const Paso pasos[] = {
+    const struct { QKeyCombination tecla; double* valor; double cambio; } pasos[] = {
         {Qt::Key_Right, &e.Direccion, grado},   {Qt::Key_Left, &e.Direccion, -grado},
         {Qt::Key_Up, &e.Elevacion, grado},      {Qt::Key_Down, &e.Elevacion, -grado},
         {Qt::Key_Plus, &zoom, 0.5},             {Qt::Key_Minus, &zoom, -0.5},
         {Qt::Key_PageUp, &e.DiaJuliano, 0.25},  {Qt::Key_PageDown, &e.DiaJuliano, -0.25},
     };
-    for (const Paso& p : pasos) {
+    for (const auto& p : pasos) {
         zoom = e.Zoom;
         const double antes = *p.valor;
         QTest::keyClick(ventana.get(), p.tecla.key(), p.tecla.keyboardModifiers());
@@ -193,11 +192,9 @@ TEST_F(Ventana, EachKeyReachesItsAction) {
     // The buttons' keys open what the buttons open.
     std::vector<std::string> abiertos;
     VentanaCielo::Dialogos& dd = ventana->dialogos;
-    dd.Buscar = [&] { abiertos.push_back("Buscar"); };
-    dd.Guardar = [&] { abiertos.push_back("Guardar"); };
-    dd.Hora = [&] { abiertos.push_back("Hora"); };
-    dd.Impresor = [&] { abiertos.push_back("Impresor"); };
-    dd.Locali = [&] { abiertos.push_back("Locali"); };
+    for (auto [dialogo, nombre] : {std::pair{&dd.Buscar, "Buscar"}, {&dd.Guardar, "Guardar"}, {&dd.Hora, "Hora"},
+                                   {&dd.Impresor, "Impresor"}, {&dd.Locali, "Locali"}})
+        *dialogo = [&abiertos, nombre] { abiertos.push_back(nombre); };
     dd.Cargar = [&] { return abiertos.push_back("Cargar"), false; };
     ventana->pideArchivoExportar = [&] {
         abiertos.push_back("Exportar");
