@@ -73,7 +73,9 @@ protected:
     fs::path dir;
 };
 
-TEST_F(Render, WritesA1024By768PngAndTheElevenPanelTexts) {
+// By default a 1024 x 768 picture and the eleven panel texts; --size is
+// honoured or refused.
+TEST_F(Render, WritesAPngOfTheSizeAskedAndTheElevenPanelTexts) {
     const Ejecucion r = render();
     ASSERT_EQ(r.exitCode, 0) << r.err;
     EXPECT_EQ(image().size(), QSize(1024, 768));
@@ -84,16 +86,13 @@ TEST_F(Render, WritesA1024By768PngAndTheElevenPanelTexts) {
     EXPECT_TRUE(panel[3].starts_with("Dirección = ") && panel[5].starts_with("Zoom = ") &&
                 panel[10].starts_with("D.J. = "))
         << r.out;
-}
-
-TEST_F(Render, TheSizeOptionIsHonouredOrRefused) {
     ASSERT_EQ(render("--size 320x200").exitCode, 0);
     EXPECT_EQ(QImageReader(QString::fromStdString(png().string())).size(), QSize(320, 200));
     fs::remove(png());
     for (const char* size : {"8x600", "800x9000", "800", "ochox600", "800x600x2"}) {
-        const Ejecucion r = render(std::string("--size ") + size);
-        EXPECT_NE(r.exitCode, 0) << size;
-        EXPECT_NE(r.err.find("tamaño no válido"), std::string::npos) << size << ": " << r.err;
+        const Ejecucion fallo = render(std::string("--size ") + size);
+        EXPECT_NE(fallo.exitCode, 0) << size;
+        EXPECT_NE(fallo.err.find("tamaño no válido"), std::string::npos) << size << ": " << fallo.err;
         EXPECT_FALSE(fs::exists(png())) << size;
     }
 }

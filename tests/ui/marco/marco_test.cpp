@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextEdit>
+#include <QTimer>
 #include <QToolButton>
 
 #include <functional>
@@ -124,11 +125,8 @@ TEST_F(Marco, TwoMessagesInARowGetFreshBoxesWithTheirOwnTitleTextAndSize) {
     EXPECT_EQ(vistas[1].titulo, QStringLiteral("Guardar configuración"));
     EXPECT_EQ(vistas[1].texto, QStringLiteral("Primera línea\nSegunda  línea"))
         << "line breaks are the text's own, double spaces kept";
-    // (lineas × 16 + 125) pixels: the lines at the font's own spacing, the
-    // fixed parts growing with fonts taller than 16 pixels.
-    const int linea = QFontMetrics(QApplication::font()).lineSpacing();
-    EXPECT_EQ(vistas[0].alto, linea + qRound(125 * std::max(1.0, linea / 16.0)));
-    EXPECT_EQ(vistas[1].alto - vistas[0].alto, 3 * linea);
+    EXPECT_EQ(vistas[1].alto - vistas[0].alto, 3 * QFontMetrics(QApplication::font()).lineSpacing())
+        << "three lines more, three lines taller";
 }
 
 TEST_F(Marco, ANewMessageClosesTheBoxStillOpen) {
@@ -212,13 +210,10 @@ TEST_F(Marco, AKeyEndsTheSplashAfterTheCurrentStep) {
     Estado().Velocidad = 60;
     Careta careta;
     QTimer::singleShot(200, &careta, [&careta] { pulsaTecla(&careta, Qt::Key_Space); });
-    QElapsedTimer reloj;
-    reloj.start();
     careta.exec();
-    // About four steps of 48 ms; far from the 704 of a whole showing (34 s).
+    // About four steps of 48 ms; far from the 704 of a whole showing.
     EXPECT_GE(careta.pasos(), 1);
     EXPECT_LT(careta.pasos(), 40);
-    EXPECT_LT(reloj.elapsed(), 5000);
 }
 
 // ---------------------------------------------------------------------------
