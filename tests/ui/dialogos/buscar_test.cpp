@@ -87,9 +87,11 @@ TEST_F(BuscarPrueba, AnEntryIsCentredByDoubleClickOrTheButtonAndARefusalKeepsThe
 
 TEST_F(BuscarPrueba, TypingFindsInEveryCategoryOrFiltersTheListing) {
     auto* caja = control<QLineEdit>("Tex_Buscar");
-    QTest::keyClicks(caja, QStringLiteral("ORIÓN"));
     auto* hallados = control<QListWidget>("Lst_Hallados");
+    EXPECT_FALSE(hallados->isVisible());
+    QTest::keyClicks(caja, QStringLiteral("ORIÓN"));
     ASSERT_TRUE(hallados->isVisible());
+    EXPECT_FALSE(control("Lst_Indice")->isVisible()) << "the findings stand in for the index";
     ASSERT_EQ(hallados->count(), 2);
     EXPECT_TRUE(hallados->item(0)->text().startsWith(QStringLiteral("Objetos Messier")));
     EXPECT_TRUE(hallados->item(1)->text().startsWith(QStringLiteral("Constelaciones")));

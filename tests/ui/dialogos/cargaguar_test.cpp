@@ -43,6 +43,8 @@ protected:
 
 TEST_F(CargaGuarPrueba, ASavedSituationIsListedSummarisedAndLoadedBack) {
     abre(2, [&] {
+        EnOrdenDeLectura(d.get(), {"Fil_Ficheros", "Pic_BotAceptar", "Pic_BotSalir"});
+        EnOrdenDeLectura(d.get(), {"Tex_Fichero", "Tex_Confi", "Chk_IncluirAnima", "Pic_BotAceptar"});
         auto* nombre = control<QLineEdit>("Tex_Fichero");
         auto* aceptar = control("Pic_BotAceptar");
         EXPECT_FALSE(aceptar->isEnabled());
@@ -104,6 +106,9 @@ TEST_F(CargaGuarPrueba, TheSummaryShowsTheFileOrWhyItCannotBeRead) {
         EXPECT_TRUE(filas[0].endsWith(QStringLiteral("T.U. =  13 / 07 /  1990  -  19:12"))) << filas[0].toStdString();
         EXPECT_EQ(filas[1], QString::fromUtf8("Longitud: 5° 58' 23\" O   Latitud: 37° 22' 58\" N"));
         EXPECT_EQ(filas[2], QString::fromUtf8("Dirección: 180° S   Elevación: 45°   Zoom: 2.5"));
+        const QImage datos = control("Pic_Datos")->grab().toImage();  // framed at its very edge
+        for (QPoint p : {QPoint(0, 0), QPoint(datos.width() - 1, datos.height() - 1)})
+            EXPECT_EQ(QColor(datos.pixel(p)), QColor(128, 128, 128));
         lista->setCurrentRow(0);
         EXPECT_TRUE(resumen().startsWith(QString::fromStdString(e.Cbo_Localidad[0]))) << resumen().toStdString();
 

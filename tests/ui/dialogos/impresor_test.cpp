@@ -6,6 +6,7 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QFile>
 #include <QPrintPreviewWidget>
 
 #include "../../orden.h"
@@ -77,7 +78,11 @@ TEST_F(ImpresorPrueba, PrintsTheChartOnThePrinterAndRedrawsTheWindow) {
     const fs::path pdf = carpeta / "impresora.pdf";
     impresora(pdf.string());
     Estado().AltoImpresion = 300;  // the print follows the width whatever the height held
+    Estado().Sonido = 1;
     imprime();
+    QFile campana(QStringLiteral(":/sonidos/5.wav"));
+    ASSERT_TRUE(campana.open(QIODevice::ReadOnly));
+    EXPECT_EQ(Estado().SonidoDatos, campana.readAll().toStdString()) << "the printing chime";
     EXPECT_EQ(Estado().AltoImpresion, 150);
     EXPECT_TRUE(unaPagina(pdf));
     EXPECT_EQ(SalidaDe("pdftotext '" + pdf.string() + "' - | tr -d ' \\n\\f'"), "") << "no strip asked for";

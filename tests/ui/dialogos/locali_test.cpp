@@ -145,7 +145,7 @@ TEST_F(LocaliPrueba, LatitudeAndLongitudeAreTypedOver) {
     QApplication::clipboard()->setText(QString(300, u'7'));
     QTest::keyClick(caja("Tex_Longi"), Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(texto("Tex_Longi"), "013° 50' 00\" E");
-    EXPECT_EQ(MapaMundo::Cruz().x(), 183 + 13);
+    EXPECT_EQ(MapaMundo::Cruz(), QPoint(183 + 13, 87 - 45)) << "a pixel a degree from Greenwich and the equator";
     EXPECT_TRUE(cruzEnPantalla());
 }
 

@@ -70,6 +70,8 @@ TEST_F(ObjetosPrueba, LevelsAndOptionsSetTheStateAndEnableWhatDependsOnThem) {
     ProgramState& e = Estado();
     auto* nivel = control<QLineEdit>("Tex_NivVisEstre");
     EXPECT_EQ(nivel->text(), QStringLiteral("3 "));
+    QTest::mouseClick(nivel, Qt::LeftButton);
+    EXPECT_FALSE(nivel->hasFocus()) << "a level is read, not typed";
     ClicSostenido(control("PicSpi_MagMin"), SpinAbajo, 4);  // one more than needed
     EXPECT_EQ(e.NivelEstrellas, 0);
     EXPECT_EQ(nivel->text(), QStringLiteral("NO"));
@@ -124,7 +126,8 @@ std::map<std::string, std::string> vistas(const QWidget& objetos, const QWidget&
     std::map<std::string, std::string> v;
     for (const QWidget* d : {&objetos, &personal}) {
         for (const QAbstractButton* b : d->findChildren<QAbstractButton*>())
-            if (b->isCheckable()) v[b->objectName().toStdString()] = b->isChecked() ? "1" : "0";
+            if (b->isCheckable())
+                v[b->objectName().toStdString()] = std::string(b->isChecked() ? "1" : "0") + (b->isEnabled() ? "" : " off");
         for (const QLineEdit* c : d->findChildren<QLineEdit*>()) v[c->objectName().toStdString()] = c->text().toStdString();
     }
     // The image quality (the last option) is the user's, not the situation's.

@@ -6,6 +6,7 @@
 #include "ui/mandos/mando.h"
 
 #include <QAbstractButton>
+#include <QScreen>
 #include <QSignalSpy>
 
 #include <functional>
@@ -259,6 +260,16 @@ TEST_F(MandoPrueba, CaptionNamesTheStepSingularOrPlural) {
     e.FactorAnima = 99;
     e.UnidadAnima = 0;  // a damaged unit names nothing
     EXPECT_EQ(TextoRotulo(), "99");
+    // A new caption shows on the screen at once.
+    const auto enPantalla = [this] {
+        return ventana.screen()->grabWindow(ventana.winId()).toImage().copy(mando->geometry());
+    };
+    mando->RotulaMando();
+    QTest::qWait(50);
+    const QImage antes = enPantalla();
+    e.UnidadAnima = 5;
+    mando->RotulaMando();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return enPantalla() != antes; }, 500));
 }
 
 TEST_F(MandoPrueba, TheHandShowsOverTheKeysAndTheBottomButtonOnly) {
