@@ -12,6 +12,7 @@
 
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -49,7 +50,8 @@ class Render : public ::testing::Test {
 protected:
     void SetUp() override {
         dir = fs::temp_directory_path() /
-              ("vespera-render-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+              ("vespera-render-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + "-" +
+               std::to_string(::getpid()));  // other runs of these tests may share the machine
         fs::remove_all(dir);
         fs::create_directories(dir);
     }
@@ -84,8 +86,7 @@ TEST_F(Render, WritesAPngOfTheSizeAskedAndTheElevenPanelTexts) {
     for (std::string l; std::getline(out, l);) panel.push_back(l);
     ASSERT_EQ(panel.size(), 11u) << r.out;
     EXPECT_TRUE(panel[3].starts_with("Dirección = ") && panel[5].starts_with("Zoom = ") &&
-                panel[10].starts_with("D.J. = "))
-        << r.out;
+                panel[10].starts_with("D.J. = ")) << r.out;
     ASSERT_EQ(render("--size 320x200").exitCode, 0);
     EXPECT_EQ(QImageReader(QString::fromStdString(png().string())).size(), QSize(320, 200));
     fs::remove(png());

@@ -56,8 +56,7 @@ TEST_F(PersonalPrueba, EachSelectorCyclesItsOptionAndAppliesIt) {
     EXPECT_EQ(e.VentanaAncho, -anchoDirecto) << "the chart mirrored left to right";
     EXPECT_EQ(redibujos, 2) << "the mirrored and the plain chart drawn at once";
     EXPECT_EQ(QSettings(QSettings::IniFormat, QSettings::UserScope, "VESPERA", "vespera").value("imagen/calidad"),
-              QStringLiteral("sencilla"))
-        << "the quality kept as the user's preference";
+              QStringLiteral("sencilla")) << "the quality kept as the user's preference";
     EXPECT_EQ(borrados, 1) << "the telescope off erases its circle";
     EXPECT_FALSE(control("Fra_Teles")->isEnabled());
 
