@@ -91,6 +91,8 @@ TEST_F(PersonalPrueba, TheSelectorsStandInTwoEvenColumnsOverTwoEqualFrames) {
             EXPECT_EQ(s.left(), (c ? teles : veloc).left()) << columnas[c][f];
             EXPECT_EQ(s.top(), arriba + f * paso) << columnas[c][f];
         }
+    const QImage etiqueta = selector(1)->grab().toImage();
+    EXPECT_EQ(QColor(etiqueta.pixel(199, 20)), QColor(Qt::white)) << "the etched frame's light edge";
     const QRect pomo = sitio(control("PicPot_Veloc"));
     EXPECT_EQ(pomo.center().x(), veloc.center().x()) << "the speed slider centred in its frame";
 }

@@ -223,6 +223,26 @@ TEST(Diales, TheSectorsAndTheFrameFollowTheView) {
     EXPECT_TRUE(MarcoDialZoom().isEmpty());
 }
 
+// The direction dial's blue marks stand every ten degrees, 44 pixels from
+// the centre, but where the four letters stand.
+TEST(Diales, TheDirectionMarksStandOnTheirCircle) {
+    MotorNuevo(false);
+    const QImage dial = Dial(TipoDial::Direccion).imagen();
+    for (int g = 10; g < 360; g += 10) {
+        const QPointF marca = QPointF(50.5, 50.5) + 44 * QPointF(std::cos(g * Grado), -std::sin(g * Grado));
+        QPointF suma;
+        double peso = 0;
+        for (int y = int(marca.y()) - 2; y <= int(marca.y()) + 2; ++y)
+            for (int x = int(marca.x()) - 2; x <= int(marca.x()) + 2; ++x) {
+                const double w = std::max(0, qBlue(dial.pixel(x, y)) - qRed(dial.pixel(x, y)));
+                suma += w * QPointF(x + 0.5, y + 0.5), peso += w;
+            }
+        if (g % 90 == 0) continue;
+        ASSERT_GT(peso, 0) << g;
+        EXPECT_LT(QLineF(suma / peso, marca).length(), 0.5) << g;
+    }
+}
+
 // Every dial of a kind shows its procedure's picture.
 TEST(Diales, EveryDialOfAKindFollowsItsProcedure) {
     MotorNuevo(false);
