@@ -183,10 +183,12 @@ TEST(SuperficieQt, InvisibleLinesMoveThePositionWithoutMarking) {
     l.s.setLineStyle(EstiloSolido);
     l.s.lineTo(0.8, -0.5);  // from where the invisible line ended
     EXPECT_EQ(l.lit(), QRect(90, 25, 1, 51));
-    l.s.setDrawWidth(2);  // two pixels across
+    l.s.setDrawWidth(2);  // two pixels across, in a colour of their own
+    l.s.setForeground(Rgb(255, 0, 0));
     l.s.line(-0.8, -0.8, 0.4, -0.8);
     const auto fila = [&l](int y) { return (l.s.image().pixel(40, y) & 0xffffff) != 0; };
     EXPECT_TRUE(!fila(88) && fila(89) && fila(90) && !fila(91));
+    EXPECT_EQ(QColor(l.s.image().pixel(40, 90)), QColor(255, 0, 0));
 }
 
 TEST(SuperficieQt, ACircleIsOutlinedAndFilledAsSetWithItsAspect) {

@@ -267,6 +267,16 @@ TEST(Diales, EveryDialOfAKindFollowsItsProcedure) {
     EXPECT_GT(marco.width(), z.width() / 5);
     EXPECT_NEAR(marco.center().x(), z.width() / 2, 1.5);
     EXPECT_NEAR(marco.center().y(), z.height() / 2, 1.5);
+    // Its magenta cross-lines are level: each row starting one on the left
+    // ends it on the right.
+    int filas = 0;
+    for (int y = 0; y < z.height(); ++y) {
+        const auto magenta = [&z, y](int x) { const QColor c(z.pixel(x, y)); return c.red() > 180 && c.blue() > 180 && c.green() < 90; };
+        const bool izquierda = magenta(30), derecha = magenta(70);
+        EXPECT_EQ(izquierda, derecha) << "row " << y;
+        filas += izquierda;
+    }
+    EXPECT_GE(filas, 4);
 }
 
 }  // namespace
