@@ -183,7 +183,8 @@ TEST(SuperficieQt, InvisibleLinesMoveThePositionWithoutMarking) {
     l.s.setLineStyle(EstiloSolido);
     l.s.lineTo(0.8, -0.5);  // from where the invisible line ended
     EXPECT_EQ(l.lit(), QRect(90, 25, 1, 51));
-    l.s.setDrawWidth(2);  // two pixels across, in a colour of their own
+    l.s.setDrawWidth(2);  // two pixels across, each line in its own colour
+    l.s.line(-0.8, 0.9, 0.4, 0.9);
     l.s.setForeground(Rgb(255, 0, 0));
     l.s.line(-0.8, -0.8, 0.4, -0.8);
     const auto fila = [&l](int y) { return (l.s.image().pixel(40, y) & 0xffffff) != 0; };
