@@ -450,7 +450,8 @@ TEST_F(Ventana, ThePanelsFollowTheirOptions) {
                 << paneles[i] << " with options " << mascara;
     }
     const QImage tarjeta = ventana->findChild<QWidget*>("Pic_InfoLocali")->grab().toImage();
-    EXPECT_GT(qAlpha(tarjeta.pixel(4, tarjeta.height() / 2)), 200) << "a filled card under the texts";
+    const QColor fondo(tarjeta.pixel(4, tarjeta.height() / 2));
+    EXPECT_TRUE(fondo.blue() - fondo.red() >= 10 && fondo.green() < 80) << "a dark blue card under the texts";
     // The location panel shows the texts of the last redraw.
     const TextosPanel& p = e.Panel;
     const std::pair<const char*, const std::string*> textos[] = {
