@@ -23,9 +23,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct Svg {
-    int polilineas = 0, textos = 0, estrellas = 0, apagadas = 0;
-};
+struct Svg { int polilineas = 0, textos = 0, estrellas = 0, apagadas = 0; };
 
 // The chart of the state as an SVG, its elements counted, its stars (the
 // small squares) looked up in `png`.

@@ -5,7 +5,6 @@
 
 #include "../orden.h"
 
-#include <QColor>
 #include <QImage>
 #include <QImageReader>
 #include <QPageLayout>
@@ -13,9 +12,9 @@
 
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -45,16 +44,14 @@ std::string readFile(const fs::path& p) {
     return ss.str();
 }
 
-struct Ejecucion {
-    int exitCode;
-    std::string out, err;
-};
+struct Ejecucion { int exitCode; std::string out, err; };
 
 class Render : public ::testing::Test {
 protected:
     void SetUp() override {
         dir = fs::temp_directory_path() /
-              ("vespera-render-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+              ("vespera-render-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + "-" +
+               std::to_string(::getpid()));  // other runs of these tests may share the machine
         fs::remove_all(dir);
         fs::create_directories(dir);
     }
@@ -78,7 +75,9 @@ protected:
     fs::path dir;
 };
 
-TEST_F(Render, WritesA1024By768PngAndTheElevenPanelTexts) {
+// By default a 1024 x 768 picture and the eleven panel texts; --size is
+// honoured or refused.
+TEST_F(Render, WritesAPngOfTheSizeAskedAndTheElevenPanelTexts) {
     const Ejecucion r = render();
     ASSERT_EQ(r.exitCode, 0) << r.err;
     EXPECT_EQ(image().size(), QSize(1024, 768));
@@ -87,18 +86,14 @@ TEST_F(Render, WritesA1024By768PngAndTheElevenPanelTexts) {
     for (std::string l; std::getline(out, l);) panel.push_back(l);
     ASSERT_EQ(panel.size(), 11u) << r.out;
     EXPECT_TRUE(panel[3].starts_with("Dirección = ") && panel[5].starts_with("Zoom = ") &&
-                panel[10].starts_with("D.J. = "))
-        << r.out;
-}
-
-TEST_F(Render, TheSizeOptionIsHonouredOrRefused) {
+                panel[10].starts_with("D.J. = ")) << r.out;
     ASSERT_EQ(render("--size 320x200").exitCode, 0);
     EXPECT_EQ(QImageReader(QString::fromStdString(png().string())).size(), QSize(320, 200));
     fs::remove(png());
     for (const char* size : {"8x600", "800x9000", "800", "ochox600", "800x600x2"}) {
-        const Ejecucion r = render(std::string("--size ") + size);
-        EXPECT_NE(r.exitCode, 0) << size;
-        EXPECT_NE(r.err.find("tamaño no válido"), std::string::npos) << size << ": " << r.err;
+        const Ejecucion fallo = render(std::string("--size ") + size);
+        EXPECT_NE(fallo.exitCode, 0) << size;
+        EXPECT_NE(fallo.err.find("tamaño no válido"), std::string::npos) << size << ": " << fallo.err;
         EXPECT_FALSE(fs::exists(png())) << size;
     }
 }
@@ -108,29 +103,20 @@ TEST_F(Render, TheSizeOptionIsHonouredOrRefused) {
 TEST_F(Render, FailuresExitWithTheirReason) {
     const auto ruta = [this](const char* nombre) { return quoted((dir / nombre).string()); };
     std::ofstream(dir / "ciudad.vpc") << "2451545,40000,0,0,0,0,2\r\n";
-    std::ofstream(dir / "zoom.vpc") << "2451545,3,0,0,0,0,1e400\r\n";
     fs::create_directories(dir / "corto");
     std::ofstream(dir / "corto" / "Inicial.vpc") << "2451545\r\n";
-    fs::create_directories(dir / "vacia");
     ASSERT_EQ(::mkfifo((dir / "fifo.vpc").c_str(), 0600), 0);
-    struct Caso {
-        std::string args;
-        int exitCode;
-        std::string message;
-    };
+    struct Caso { std::string args; int exitCode; std::string message; };
     const Caso casos[] = {
         {"--render carta.png --config " + ruta("NADA.VPC"), 1,
          "vespera: no se puede leer «" + (dir / "NADA.VPC").string() + "»: no existe.\n"},
         {"--render carta.png --config " + ruta("ciudad.vpc"), 1, "ciudad.vpc»: línea 1, campo 2: «40000» no cabe"},
-        {"--render carta.png --config " + ruta("zoom.vpc"), 1, "campo 7: «1e400» es demasiado grande"},
         {"--render carta.png --config " + ruta("fifo.vpc"), 1, "fifo.vpc»: no es un archivo normal"},
         // Named by the user, an initial file is no longer read quietly.
         {"--render carta.png --config " + ruta("corto/Inicial.vpc"), 1, "campo 2: falta (el archivo está incompleto)"},
-        {"--render carta.png --config " + ruta("vacia/Inicial.vpc"), 1, "Inicial.vpc»: no existe."},
         {"--render " + ruta("no-existe/carta.png"), 1, "no se pudo escribir la imagen"},
         {"--render carta.png --config=", 2, "vespera: falta el valor de --config.\n"},
         {"--renderizar carta.png", 2, "opción desconocida «--renderizar»"},
-        {"--render", 2, "falta el valor de --render"},
     };
     for (const Caso& c : casos) {
         const Ejecucion r = vespera(c.args);
@@ -139,22 +125,6 @@ TEST_F(Render, FailuresExitWithTheirReason) {
         EXPECT_EQ(r.out, "") << c.args << ": no panel without a chart";
         EXPECT_FALSE(fs::exists(png())) << c.args;
     }
-    const Ejecucion ayuda = vespera("--help");
-    EXPECT_EQ(ayuda.exitCode, 0);
-    for (const char* o : {"--render", "--config", "--size"}) EXPECT_NE(ayuda.out.find(o), std::string::npos) << o;
-}
-
-TEST_F(Render, TheNoonSunMakesTheSkyDaylightBlue) {
-    // The sample situation of the Sun at noon has the daylight sky on; saved
-    // by an editor that marks its files as UTF-8.
-    std::ofstream(dir / "sol.vpc") << "\xEF\xBB\xBF" << readFile(std::string(VESPERA_DATOS) + "/SOL BISIESTO.VPC");
-    const Ejecucion r = render("--size 400x300 --config " + quoted((dir / "sol.vpc").string()));
-    ASSERT_EQ(r.exitCode, 0) << r.err;
-    const QImage im = image();
-    int blue = 0;
-    for (int y = 0; y < im.height(); ++y)
-        for (int x = 0; x < im.width(); ++x) blue += QColor(im.pixel(x, y)) == QColor(0, 0, 192);
-    EXPECT_GT(blue, im.width() * im.height() * 8 / 10);
 }
 
 TEST_F(Render, SiriusIsDrawnWhereTheProjectionPutsItOnTheScreenAndOnThePrintedPage) {

@@ -42,11 +42,7 @@ struct Lienzo {
 };
 
 TEST(SuperficieQt, PointsAreSquaresOfTheDrawWidthTimesTheRatioNearestThePoint) {
-    struct Caso {
-        int ancho;
-        double dpr;
-        QRect pixels;
-    };
+    struct Caso { int ancho; double dpr; QRect pixels; };
     // (-0.59, 0.41) falls at pixel coordinates (20.5, 29.5).
     for (const Caso& c : {Caso{1, 1, QRect(20, 29, 1, 1)}, Caso{3, 1, QRect(19, 28, 3, 3)},
                           Caso{1, 2, QRect(20, 29, 2, 2)}, Caso{2, 1.5, QRect(19, 28, 3, 3)}}) {
@@ -139,6 +135,44 @@ TEST(SuperficieQt, SmoothDotsAreRoundDiscsOfTheirWidthWithSoftEdges) {
     }
 }
 
+// Soft edges blend the ink into what lies under it: ink of the very colour
+// underneath leaves the image as it was, whatever the coverage.
+TEST(SuperficieQt, InkOfTheBackgroundsOwnColourLeavesItAsItWas) {
+    for (const bool suave : {false, true}) {
+        Lienzo l;
+        const Color fondo = Rgb(60, 120, 200);
+        l.s.setForeground(fondo);
+        for (int i = 0; i < 100; ++i) l.s.line(-1, 0.99 - i * 0.02, 1, 0.99 - i * 0.02);
+        const QImage antes = l.s.image().copy();
+        ASSERT_EQ(QColor(antes.pixel(7, 93)), QColor(60, 120, 200));
+        l.s.setSmooth(suave);
+        l.s.setDrawWidth(5);
+        l.s.point(0.3, 0.3);
+        l.s.moveTo(-0.8, 0.8);
+        l.s.print("Mg 31");
+        EXPECT_EQ(l.s.image(), antes) << suave;
+        l.s.setForeground(kWhite);
+        l.s.point(0.3, 0.3);
+        l.s.moveTo(-0.8, 0.8);
+        l.s.print("Mg 31");
+        EXPECT_NE(l.s.image(), antes) << "both land on the image";
+    }
+}
+
+// A window without width or height, or not finite, is refused: drawing goes
+// on through the window before it.
+TEST(SuperficieQt, ADegenerateWindowIsIgnored) {
+    const double nan = std::nan(""), inf = INFINITY;
+    const double ventanas[][4] = {{-1, 1, 0, -2}, {-1, 1, 2, 0}, {nan, 1, 2, -2}, {-1, inf, 2, -2},
+                                  {-1, 1, nan, -2}, {-1, 1, 2, -inf}};
+    for (const auto& v : ventanas) {
+        Lienzo l;
+        l.s.setWindow(v[0], v[1], v[2], v[3]);
+        l.s.point(0.5, 0);
+        EXPECT_EQ(l.lit(), QRect(75, 50, 1, 1)) << v[0] << " " << v[1] << " " << v[2] << " " << v[3];
+    }
+}
+
 TEST(SuperficieQt, InvisibleLinesMoveThePositionWithoutMarking) {
     Lienzo l;
     l.s.setLineStyle(EstiloInvisible);
@@ -149,6 +183,13 @@ TEST(SuperficieQt, InvisibleLinesMoveThePositionWithoutMarking) {
     l.s.setLineStyle(EstiloSolido);
     l.s.lineTo(0.8, -0.5);  // from where the invisible line ended
     EXPECT_EQ(l.lit(), QRect(90, 25, 1, 51));
+    l.s.setDrawWidth(2);  // two pixels across, each line in its own colour
+    l.s.line(-0.8, 0.9, 0.4, 0.9);
+    l.s.setForeground(Rgb(255, 0, 0));
+    l.s.line(-0.8, -0.8, 0.4, -0.8);
+    const auto fila = [&l](int y) { return (l.s.image().pixel(40, y) & 0xffffff) != 0; };
+    EXPECT_TRUE(!fila(88) && fila(89) && fila(90) && !fila(91));
+    EXPECT_EQ(QColor(l.s.image().pixel(40, 90)), QColor(255, 0, 0));
 }
 
 TEST(SuperficieQt, ACircleIsOutlinedAndFilledAsSetWithItsAspect) {
@@ -166,11 +207,7 @@ TEST(SuperficieQt, ACircleIsOutlinedAndFilledAsSetWithItsAspect) {
 }
 
 TEST(SuperficieQt, ASectorFillsTheAnglesBetweenItsEndsCounterClockwise) {
-    struct Caso {
-        double desde, hasta;
-        bool mirrored;
-        bool filled[4];  // probes at 15, 105, 195 and 285 degrees, just past each axis
-    };
+    struct Caso { double desde, hasta; bool mirrored; bool filled[4]; };
     const Caso casos[] = {
         {90, 270, false, {false, true, true, false}},   // the left half
         {270, 90, false, {true, false, false, true}},   // the right half, across 0

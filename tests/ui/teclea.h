@@ -1,13 +1,24 @@
-// Driving a dialog's boxes as the user does: the dialog shown as the
-// active window (so that keys and focus reach it), and a box entered from
-// the keyboard, typed over what it selected, and left with Tab.
+// Driving windows as the user does: a named control looked up, the window
+// made the active one (so that keys and focus reach it), a box typed over
+// and left with Tab, and a click on a control that repeats while held.
 #pragma once
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QTest>
 
+#include <gtest/gtest.h>
+
 namespace vsp::ui {
+
+// A named control of a window; a missing one fails the test that asked.
+template <class T = QWidget>
+T* control(const QObject* ventana, const char* nombre) {
+    T* c = ventana->findChild<T*>(QString::fromLatin1(nombre));
+    EXPECT_NE(c, nullptr) << nombre;
+    return c;
+}
 
 // Shows a window and makes it the active one; false if it never became so.
 inline bool MuestraActiva(QWidget* ventana) {
@@ -24,5 +35,22 @@ inline void EscribeYSale(QLineEdit* caja, const QString& tecleado) {
     QTest::keyClicks(caja, tecleado);
     QTest::keyClick(caja, Qt::Key_Tab);
 }
+
+// The pad and the spins run a loop of their own while the button is held:
+// a release queued before the press reaches that loop at its first turn,
+// as a short click's release does.
+inline void SueltaLuego(QWidget* w, QPoint p) {
+    QCoreApplication::postEvent(w, new QMouseEvent(QEvent::MouseButtonRelease, p, w->mapToGlobal(p), Qt::LeftButton,
+                                                   Qt::NoButton, Qt::NoModifier));
+}
+inline void ClicSostenido(QWidget* w, QPoint p, int veces = 1) {
+    for (int i = 0; i < veces; ++i) {
+        SueltaLuego(w, p);
+        QTest::mousePress(w, Qt::LeftButton, {}, p);
+        QApplication::processEvents();  // a release nobody waited for
+    }
+}
+// A spin's upper and lower keys.
+inline const QPoint SpinArriba(12, 6), SpinAbajo(12, 22);
 
 }  // namespace vsp::ui

@@ -48,6 +48,7 @@ Personal::Personal(QWidget* padre) : QDialog(padre) {
     }
 
     auto* velocidad = new QGroupBox(QStringLiteral("Velocidad de los avances"), this);
+    velocidad->setObjectName(QStringLiteral("Fra_Veloc"));
     velocidad->setGeometry(Velocidad);
     velocidad->setToolTip(QStringLiteral("Arrastre el mando: a la derecha, más rápidos los controles de avance y las animaciones"));
     auto* deslizador = new Deslizador(velocidad);

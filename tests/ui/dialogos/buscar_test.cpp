@@ -5,54 +5,25 @@
 #include "ui/dialogos/buscar.h"
 
 #include <QAbstractButton>
-#include <QApplication>
 #include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
-#include <QTest>
 
-#include <gtest/gtest.h>
-
-#include <filesystem>
-
-
-#include "../../motor_nuevo.h"
-#include "../teclea.h"
-#include "config/configuracion.h"
+#include "../dialogo.h"
 #include "core/constantes.h"
 #include "time/tiempo.h"
 
 namespace vsp::ui {
 namespace {
 
-namespace fs = std::filesystem;
-
-class BuscarPrueba : public ::testing::Test {
+class BuscarPrueba : public PruebaDialogo<Buscar> {
 protected:
     void SetUp() override {
-        MotorNuevo();
-        carpeta = CarpetaConSituacionInicial();
-        ProgramState& e = Estado();
-        e.Latitud = 40.4 * RadianesPorGrado;
+        PruebaDialogo::SetUp();
+        Estado().Latitud = 40.4 * RadianesPorGrado;
         ActualizaTiempo();
-        avisos().Mensaje = [this](const std::string& t, const std::string&, int16_t, int16_t) {
-            mensajes.push_back(t);
-            return true;
-        };
-        d = std::make_unique<Buscar>();
-        ASSERT_TRUE(MuestraActiva(d.get()));
+        abre();
     }
-    void TearDown() override {
-        d.reset();
-        ReiniciaAvisos();
-        fs::remove_all(carpeta);
-    }
-
-    template <class T>
-    T* control(const char* nombre) const {
-        return d->findChild<T*>(nombre);
-    }
-    QString texto(const char* etiqueta) const { return control<QLabel>(etiqueta)->text(); }
+    QString titulo() const { return control<QLabel>("Lab_Titulo")->text(); }
     void clicEn(QListWidget* l, int fila, bool doble = false) {
         l->scrollToItem(l->item(fila));
         const QPoint p = l->visualItemRect(l->item(fila)).center();
@@ -60,14 +31,10 @@ protected:
         if (doble) QTest::mouseDClick(l->viewport(), Qt::LeftButton, {}, p);  // a click, then its second
     }
     void abreCategoria(int k) { clicEn(control<QListWidget>("Lst_Indice"), k); }
-
-    fs::path carpeta;
-    std::unique_ptr<Buscar> d;
-    std::vector<std::string> mensajes;
 };
 
 TEST_F(BuscarPrueba, EachCategoryShowsItsTitleHeaderAndLegend) {
-    EXPECT_EQ(texto("Lab_Titulo"), QStringLiteral("Índice General"));
+    EXPECT_EQ(titulo(), QStringLiteral("Índice General"));
     auto* indice = control<QListWidget>("Lst_Indice");
     ASSERT_EQ(indice->count(), NumCategorias);
     const int filas[NumCategorias] = {11, 109, 88, 1483, 1234, 142, 174, 0, 0, 0, 0, 0};
@@ -75,8 +42,7 @@ TEST_F(BuscarPrueba, EachCategoryShowsItsTitleHeaderAndLegend) {
                                            "Lst_NebDi", "Lst_CumAb", "Lst_CumGl", "Lst_Quasa", "Lst_Pulsa", "Lst_Aguje"};
     for (int k = 0; k < NumCategorias; ++k) {
         abreCategoria(k);
-        EXPECT_EQ(d->categoria(), k);
-        EXPECT_EQ(texto("Lab_Titulo"), QString::fromUtf8(Categorias[k].titulo));
+        EXPECT_EQ(titulo(), QString::fromUtf8(Categorias[k].titulo));
         EXPECT_EQ(control<QLabel>("Lab_Cabecera")->isVisible(), k != 0) << k;
         EXPECT_EQ(control<QLabel>("Lab_TexMagni")->isVisible(), *Categorias[k].leyenda != '\0') << k;
         EXPECT_EQ(control<QListWidget>("Lst_TexPlane")->isVisible(), k == 0) << k;
@@ -84,12 +50,10 @@ TEST_F(BuscarPrueba, EachCategoryShowsItsTitleHeaderAndLegend) {
         EXPECT_EQ(control<QListWidget>(listados[k])->count(), filas[k]) << k;
         EXPECT_FALSE(indice->isVisible());
         d->reject();
-        EXPECT_FALSE(d->isVisible());
         d->show();
-        EXPECT_EQ(texto("Lab_Titulo"), QStringLiteral("Índice General")) << "each closing goes back to the index";
+        EXPECT_EQ(titulo(), QStringLiteral("Índice General")) << "each closing goes back to the index";
         EXPECT_TRUE(indice->selectedItems().isEmpty());
     }
-    EXPECT_EQ(texto("Lab_Titulo"), QStringLiteral("Índice General"));
 }
 
 TEST_F(BuscarPrueba, AnEntryIsCentredByDoubleClickOrTheButtonAndARefusalKeepsTheDialog) {
@@ -110,7 +74,8 @@ TEST_F(BuscarPrueba, AnEntryIsCentredByDoubleClickOrTheButtonAndARefusalKeepsThe
     ASSERT_TRUE(estrellas->item(1)->text().endsWith(QStringLiteral("Canopus   ")));
     clicEn(estrellas, 1);
     QTest::mouseClick(buscar, Qt::LeftButton);
-    EXPECT_EQ(mensajes, std::vector<std::string>{"Buscar Objetos"});
+    ASSERT_EQ(mensajes.size(), 1u);
+    EXPECT_TRUE(mensajes[0].starts_with("Buscar Objetos: ")) << mensajes[0];
     EXPECT_TRUE(d->isVisible());
 
     d->reject();
@@ -122,11 +87,13 @@ TEST_F(BuscarPrueba, AnEntryIsCentredByDoubleClickOrTheButtonAndARefusalKeepsThe
 
 TEST_F(BuscarPrueba, TypingFindsInEveryCategoryOrFiltersTheListing) {
     auto* caja = control<QLineEdit>("Tex_Buscar");
-    QTest::keyClicks(caja, QStringLiteral("ORIÓN"));
     auto* hallados = control<QListWidget>("Lst_Hallados");
+    EXPECT_FALSE(hallados->isVisible());
+    QTest::keyClicks(caja, QStringLiteral("ORIÓN"));
     ASSERT_TRUE(hallados->isVisible());
+    EXPECT_FALSE(control("Lst_Indice")->isVisible()) << "the findings stand in for the index";
     ASSERT_EQ(hallados->count(), 2);
-    EXPECT_TRUE(hallados->item(0)->text().startsWith(QStringLiteral("Objetos Messier"))) << hallados->item(0)->text().toStdString();
+    EXPECT_TRUE(hallados->item(0)->text().startsWith(QStringLiteral("Objetos Messier")));
     EXPECT_TRUE(hallados->item(1)->text().startsWith(QStringLiteral("Constelaciones")));
     QTest::keyClick(caja, Qt::Key_Return);  // centres the first
     EXPECT_FALSE(d->isVisible());
@@ -138,11 +105,14 @@ TEST_F(BuscarPrueba, TypingFindsInEveryCategoryOrFiltersTheListing) {
     caja->setFocus();
     QTest::keyClicks(caja, QStringLiteral("osa"));
     auto* constelaciones = control<QListWidget>("Lst_Const");
-    int visibles = 0;
-    for (int i = 0; i < constelaciones->count(); ++i) visibles += !constelaciones->item(i)->isHidden();
-    EXPECT_EQ(visibles, 2);  // Osa Mayor, Osa Menor
+    const auto visibles = [constelaciones] {
+        int n = 0;
+        for (int i = 0; i < constelaciones->count(); ++i) n += !constelaciones->item(i)->isHidden();
+        return n;
+    };
+    EXPECT_EQ(visibles(), 2);  // Osa Mayor, Osa Menor
     caja->clear();
-    for (int i = 0; i < constelaciones->count(); ++i) EXPECT_FALSE(constelaciones->item(i)->isHidden());
+    EXPECT_EQ(visibles(), constelaciones->count());
 }
 
 }  // namespace

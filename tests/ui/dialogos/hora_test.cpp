@@ -1,50 +1,34 @@
 // The date and time dialog driven through its controls: dates and times
 // typed in either row and either clock, the zone and daylight saving, the
 // three time buttons with the computer's clock fixed, the time spins (held,
-// and across year 0), the Enter order and the closing redraw.
+// and across year 0), the Enter order, the layout and the closing redraw.
 #include "ui/dialogos/hora.h"
 
-#include <QApplication>
 #include <QCheckBox>
-#include <QLineEdit>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTest>
 
-#include <gtest/gtest.h>
-
-#include "../../motor_nuevo.h"
-#include "../teclea.h"
+#include "../dialogo.h"
 #include "core/constantes.h"
 #include "time/calendario.h"
 #include "time/tiempo.h"
-#include "ui/mandos/spin.h"
-#include "ui/principal/tiempo_real.h"
 
 namespace vsp::ui {
 namespace {
 
-class HoraPrueba : public ::testing::Test {
+class HoraPrueba : public PruebaDialogo<Hora> {
 protected:
     void SetUp() override {
-        MotorNuevo();
+        PruebaDialogo::SetUp();
         ProgramState& e = Estado();
-        e.Velocidad = 100;
         e.FormatoHora = 1;
         e.ZonaHoraria = 1;
+        e.HorarioVerano = 0;
+        e.TipoTiempo = 0;  // sidereal
         e.DiaJuliano = CalculaJuliana(15, 3, 1990, 20, 30);  // 21:30 local
-        avisos().Redibujo = [this] { ++redibujos; };
-        d = std::make_unique<Hora>();
-        ASSERT_TRUE(MuestraActiva(d.get()));
+        abre();
     }
-    void TearDown() override {
-        d.reset();
-        ReiniciaAvisos();
-        RelojSistema() = [] { return QDateTime::currentDateTime(); };
-    }
-
-    QLineEdit* caja(const QString& nombre) const { return d->findChild<QLineEdit*>(nombre); }
+    QLineEdit* caja(const QString& nombre) const { return control<QLineEdit>(nombre.toLatin1()); }
     // "dd/mm/yyyy hh:mm" of row 1 (universal) or 2 (local) as the fields show it.
     std::string fila(int i) const {
         const QString n = QString::number(i);
@@ -53,57 +37,43 @@ protected:
             .toStdString();
     }
     void escribe(const QString& nombre, const QString& tecleado) { EscribeYSale(caja(nombre), tecleado); }
-    // A press on a spin's upper (+1) or lower (-1) key held for `pasos` steps.
-    void pulsa(const char* spin, int sentido, int pasos = 1) {
-        auto* s = d->findChild<Spin*>(spin);
+    // A press on a spin's key held for `pasos` steps.
+    void pulsa(const char* spin, QPoint tecla, int pasos = 1) {
+        auto* s = control(spin);
         s->setFocus();  // a field left is read before the press, as the press itself would
-        const QPoint p(12, sentido > 0 ? 6 : 22);
         int dados = 0;
         avisos().FechaHora = [&, this](const CamposFechaHora& c) {
             d->muestraFechas(c);  // each step rewrites the fields once
             estables.push_back(Estado().TiempoEstable);
-            if (++dados == pasos)
-                QCoreApplication::postEvent(s, new QMouseEvent(QEvent::MouseButtonRelease, p, s->mapToGlobal(p),
-                                                               Qt::LeftButton, Qt::NoButton, Qt::NoModifier));
+            if (++dados == pasos) SueltaLuego(s, tecla);
         };
-        QTest::mousePress(s, Qt::LeftButton, {}, p);
+        QTest::mousePress(s, Qt::LeftButton, {}, tecla);
         QApplication::processEvents();
         avisos().FechaHora = [this](const CamposFechaHora& c) { d->muestraFechas(c); };
     }
 
-    std::unique_ptr<Hora> d;
-    int redibujos = 0;
     std::vector<int16_t> estables;
 };
 
 TEST_F(HoraPrueba, TypedDatesAndTimesSetTheInstant) {
-    ASSERT_EQ(d->windowTitle(), QStringLiteral("Fecha   y   Hora"));
     ASSERT_EQ(fila(1), "15/03/1990 20:30");
     ASSERT_EQ(fila(2), "15/03/1990 21:30");
-    struct Caso {
-        int16_t formato;
-        const char* campo;
-        const char* tecleado;
-        const char* universal;  // row 1 afterwards
-    } casos[] = {
+    struct Caso { int16_t formato; const char* campo; const char* tecleado; const char* universal; } casos[] = {
         {1, "Tex_Hora1", "9:5", "15/03/1990 09:50"},
         {1, "Tex_Hora1", "25:10", "15/03/1990 23:10"},
         {1, "Tex_Hora2", "00:15", "15/03/1990 23:15"},  // 16 March local, an hour ahead
-        {1, "Tex_Hora1", "", "15/03/1990 00:00"},
-        {1, "Tex_Hora1", "  ", "15/03/1990 00:00"},
         {1, "Tex_Hora1", "-", "15/03/1990 00:00"},
         {1, "Tex_Hora1", "21:30", "15/03/1990 21:30"},
         {1, "Tex_FecMes2", "4", "15/04/1990 21:30"},
         {1, "Tex_FecDia1", "31", "30/04/1990 21:30"},  // April has 30 days
-        {1, "Tex_FecMes1", "2", "28/02/1990 21:30"},
-        {1, "Tex_FecAno1", "0", "28/02/1 21:30"},      // year 0 is A.D. 1
-        {1, "Tex_FecAno1", "-", "28/02/-1 21:30"},     // 1 B.C.
-        {1, "Tex_FecAno2", "99999", "28/02/7999 21:30"},
-        {1, "Tex_FecDia1", "", "01/02/7999 21:30"},
-        {2, "Tex_Hora1", "09:30 PM", "01/02/7999 09:30 PM"},
-        {2, "Tex_FecDia1", "20", "20/02/7999 09:30 PM"},  // the afternoon stays
-        {2, "Tex_Hora1", "12:30 PM", "20/02/7999 11:30 PM"},
-        {2, "Tex_Hora2", "1:00 am", "21/02/7999 00:00 AM"},
+        {1, "Tex_FecAno1", "0", "30/04/1 21:30"},      // year 0 is A.D. 1
+        {1, "Tex_FecAno1", "-", "30/04/-1 21:30"},     // 1 B.C.
+        {1, "Tex_FecAno2", "99999", "30/04/7999 21:30"},
+        {1, "Tex_FecDia1", "", "01/04/7999 21:30"},
+        {2, "Tex_Hora1", "09:30 PM", "01/04/7999 09:30 PM"},
+        {2, "Tex_FecDia1", "20", "20/04/7999 09:30 PM"},  // the afternoon stays
+        {2, "Tex_Hora1", "12:30 PM", "20/04/7999 11:30 PM"},
+        {2, "Tex_Hora2", "1:00 am", "21/04/7999 00:00 AM"},
     };
     ProgramState& e = Estado();
     for (const Caso& c : casos) {
@@ -114,9 +84,7 @@ TEST_F(HoraPrueba, TypedDatesAndTimesSetTheInstant) {
         escribe(QString::fromLatin1(c.campo), QString::fromUtf8(c.tecleado));
         EXPECT_EQ(fila(1), c.universal) << c.campo << " \"" << c.tecleado << "\"";
     }
-    EXPECT_EQ(fila(2), "21/02/7999 01:00 AM");
-    escribe(QStringLiteral("Tex_FecAno1"), QString(200, u'9'));
-    EXPECT_EQ(caja("Tex_FecAno1")->text(), QStringLiteral("7999"));
+    EXPECT_EQ(fila(2), "21/04/7999 01:00 AM");
     EXPECT_EQ(redibujos, 0) << "the chart waits for the dialog to close";
 }
 
@@ -124,17 +92,13 @@ TEST_F(HoraPrueba, ZoneAndDaylightSavingMoveOnlyTheLocalTime) {
     ProgramState& e = Estado();
     const double instante = e.DiaJuliano;
     escribe(QStringLiteral("Tex_Zona"), QStringLiteral("5,3"));
-    EXPECT_EQ(e.ZonaHoraria, 5.0f);
     EXPECT_EQ(caja("Tex_Zona")->text(), QStringLiteral("5.0"));
     EXPECT_EQ(fila(2), "16/03/1990 01:30");
-    auto* verano = d->findChild<QCheckBox*>("Chk_HorarioVer");
-    QTest::mouseClick(verano, Qt::LeftButton);
-    EXPECT_EQ(e.HorarioVerano, 1);
+    QTest::mouseClick(control<QCheckBox>("Chk_HorarioVer"), Qt::LeftButton);
     EXPECT_EQ(fila(2), "16/03/1990 02:30");
     EXPECT_EQ(e.Panel.Tex_HorLoc, "02:30") << "the main window's panel follows";
-    pulsa("PicSpi_Zona", -1, 3);
+    pulsa("PicSpi_Zona", SpinAbajo, 3);
     EXPECT_EQ(e.ZonaHoraria, 3.5f);
-    EXPECT_EQ(e.TiempoEstable, Verdadero);
     EXPECT_EQ(caja("Tex_Zona")->text(), QStringLiteral("3.5"));
     EXPECT_EQ(e.DiaJuliano, instante);
     EXPECT_EQ(fila(1), "15/03/1990 20:30");
@@ -143,25 +107,19 @@ TEST_F(HoraPrueba, ZoneAndDaylightSavingMoveOnlyTheLocalTime) {
 // The computer's clock in universal time, the place in zone +1 with daylight
 // saving: local noon is 10:00 UT.
 TEST_F(HoraPrueba, TheTimeButtonsUseTheComputersClockOnTheLocalDay) {
-    ProgramState& e = Estado();
-    e.HorarioVerano = 1;
+    Estado().HorarioVerano = 1;
     d->muestra();
-    struct Caso {
-        const char* boton;
-        QTime reloj;  // universal time on 21 June 2026
-        const char* universal;
-    } casos[] = {
+    struct Caso { const char* boton; QTime reloj; const char* universal; } casos[] = {
         {"Bot_FecMedDia", QTime(10, 0, 0), "21/06/2026 10:00"},      // noon exactly stays
         {"Bot_FecMedDia", QTime(10, 0, 1), "22/06/2026 10:00"},      // a second later: tomorrow's
         {"Bot_FecMedNoc", QTime(5, 0, 0), "21/06/2026 22:00"},       // morning: tonight's midnight
-        {"Bot_FecMedNoc", QTime(13, 0, 0), "21/06/2026 22:00"},      // afternoon: tonight's too
         {"Bot_FecMedNoc", QTime(22, 0, 0), "21/06/2026 22:00"},      // midnight itself stays
         {"Bot_FecMedNoc", QTime(23, 0, 0), "22/06/2026 22:00"},      // 01:00 local: the next one
         {"Bot_FecHorsis", QTime(20, 10, 40), "21/06/2026 20:11"},    // to the nearest minute
     };
     for (const Caso& c : casos) {
         RelojSistema() = [&c] { return QDateTime(QDate(2026, 6, 21), c.reloj, Qt::UTC); };
-        QTest::mouseClick(d->findChild<QPushButton*>(c.boton), Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(c.boton), Qt::LeftButton);
         EXPECT_EQ(fila(1), c.universal) << c.boton << " at " << c.reloj.toString().toStdString();
     }
     EXPECT_EQ(fila(2), "21/06/2026 22:11");
@@ -170,26 +128,28 @@ TEST_F(HoraPrueba, TheTimeButtonsUseTheComputersClockOnTheLocalDay) {
 TEST_F(HoraPrueba, HeldSpinsStepTheTimeWhichIsUnstableUntilReleased) {
     ProgramState& e = Estado();
     const double inicio = e.DiaJuliano;
-    pulsa("PicSpi_Tiempo2", +1, 4);  // four sidereal days
+    pulsa("PicSpi_Tiempo2", SpinArriba, 4);  // four sidereal days
     EXPECT_EQ(estables, std::vector<int16_t>(4, Falso));
     EXPECT_EQ(e.TiempoEstable, Verdadero);
     EXPECT_NEAR(e.DiaJuliano - inicio, 4 * 0.9972695664235, 1e-8);
 
     // Solar years by the calendar, over the missing year 0.
-    QTest::mouseClick(d->findChild<QRadioButton*>("Opt_Solar"), Qt::LeftButton);
+    QTest::mouseClick(control<QRadioButton>("Opt_Solar"), Qt::LeftButton);
     EXPECT_EQ(e.TipoTiempo, 1);
     e.DiaJuliano = CalculaJuliana(10, 5, 1, 6, 15);
-    pulsa("PicSpi_Tiempo4", -1);
+    pulsa("PicSpi_Tiempo4", SpinAbajo);
     EXPECT_EQ(fila(1), "10/05/-1 06:15");
-    pulsa("PicSpi_Tiempo4", +1);
+    pulsa("PicSpi_Tiempo4", SpinArriba);
     EXPECT_EQ(fila(1), "10/05/1 06:15");
     e.DiaJuliano = DiaJulianoMaximo - 100;
-    pulsa("PicSpi_Tiempo6", +1);  // a millennium past 7999 stops at its end
+    pulsa("PicSpi_Tiempo6", SpinArriba);  // a millennium past 7999 stops at its end
     EXPECT_EQ(e.DiaJuliano, DiaJulianoMaximo);
     EXPECT_EQ(redibujos, 0);
 }
 
 TEST_F(HoraPrueba, EnterMovesAlongARowAndTheExitRedrawsOnce) {
+    EnOrdenDeLectura(d.get(), {"Tex_FecDia1", "Tex_FecMes1", "Tex_FecAno1", "Tex_Hora1", "Tex_FecJul", "Tex_FecDia2", "Tex_Zona",
+                               "Bot_FecMedNoc", "PicSpi_Tiempo1", "Opt_Siderea", "Opt_Solar", "Pic_BotSalir"});
     ProgramState& e = Estado();
     e.Precesion = 1;
     caja("Tex_FecDia2")->setFocus();
@@ -200,11 +160,9 @@ TEST_F(HoraPrueba, EnterMovesAlongARowAndTheExitRedrawsOnce) {
     }
     EXPECT_EQ(QApplication::focusWidget()->objectName(), QStringLiteral("Pic_BotSalir"));
     EXPECT_EQ(fila(2), "04/07/1000 12:00");
-    const double sidereo = e.TiempoSidereo;
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     EXPECT_FALSE(d->isVisible());
     EXPECT_EQ(redibujos, 1);
-    EXPECT_NE(e.TiempoSidereo, sidereo);
     // The precession of the year typed, not of 1990.
     const ProgramState antes = e;
     ActualizaTiempo();

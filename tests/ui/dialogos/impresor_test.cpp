@@ -5,21 +5,13 @@
 #include "ui/dialogos/impresor.h"
 
 #include <QAbstractButton>
-#include <QApplication>
 #include <QCheckBox>
-#include <QLineEdit>
-#include <QMouseEvent>
+#include <QFile>
 #include <QPrintPreviewWidget>
-#include <QTest>
 
-#include <gtest/gtest.h>
-
-#include <filesystem>
-
-#include "../../motor_nuevo.h"
 #include "../../orden.h"
+#include "../dialogo.h"
 #include "../modal.h"
-#include "../teclea.h"
 #include "core/constantes.h"
 #include "sky/proyeccion.h"
 #include "time/tiempo.h"
@@ -29,24 +21,18 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class ImpresorPrueba : public ::testing::Test {
+class ImpresorPrueba : public PruebaDialogo<Impresor> {
 protected:
     void SetUp() override {
-        MotorNuevo();
-        carpeta = CarpetaConSituacionInicial();
+        PruebaDialogo::SetUp();
         ProgramState& e = Estado();
         e.ProporcionPantalla = 800.0f / 600;
         ActualizaTiempo();
         FijaVentanaCielo();
         e.AnchoImpresion = 200;
         e.ImprimirDatos = 0;
-        avisos().Redibujo = [this] { ++redibujos; };
-        avisos().Mensaje = [this](const std::string&, const std::string& texto, int16_t, int16_t) {
-            mensajes.push_back(texto);
-            return acepta;
-        };
         d = std::make_unique<Impresor>(QSize(800, 600));
-        sinImpresora();
+        impresora("");
         d->pideArchivoPdf = [this] {
             ++preguntas;
             return QString::fromStdString(archivo);
@@ -54,70 +40,51 @@ protected:
         e.AnchoMaximoMm = 202;
         e.AltoMaximoMm = 289;
     }
-    void TearDown() override {
-        d.reset();
-        ReiniciaAvisos();
-        fs::remove_all(carpeta);
-    }
-    template <typename T>
-    T* control(const char* nombre) const {
-        T* c = d->findChild<T*>(nombre);
-        EXPECT_NE(c, nullptr) << nombre;
-        return c;
-    }
-    // Whatever this machine has: an empty file name would bring its default
-    // printer back, an empty printer name leaves none.
-    void sinImpresora() const {
-        d->impresora().setOutputFileName({});
-        d->impresora().setPrinterName({});
+    // A printer writing that file; "" leaves none (an empty file name would
+    // bring this machine's default printer back).
+    void impresora(const std::string& pdf) const {
+        d->impresora().setOutputFileName(QString::fromStdString(pdf));
+        if (pdf.empty()) d->impresora().setPrinterName({});
     }
     void imprime() { QTest::mouseClick(control<QAbstractButton>("Pic_BotImprimir"), Qt::LeftButton); }
-    std::string pagina(const fs::path& pdf) const { return SalidaDe("pdfinfo '" + pdf.string() + "'"); }
+    static bool unaPagina(const fs::path& pdf) {
+        return SalidaDe("pdfinfo '" + pdf.string() + "'").find("Pages:           1") != std::string::npos;
+    }
 
-    std::unique_ptr<Impresor> d;
-    fs::path carpeta;
     std::string archivo;
-    std::vector<std::string> mensajes;
-    bool acepta = true;
-    int redibujos = 0, preguntas = 0;
+    int preguntas = 0;
 };
 
 TEST_F(ImpresorPrueba, TypedAndSpunSizesKeepTheChartAtFourToThreeOnThePage) {
     ASSERT_TRUE(MuestraActiva(d.get()));
-    ProgramState& e = Estado();
     auto* ancho = control<QLineEdit>("Tex_Ancho");
     auto* alto = control<QLineEdit>("Tex_Alto");
     EscribeYSale(ancho, QStringLiteral("400"));
     EXPECT_EQ(ancho->text(), QStringLiteral("202"));
     EXPECT_EQ(alto->text(), QStringLiteral("151"));
-
-    // The width's spin, down from its upper half: 5 mm, the height following.
-    auto* spin = control<QWidget>("PicSpi_Ancho");
-    QCoreApplication::postEvent(spin, new QMouseEvent(QEvent::MouseButtonRelease, QPointF(12, 22),
-                                                      spin->mapToGlobal(QPointF(12, 22)), Qt::LeftButton,
-                                                      Qt::NoButton, Qt::NoModifier));
-    QTest::mousePress(spin, Qt::LeftButton, {}, QPoint(12, 22));
-    QApplication::processEvents();
+    ClicSostenido(control("PicSpi_Ancho"), SpinAbajo);  // 5 mm, the height following
     EXPECT_EQ(ancho->text(), QStringLiteral("197"));
     EXPECT_EQ(alto->text(), QStringLiteral("147"));
 
-    // Enter goes on to printing.
     alto->setFocus(Qt::TabFocusReason);
     QTest::keyClick(alto, Qt::Key_Return);
-    EXPECT_EQ(QApplication::focusWidget(), control<QWidget>("Pic_BotImprimir"));
-
+    EXPECT_EQ(QApplication::focusWidget(), control("Pic_BotImprimir")) << "Enter goes on to printing";
     auto* casilla = control<QCheckBox>("Chk_ImprimirDatos");
     QTest::mouseClick(casilla, Qt::LeftButton, {}, QPoint(8, casilla->height() / 2));
-    EXPECT_EQ(e.ImprimirDatos, 1) << casilla->isChecked();
+    EXPECT_EQ(Estado().ImprimirDatos, 1);
 }
 
 TEST_F(ImpresorPrueba, PrintsTheChartOnThePrinterAndRedrawsTheWindow) {
     const fs::path pdf = carpeta / "impresora.pdf";
-    d->impresora().setOutputFileName(QString::fromStdString(pdf.string()));
+    impresora(pdf.string());
     Estado().AltoImpresion = 300;  // the print follows the width whatever the height held
+    Estado().Sonido = 1;
     imprime();
+    QFile campana(QStringLiteral(":/sonidos/5.wav"));
+    ASSERT_TRUE(campana.open(QIODevice::ReadOnly));
+    EXPECT_EQ(Estado().SonidoDatos, campana.readAll().toStdString()) << "the printing chime";
     EXPECT_EQ(Estado().AltoImpresion, 150);
-    EXPECT_NE(pagina(pdf).find("Pages:           1"), std::string::npos) << pagina(pdf);
+    EXPECT_TRUE(unaPagina(pdf));
     EXPECT_EQ(SalidaDe("pdftotext '" + pdf.string() + "' - | tr -d ' \\n\\f'"), "") << "no strip asked for";
     EXPECT_EQ(redibujos, 1);
     EXPECT_TRUE(mensajes.empty());
@@ -141,29 +108,21 @@ TEST_F(ImpresorPrueba, WithoutAPrinterOrWhenItFailsThePageIsOfferedAsAPdf) {
     for (const Caso& c : casos) {
         mensajes.clear();
         preguntas = 0;
-        acepta = c.acepta;
+        respuesta = c.acepta;
         archivo = *c.archivo ? (carpeta / c.archivo).string() : "";
-        if (*c.impresora)
-            d->impresora().setOutputFileName(QString::fromStdString((carpeta / c.impresora).string()));
-        else
-            sinImpresora();
+        impresora(*c.impresora ? (carpeta / c.impresora).string() : "");
         imprime();
         ASSERT_FALSE(mensajes.empty()) << c.archivo;
         EXPECT_NE(mensajes.back().find(c.mensaje), std::string::npos) << mensajes.back();
         EXPECT_EQ(preguntas, c.acepta ? 1 : 0) << c.archivo;
         fs::path escrito = archivo;
         if (escrito.extension() != ".pdf") escrito += ".pdf";
-        EXPECT_EQ(fs::exists(escrito), c.escrito) << escrito;
-        if (c.escrito) {
-            EXPECT_NE(pagina(escrito).find("Pages:           1"), std::string::npos);
-        }
+        EXPECT_EQ(fs::exists(escrito) && unaPagina(escrito), c.escrito) << escrito;
         fs::remove(escrito);
     }
     EXPECT_EQ(redibujos, 5) << "the chart is redrawn after every attempt";
-    std::vector<fs::path> restos;
     for (const auto& f : fs::directory_iterator(carpeta))
-        if (f.path().extension() == ".pdf") restos.push_back(f.path());
-    EXPECT_TRUE(restos.empty()) << "no partial file left behind";
+        EXPECT_NE(f.path().extension(), ".pdf") << "no partial file left behind";
 }
 
 TEST_F(ImpresorPrueba, ThePreviewShowsOnePage) {

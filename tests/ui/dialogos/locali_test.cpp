@@ -1,22 +1,18 @@
 // The location dialog driven through its controls: boxes typed into and
 // left, the latitude and longitude typed over, a city chosen from the list,
-// the Enter order ending on the exit button with one redraw, and the dialog
+// the main window's panel and the map's cross following each change, the
+// Enter order ending on the exit button with one redraw, and the dialog
 // showing the state whatever changed it.
 #include "ui/dialogos/locali.h"
 
 #include <QAbstractItemView>
-#include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
-#include <QLineEdit>
-#include <QTest>
-
-#include <gtest/gtest.h>
+#include <QScreen>
 
 #include <cmath>
 
-#include "../../motor_nuevo.h"
-#include "../teclea.h"
+#include "../dialogo.h"
 #include "core/constantes.h"
 #include "sky/localizacion.h"
 #include "sky/pasos_vista.h"
@@ -28,32 +24,24 @@ namespace vsp::ui {
 namespace {
 
 constexpr double Grado = 0.01745329252;
+constexpr double S = 4.8481368e-6;  // one second of arc
 
-class LocaliPrueba : public ::testing::Test {
+class LocaliPrueba : public PruebaDialogo<Locali> {
 protected:
     void SetUp() override {
-        MotorNuevo();
+        PruebaDialogo::SetUp();
         ProgramState& e = Estado();
         e.DiaJuliano = 2460677.3;
-        e.Velocidad = 100;
         SeleccionaLocalidad(IndiceCiudad("Madrid"));
         e.Direccion = Pi;
         e.Elevacion = 30 * Grado;
         e.Zoom = 1;
         ActualizaTiempo();
         MuestraLocalizacion();
-        avisos().Redibujo = [this] { ++redibujos; };
-        d = std::make_unique<Locali>();
-        ASSERT_TRUE(MuestraActiva(d.get()));
+        abre();
     }
-    void TearDown() override {
-        d.reset();
-        ReiniciaAvisos();
-    }
-
-    QLineEdit* caja(const char* nombre) const { return d->findChild<QLineEdit*>(nombre); }
+    QLineEdit* caja(const char* nombre) const { return control<QLineEdit>(nombre); }
     std::string texto(const char* nombre) const { return caja(nombre)->text().toStdString(); }
-    void escribe(const char* nombre, const QString& tecleado) { EscribeYSale(caja(nombre), tecleado); }
     // Types keys over an overtype box from character `desde`.
     void sobrescribe(const char* nombre, int desde, const QString& teclas) {
         QLineEdit* c = caja(nombre);
@@ -61,9 +49,20 @@ protected:
         c->setCursorPosition(desde);
         QTest::keyClicks(c, teclas);
     }
-
-    std::unique_ptr<Locali> d;
-    int redibujos = 0;
+    // Whether the map on the screen (not merely the map's own idea of it)
+    // has the cross's upright and bar through the place.
+    bool cruzEnPantalla() {
+        auto* mapa = control("Pic_Mapa");
+        const QPoint c = MapaMundo::Cruz();
+        const QPoint puntos[] = {{c.x(), c.y() > 75 ? 10 : 140}, {c.x() > 183 ? 20 : 340, c.y()}};
+        return QTest::qWaitFor([&] {
+            const QImage pantalla = d->screen()->grabWindow(d->winId()).toImage();
+            for (QPoint p : puntos)
+                if (QColor(pantalla.pixel(mapa->mapTo(d.get(), p) * d->devicePixelRatio())) != QColor(255, 0, 0))
+                    return false;
+            return true;
+        }, 500);
+    }
 };
 
 TEST_F(LocaliPrueba, BoxesAreReadWhenLeft) {
@@ -76,48 +75,36 @@ TEST_F(LocaliPrueba, BoxesAreReadWhenLeft) {
     } casos[] = {
         {"Tex_Direc", "NE", "NE  45°", &ProgramState::Direccion, 45 * Grado},
         {"Tex_Direc", "200 NE", "S  200°", &ProgramState::Direccion, 200 * Grado},
-        {"Tex_Direc", "o", "W  270°", &ProgramState::Direccion, 270 * Grado},
-        {"Tex_Direc", "no", "NW 315°", &ProgramState::Direccion, 315 * Grado},
         {"Tex_Direc", "S  190°", "S  190°", &ProgramState::Direccion, 190 * Grado},  // its own text edited
         {"Tex_Direc", "400", "N  359°", &ProgramState::Direccion, 359 * Grado},
-        {"Tex_Direc", "-10", "N    0°", &ProgramState::Direccion, 0},
-        {"Tex_Direc", "xyz", "N    0°", &ProgramState::Direccion, 0},
         {"Tex_Eleva", "95", "90°", &ProgramState::Elevacion, 90 * Grado},
-        {"Tex_Eleva", "  ", " 0°", &ProgramState::Elevacion, 0},
         {"Tex_Eleva", "-", " 0°", &ProgramState::Elevacion, 0},
         {"Tex_Eleva", "45", "45°", &ProgramState::Elevacion, 45 * Grado},
     };
     const ProgramState& e = Estado();
     for (const Caso& c : casos) {
-        escribe(c.caja, QString::fromUtf8(c.tecleado));
+        EscribeYSale(caja(c.caja), QString::fromUtf8(c.tecleado));
         EXPECT_EQ(texto(c.caja), c.queda) << c.caja << " \"" << c.tecleado << "\"";
         EXPECT_NEAR(e.*c.valor, c.esperado, 1e-9) << c.caja << " \"" << c.tecleado << "\"";
     }
-    struct Decimal {
-        const char* caja;
-        const char* tecleado;
-        const char* queda;
-        float esperado;
-    } decimales[] = {
-        {"Tex_Zoom", "7.3", "7.0", 7}, {"Tex_Zoom", "15.5", "15.0", 15}, {"Tex_Zoom", "0.5", "1.0", 1},
-        {"Tex_Zoom", "-3", "1.0", 1},     {"Tex_Zoom", "2,5", "2.5", 2.5f}, {"Tex_Zona", "5,3", "5.0", 5},
-        {"Tex_Zona", "-5.5", "-5.5", -5.5f}, {"Tex_Zona", "-3,5", "-3.5", -3.5f}, {"Tex_Zona", "14", "12.0", 12},
-        {"Tex_Zona", "12.5", "12.0", 12},    {"Tex_Zona", "-0,5", "-0.5", -0.5f},  {"Tex_Zona", "", "0.0", 0},
-        {"Tex_Zona", "-", "0.0", 0},         {"Tex_Zona", "99999999999999999999", "12.0", 12},
+    EXPECT_EQ(e.Panel.Tex_Eleva, "Elevación = 45°") << "the main window's panel follows";
+    struct Decimal { const char* caja; const char* tecleado; const char* queda; float esperado; } decimales[] = {
+        {"Tex_Zoom", "7.3", "7.0", 7},   {"Tex_Zoom", "15.5", "15.0", 15},    {"Tex_Zoom", "0.5", "1.0", 1},
+        {"Tex_Zoom", "2,5", "2.5", 2.5f}, {"Tex_Zona", "-3,5", "-3.5", -3.5f}, {"Tex_Zona", "14", "12.0", 12},
+        {"Tex_Zona", "-0,5", "-0.5", -0.5f}, {"Tex_Zona", "-", "0.0", 0},
     };
     for (const Decimal& c : decimales) {
-        escribe(c.caja, QString::fromUtf8(c.tecleado));
+        EscribeYSale(caja(c.caja), QString::fromUtf8(c.tecleado));
         EXPECT_EQ(texto(c.caja), c.queda) << c.caja << " \"" << c.tecleado << "\"";
         EXPECT_EQ(std::string(c.caja) == "Tex_Zoom" ? e.Zoom : e.ZonaHoraria, c.esperado) << c.caja;
     }
-    EXPECT_EQ(e.Panel.Tex_Zoom, "Zoom = 2.5") << "the main window's panel follows";
+    EXPECT_EQ(e.Panel.Tex_Zoom, "Zoom = 2.5");
     EXPECT_EQ(redibujos, 0) << "the chart waits for the dialog to close";
 }
 
 // Keys typed over the boxes from a cursor position, each case from 45° 00'
-// 00" N and 0° 00' 00" O.
+// 00" N and 0° 00' 00" O; the main window's panel and the map follow.
 TEST_F(LocaliPrueba, LatitudeAndLongitudeAreTypedOver) {
-    constexpr double S = 4.8481368e-6;  // one second of arc
     struct Caso {
         const char* caja;
         int desde;
@@ -130,9 +117,7 @@ TEST_F(LocaliPrueba, LatitudeAndLongitudeAreTypedOver) {
         {"Tex_Lati", 0, "4025x00s", "40° 25' 00\" S", 13, -(40 * 3600 + 25 * 60) * S},  // x is refused
         {"Tex_Lati", 0, "9", "90° 00' 00\" N", 1, 90 * 3600 * S},                  // 95 is 90, with 00' 00"
         {"Tex_Lati", 4, "7", "45° 59' 00\" N", 5, (45 * 3600 + 59 * 60) * S},      // 70 minutes are 59
-        {"Tex_Lati", 2, "5", "45° 00' 00\" N", 2, 45 * 3600 * S},                  // over the degree sign
         {"Tex_Lati", 12, "E", "45° 00' 00\" N", 12, 45 * 3600 * S},                // not a latitude's letter
-        {"Tex_Lati", 13, "1", "45° 00' 00\" N", 13, 45 * 3600 * S},                // past the end
         {"Tex_Longi", 0, "003421300", "003° 42' 13\" O", 13, (3 * 3600 + 42 * 60 + 13) * S},
         {"Tex_Longi", 0, "0750000000w", "075° 00' 00\" O", 14, 75 * 3600 * S},     // W is O
         {"Tex_Longi", 0, "1812", "180° 00' 00\" O", 6, 180 * 3600 * S},
@@ -149,27 +134,28 @@ TEST_F(LocaliPrueba, LatitudeAndLongitudeAreTypedOver) {
         EXPECT_EQ(caja(c.caja)->cursorPosition(), c.cursor) << c.caja << " " << c.teclas;
         EXPECT_NEAR(std::string(c.caja) == "Tex_Lati" ? e.Latitud : e.Longitud, c.valor, 1e-12)
             << c.caja << " " << c.teclas;
+        EXPECT_EQ(e.Panel.Tex_Lati, FormatoLatitud(e.Latitud)) << c.teclas;
+        EXPECT_EQ(e.Panel.Tex_Longi, FormatoLongitud(e.Longitud)) << c.teclas;
     }
-    EXPECT_EQ(MapaMundo::Cruz().x(), 183) << "the map's cross follows";
+    EXPECT_TRUE(cruzEnPantalla());
 
     // A deletion and a paste are undone.
     sobrescribe("Tex_Longi", 0, QStringLiteral("0135"));
     QTest::keyClick(caja("Tex_Longi"), Qt::Key_Backspace);
-    EXPECT_EQ(texto("Tex_Longi"), "013° 50' 00\" E");
     QApplication::clipboard()->setText(QString(300, u'7'));
     QTest::keyClick(caja("Tex_Longi"), Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(texto("Tex_Longi"), "013° 50' 00\" E");
-    EXPECT_NEAR(e.Longitud, DosPi - (13 * 3600 + 50 * 60) * S, 1e-12);
-    EXPECT_EQ(MapaMundo::Cruz().x(), 183 + 13);
+    EXPECT_EQ(MapaMundo::Cruz(), QPoint(183 + 13, 87 - 45)) << "a pixel a degree from Greenwich and the equator";
+    EXPECT_TRUE(cruzEnPantalla());
 }
 
 TEST_F(LocaliPrueba, AChosenCitySetsThePlaceAndItsZone) {
-    auto* lista = d->findChild<QComboBox*>("Cbo_Localidad");
+    auto* lista = control<QComboBox>("Cbo_Localidad");
     ASSERT_EQ(lista->count(), NumLocalidades);
     struct Caso {
         const char* ciudad;
         float zona;
-    } casos[] = {{"Sevilla", 1}, {"Las Palmas G.C.", 0}, {"Barcelona", 1}, {"Atenas", 2}, {"Tokio", 9}};
+    } casos[] = {{"Sevilla", 1}, {"Las Palmas G.C.", 0}, {"Atenas", 2}, {"Tokio", 9}};
     const ProgramState& e = Estado();
     for (const Caso& c : casos) {
         const int i = IndiceCiudad(c.ciudad);
@@ -177,21 +163,24 @@ TEST_F(LocaliPrueba, AChosenCitySetsThePlaceAndItsZone) {
         QAbstractItemView* vista = lista->view();
         vista->scrollTo(vista->model()->index(i, 0));
         QTest::mouseClick(vista->viewport(), Qt::LeftButton, {}, vista->visualRect(vista->model()->index(i, 0)).center());
-        EXPECT_EQ(e.IndiceLocalidad, i) << c.ciudad;
         EXPECT_EQ(e.ZonaHoraria, c.zona) << c.ciudad;
         EXPECT_EQ(texto("Tex_Zona"), Formato(c.zona, "#0.0")) << c.ciudad;
         EXPECT_EQ(texto("Tex_Lati"), FormatoLatitud(e.Localidades[i].Latitud)) << c.ciudad;
         EXPECT_EQ(texto("Tex_Longi"), FormatoLongitud(e.Localidades[i].Longitud)) << c.ciudad;
+        EXPECT_EQ(e.Panel.Tex_Loca, e.Cbo_Localidad[i]) << c.ciudad;
+        EXPECT_TRUE(cruzEnPantalla()) << c.ciudad;
     }
 }
 
-TEST_F(LocaliPrueba, EnterMovesAlongTheBoxesAndClosesOnTheExitButton) {
+TEST_F(LocaliPrueba, EnterMovesAlongTheBoxesAsLaidOutAndClosesOnTheExitButton) {
+    EnOrdenDeLectura(d.get(), {"Cbo_Localidad", "Tex_Longi", "PicSpi_Longi", "Tex_Lati", "PicSpi_Lati", "Tex_Zona",
+                               "PicSpi_Zona", "Tex_Direc", "Tex_Eleva", "Tex_Zoom", "Pic_BotSalir"});
+    EnOrdenDeLectura(d.get(), {"PicSpi_Longi", "Pic_Mapa"});
     ProgramState& e = Estado();
     e.Elevacion = 30.4 * Grado;  // shown as 30°
     MuestraLocalizacion();
-    const char* orden[] = {"Tex_Longi", "Tex_Lati", "Tex_Zona", "Tex_Direc", "Tex_Eleva", "Tex_Zoom"};
     caja("Tex_Longi")->setFocus();
-    for (const char* nombre : orden) {
+    for (const char* nombre : {"Tex_Longi", "Tex_Lati", "Tex_Zona", "Tex_Direc", "Tex_Eleva", "Tex_Zoom"}) {
         ASSERT_EQ(QApplication::focusWidget(), caja(nombre)) << nombre;
         QApplication::processEvents();  // the box selects its first characters
         if (std::string(nombre) == "Tex_Direc") QTest::keyClicks(caja(nombre), QStringLiteral("SE"));
@@ -202,7 +191,7 @@ TEST_F(LocaliPrueba, EnterMovesAlongTheBoxesAndClosesOnTheExitButton) {
     EXPECT_EQ(e.Elevacion, 30.4 * Grado) << "a box passed through untouched changes nothing";
     const double sidereo = e.TiempoSidereo;
     sobrescribe("Tex_Longi", 0, QStringLiteral("0900000"));  // 90 degrees west of Madrid's 3.7
-    d->findChild<QWidget*>("Pic_BotSalir")->setFocus();
+    control("Pic_BotSalir")->setFocus();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     EXPECT_FALSE(d->isVisible());
     EXPECT_EQ(redibujos, 1);
@@ -219,6 +208,11 @@ TEST_F(LocaliPrueba, TheDialogShowsTheStateWhateverChangedIt) {
     EXPECT_EQ(texto("Tex_Direc"), "S  181°");
     EXPECT_EQ(texto("Tex_Zoom"), "1.5");
     EXPECT_EQ(texto("Tex_Lati"), "33° 54' 00\" S");
+    EXPECT_TRUE(cruzEnPantalla());
+    // A change notified while the dialog is up shows at once.
+    Estado().Latitud = 10 * Grado;
+    MuestraLocalizacion();
+    EXPECT_TRUE(cruzEnPantalla());
     // A typed box not yet left is read when the dialog closes.
     caja("Tex_Eleva")->setFocus();
     caja("Tex_Eleva")->selectAll();

@@ -6,24 +6,15 @@
 #include "ui/mandos/mando.h"
 
 #include <QAbstractButton>
-#include <QApplication>
-#include <QMouseEvent>
+#include <QScreen>
 #include <QSignalSpy>
-#include <QTest>
-#include <QTimer>
-
-#include <gtest/gtest.h>
-
-#include "../modal.h"
 
 #include <functional>
-#include <string>
-#include <vector>
 
 #include "../../motor_nuevo.h"
+#include "../modal.h"
+#include "../teclea.h"
 #include "core/constantes.h"
-#include "core/estado.h"
-#include "sky/dibujo.h"
 #include "ui/dialogos/animar.h"
 #include "ui/mandos/dial.h"
 #include "ui/mandos/hoja_imagenes.h"
@@ -36,11 +27,6 @@ constexpr double Grado = DosPi / 360;
 // The middle of each arrow: left column x 10..33, right 41..63; rows 14
 // pixels high from y = 22, 65, 108, 151, 194.
 QPoint tecla(int fila, int columna) { return {columna ? 52 : 21, 22 + 43 * fila + 7}; }
-
-struct Mensaje {
-    std::string titulo, texto;
-    int16_t lineas, tipo;
-};
 
 class MandoPrueba : public ::testing::Test {
 protected:
@@ -65,8 +51,8 @@ protected:
             ++paneles;
             if (alPanel) alPanel();
         };
-        avisos().Mensaje = [this](const std::string& t, const std::string& m, int16_t l, int16_t tipo) {
-            mensajes.push_back({t, m, l, tipo});
+        avisos().Mensaje = [this](const std::string& t, const std::string&, int16_t, int16_t) {
+            mensajes.push_back(t);
             return true;
         };
         ventana.resize(300, 300);
@@ -78,27 +64,17 @@ protected:
         QApplication::processEvents();
     }
 
-    // Posts the mouse release that the loop of a press will see at its first
-    // turn of the event queue, as a short click's release arrives.
-    void sueltaLuego(QPoint p) {
-        QCoreApplication::postEvent(mando, new QMouseEvent(QEvent::MouseButtonRelease, p, mando->mapToGlobal(p),
-                                                            Qt::LeftButton, Qt::NoButton, Qt::NoModifier));
-    }
+    void clic(QPoint p) { ClicSostenido(mando, p); }
     void pulsaLuego(QPoint p) {
         QCoreApplication::postEvent(mando, new QMouseEvent(QEvent::MouseButtonPress, p, mando->mapToGlobal(p),
                                                             Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
-    }
-    void clic(QPoint p) {
-        sueltaLuego(p);
-        QTest::mousePress(mando, Qt::LeftButton, {}, p);
-        QApplication::processEvents();  // a release nobody waited for
     }
     // Holds the arrow for `pasos` steps: the release comes with the last one.
     void mantiene(QPoint p, int pasos) {
         const int hasta = paneles + pasos, redibujos0 = redibujos;
         alPanel = [this, p, hasta, redibujos0] {
             EXPECT_EQ(redibujos, redibujos0) << "the chart is redrawn while the arrow is held";
-            if (paneles == hasta) sueltaLuego(p);
+            if (paneles == hasta) SueltaLuego(mando, p);
         };
         QTest::mousePress(mando, Qt::LeftButton, {}, p);
         alPanel = nullptr;
@@ -109,43 +85,38 @@ protected:
     Mando* mando = new Mando(&ventana);
     int redibujos = 0, paneles = 0;
     std::function<void()> alRedibujar, alPanel;
-    std::vector<Mensaje> mensajes;
+    std::vector<std::string> mensajes;
 };
 
 TEST_F(MandoPrueba, OneClickIsOneStepWithWrapsAndBounds) {
-    struct Caso {
-        const char* que;
-        QPoint donde;
-        std::function<void()> antes;
-        std::function<bool()> despues;
-    };
     ProgramState& e = Estado();
-    const Caso casos[] = {
-        {"right direction at 359 gives 360", tecla(0, 1), [&] { e.Direccion = 359 * Grado; },
-         [&] { return std::abs(e.Direccion - DosPi) < 1e-12 && e.Panel.Tex_Direc == "Dirección = 360° N "; }},
-        {"right direction at 360 gives 1", tecla(0, 1), [] {}, [&] { return std::abs(e.Direccion - Grado) < 1e-12; }},
-        {"left direction at 0 gives 359", tecla(0, 0), [&] { e.Direccion = 0; },
-         [&] { return std::abs(e.Direccion - 359 * Grado) < 1e-12; }},
-        {"left direction at 0.5 gives 359", tecla(0, 0), [&] { e.Direccion = 0.5 * Grado; },
-         [&] { return std::abs(e.Direccion - 359 * Grado) < 1e-12 && e.Tex_Direc == "N  359°"; }},
-        {"zoom in at 14.5 gives 15", tecla(2, 1), [&] { e.Zoom = 14.5f; }, [&] { return e.Zoom == 15.0f; }},
-        {"zoom in at 15 stays", tecla(2, 1), [] {}, [&] { return e.Zoom == 15.0f && e.Tex_Zoom == "15.0"; }},
-        {"zoom out at 1 stays", tecla(2, 0), [&] { e.Zoom = 1; }, [&] { return e.Zoom == 1.0f; }},
-        {"elevation up at 90 stays", tecla(1, 1), [&] { e.Elevacion = MedioPi; },
-         [&] { return e.Elevacion == MedioPi && e.Tex_Eleva == "90°"; }},
-        {"elevation down at 0 stays", tecla(1, 0), [&] { e.Elevacion = 0; }, [&] { return e.Elevacion == 0; }},
-        {"elevation up at 10 gives 11", tecla(1, 1), [&] { e.Elevacion = 10 * Grado; },
-         [&] { return std::abs(e.Elevacion - 11 * Grado) < 1e-12; }},
+    struct Caso { QPoint donde; double ProgramState::*angulo; double antes, despues; } casos[] = {
+        {tecla(0, 1), &ProgramState::Direccion, 359, 360}, {tecla(0, 1), &ProgramState::Direccion, 360, 1},
+        {tecla(0, 0), &ProgramState::Direccion, 0, 359},   {tecla(0, 0), &ProgramState::Direccion, 0.5, 359},
+        {tecla(1, 1), &ProgramState::Elevacion, 90, 90},   {tecla(1, 0), &ProgramState::Elevacion, 0, 0},
+        {tecla(1, 1), &ProgramState::Elevacion, 10, 11},
+    };
+    const auto unPaso = [&](QPoint donde, const std::string& que) {
+        const int paneles0 = paneles, redibujos0 = redibujos;
+        clic(donde);
+        EXPECT_EQ(paneles - paneles0, 1) << que << ": one step";
+        EXPECT_EQ(redibujos - redibujos0, 1) << que << ": one redraw";
+        EXPECT_EQ(e.BotonPulsado, Falso) << que;
     };
     for (const Caso& c : casos) {
-        c.antes();
-        const int paneles0 = paneles, redibujos0 = redibujos;
-        clic(c.donde);
-        EXPECT_TRUE(c.despues()) << c.que;
-        EXPECT_EQ(paneles - paneles0, 1) << c.que << ": one step";
-        EXPECT_EQ(redibujos - redibujos0, 1) << c.que << ": one redraw";
-        EXPECT_EQ(e.BotonPulsado, Falso) << c.que;
+        e.*c.angulo = c.antes * Grado;
+        unPaso(c.donde, std::to_string(c.antes));
+        EXPECT_NEAR(e.*c.angulo, c.despues * Grado, 1e-12) << c.antes;
     }
+    EXPECT_EQ(e.Panel.Tex_Direc, "Dirección = 359° N ");
+    EXPECT_EQ(e.Tex_Eleva, "11°");
+    for (const auto& [donde, antes, despues] : {std::tuple{tecla(2, 1), 14.5f, 15.0f}, {tecla(2, 1), 15.0f, 15.0f},
+                                                {tecla(2, 0), 1.0f, 1.0f}, {tecla(2, 0), 4.0f, 3.5f}}) {
+        e.Zoom = antes;
+        unPaso(donde, "zoom " + std::to_string(antes));
+        EXPECT_EQ(e.Zoom, despues) << antes;
+    }
+    EXPECT_EQ(e.Tex_Zoom, "3.5");
 }
 
 TEST_F(MandoPrueba, PressesOnTheGreyFaceOrOffTheKeysDoNothing) {
@@ -176,7 +147,7 @@ TEST_F(MandoPrueba, AHeldArrowRepeatsAndRedrawsTheChartOnceOnRelease) {
     alPanel = [&] {
         vistas.push_back(direccion.imagen());
         EXPECT_EQ(redibujos, 0) << "the chart is redrawn while the arrow is held";
-        if (paneles == 5) sueltaLuego(tecla(0, 1));
+        if (paneles == 5) SueltaLuego(mando, tecla(0, 1));
     };
     QTest::mousePress(mando, Qt::LeftButton, {}, tecla(0, 1));
     EXPECT_NEAR(e.Direccion, 185 * Grado, 1e-9);
@@ -189,29 +160,29 @@ TEST_F(MandoPrueba, AHeldArrowRepeatsAndRedrawsTheChartOnceOnRelease) {
     EXPECT_EQ(elevacion.imagen(), elevacion0);
 }
 
-TEST_F(MandoPrueba, ZoomRowSetsTheChartWindowBeforeTheRedraw) {
+// Held zoom and time arrows: the chart window set before the one redraw,
+// time stepped back and forth whatever the sign of the last step.
+TEST_F(MandoPrueba, HeldZoomAndTimeArrowsStepAndRedrawOnce) {
     ProgramState& e = Estado();
     e.ProporcionPantalla = 0;
     alRedibujar = [&] { EXPECT_FLOAT_EQ(e.VentanaAlto, -2.6f / e.Zoom); };
     mantiene(tecla(2, 1), 3);
     EXPECT_EQ(e.Zoom, 5.5f);
-    EXPECT_EQ(redibujos, 1);
-}
-
-TEST_F(MandoPrueba, TimeArrowsStepBackAndForthWhateverTheSign) {
-    ProgramState& e = Estado();
+    alRedibujar = nullptr;
     const double inicio = e.DiaJuliano;
     e.PasoTiempo = -1.0 / 1440;  // left by the last backward step
     clic(tecla(3, 1));
     EXPECT_NEAR(e.DiaJuliano, inicio + 1.0 / 1440, 1e-9);
-    EXPECT_GT(e.PasoTiempo, 0);
     mantiene(tecla(3, 0), 3);
     EXPECT_NEAR(e.DiaJuliano, inicio - 2.0 / 1440, 1e-9);
     EXPECT_LT(e.PasoTiempo, 0);
-    EXPECT_EQ(redibujos, 2);
+    EXPECT_EQ(redibujos, 3);
 }
 
-TEST_F(MandoPrueba, AnimationRunsUntilAMainWindowButtonClearsIt) {
+// The animation runs until a main-window button clears it or either
+// animation arrow is pressed again (stopped, not reversed); backward runs
+// backward.
+TEST_F(MandoPrueba, AnimationRunsUntilStopped) {
     ProgramState& e = Estado();
     const double inicio = e.DiaJuliano;
     alRedibujar = [&] {
@@ -219,31 +190,17 @@ TEST_F(MandoPrueba, AnimationRunsUntilAMainWindowButtonClearsIt) {
         if (redibujos == 3) e.Animando = Falso;  // what any main-window button does
     };
     mando->pulsaEn(50, 200);  // as after loading a configuration with an animation
-    EXPECT_EQ(redibujos, 3);
     EXPECT_NEAR(e.DiaJuliano, inicio + 3.0 / 1440, 1e-9);
-    EXPECT_EQ(e.Animando, Falso);
-    // The backward arrow animates backward.
-    alRedibujar = [&] {
-        if (redibujos == 5) e.Animando = Falso;
-    };
-    QTest::mousePress(mando, Qt::LeftButton, {}, tecla(4, 0));
-    QTest::mouseRelease(mando, Qt::LeftButton, {}, tecla(4, 0));
-    EXPECT_NEAR(e.DiaJuliano, inicio + 1.0 / 1440, 1e-9);
-}
-
-TEST_F(MandoPrueba, ASecondPressOnEitherAnimationArrowStopsIt) {
-    ProgramState& e = Estado();
-    for (int columna : {1, 0}) {
+    for (const auto& [arranque, parada, pasos] : {std::tuple{1, 1, 2}, {1, 0, 2}, {0, 1, -2}}) {
         redibujos = 0;
-        const double inicio = e.DiaJuliano;
-        alRedibujar = [&] {
-            if (redibujos == 2) pulsaLuego(tecla(4, columna));
+        const double antes = e.DiaJuliano;
+        alRedibujar = [&, parada] {
+            if (redibujos == 2) pulsaLuego(tecla(4, parada));
         };
-        QTest::mousePress(mando, Qt::LeftButton, {}, tecla(4, 1));
-        QTest::mouseRelease(mando, Qt::LeftButton, {}, tecla(4, 1));
-        // Stopped, not reversed: two forward steps.
-        EXPECT_EQ(redibujos, 2) << "second press on column " << columna;
-        EXPECT_NEAR(e.DiaJuliano, inicio + 2.0 / 1440, 1e-9);
+        QTest::mousePress(mando, Qt::LeftButton, {}, tecla(4, arranque));
+        QTest::mouseRelease(mando, Qt::LeftButton, {}, tecla(4, arranque));
+        EXPECT_EQ(redibujos, 2) << arranque << parada;
+        EXPECT_NEAR(e.DiaJuliano, antes + pasos / 1440.0, 1e-9) << arranque << parada;
         EXPECT_EQ(e.Animando, Falso);
     }
     // The arrow is drawn released again.
@@ -255,27 +212,19 @@ TEST_F(MandoPrueba, ASecondPressOnEitherAnimationArrowStopsIt) {
 TEST_F(MandoPrueba, BottomButtonOpensTheAnimationDialog) {
     ProgramState& e = Estado();
     e.Animando = Verdadero;
-    e.FactorAnima = 12;
-    e.UnidadAnima = 7;
     QSignalSpy oculta(mando, &Mando::ocultaDeshacer);
     bool visto = false;
     alAparecer([&](QWidget* modal) {
-        auto* dialogo = qobject_cast<Animar*>(modal);
-        ASSERT_NE(dialogo, nullptr);
-        visto = true;
-        EXPECT_EQ(dialogo->windowTitle(), QStringLiteral("Tiempo de Fecha/Hora y Animación"));
+        visto = qobject_cast<Animar*>(modal) != nullptr;
         EXPECT_EQ(e.BotonesActivos, Falso);
         EXPECT_EQ(e.Animando, Falso);
         EXPECT_EQ(oculta.count(), 1);
-        auto* salir = dialogo->findChild<QAbstractButton*>("Pic_BotSalir");
-        ASSERT_NE(salir, nullptr);
-        QTest::mouseClick(salir, Qt::LeftButton);
+        QTest::mouseClick(control(modal, "Pic_BotSalir"), Qt::LeftButton);
     });
     mando->pulsaEn(8, 214);  // as the panel's real-time text double-clicked
     EXPECT_TRUE(visto);
     EXPECT_EQ(e.BotonesActivos, Verdadero);
     EXPECT_EQ(redibujos, 0);
-    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
 TEST_F(MandoPrueba, WithRealTimeOnlyTheViewRowsWork) {
@@ -283,16 +232,7 @@ TEST_F(MandoPrueba, WithRealTimeOnlyTheViewRowsWork) {
     e.TiempoRealActivo = 1;
     const double inicio = e.DiaJuliano;
     for (QPoint p : {tecla(3, 0), tecla(3, 1), tecla(4, 0), tecla(4, 1)}) clic(p);
-    ASSERT_EQ(mensajes.size(), 4u);
-    for (const Mensaje& m : mensajes) {
-        EXPECT_EQ(m.titulo, "Animando en Tiempo Real");
-        EXPECT_EQ(m.texto,
-                  "En  este  momento  se  estan  animando  en  tiempo  real  las imágenes de la pantalla,   por lo "
-                  "tanto,   no se pueden utilizar los botones de  Fecha y Hora ni de  Animación del Panel de "
-                  "Control.");
-        EXPECT_EQ(m.lineas, 4);
-        EXPECT_EQ(m.tipo, 1);
-    }
+    EXPECT_EQ(mensajes, std::vector<std::string>(4, "Animando en Tiempo Real"));
     EXPECT_EQ(e.DiaJuliano, inicio);
     EXPECT_EQ(e.Animando, Falso);
     EXPECT_EQ(redibujos, 0);
@@ -320,6 +260,16 @@ TEST_F(MandoPrueba, CaptionNamesTheStepSingularOrPlural) {
     e.FactorAnima = 99;
     e.UnidadAnima = 0;  // a damaged unit names nothing
     EXPECT_EQ(TextoRotulo(), "99");
+    // A new caption shows on the screen at once.
+    const auto enPantalla = [this] {
+        return ventana.screen()->grabWindow(ventana.winId()).toImage().copy(mando->geometry());
+    };
+    mando->RotulaMando();
+    QTest::qWait(50);
+    const QImage antes = enPantalla();
+    e.UnidadAnima = 5;
+    mando->RotulaMando();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return enPantalla() != antes; }, 500));
 }
 
 TEST_F(MandoPrueba, TheHandShowsOverTheKeysAndTheBottomButtonOnly) {

@@ -1,13 +1,10 @@
 // The frame shared by the windows: the message box driven through its keys
 // and buttons, the sounds, the cursors, the splash screen and the help window.
-#include <QApplication>
 #include <QCheckBox>
-#include <QDir>
-#include <QElapsedTimer>
-#include <QFile>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPointer>
+#include <QFile>
+#include <QKeyEvent>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
@@ -15,15 +12,9 @@
 #include <QTimer>
 #include <QToolButton>
 
-#include <gtest/gtest.h>
+#include <functional>
 
 #include "../modal.h"
-
-#include <algorithm>
-#include <functional>
-#include <string>
-#include <vector>
-
 #include "core/avisos.h"
 #include "core/carpetas.h"
 #include "core/constantes.h"
@@ -68,63 +59,45 @@ T* control(QWidget* ventana, const char* nombre) {
 // ---------------------------------------------------------------------------
 // Message box
 
-TEST_F(Marco, EscapeDeclinesAQuestionAndAnyOtherKeyAcceptsIt) {
-    for (const Qt::Key tecla : {Qt::Key_Return, Qt::Key_Escape, Qt::Key_Space, Qt::Key_N}) {
-        Estado().RespuestaMensaje = tecla == Qt::Key_Escape ? Verdadero : Falso;
-        alAparecer([tecla](QWidget* caja) { pulsaTecla(caja, tecla); });
-        MensajeBox("Salir de VESPERA", "¿Salir?", 3, 2);
-        EXPECT_EQ(Estado().RespuestaMensaje, tecla == Qt::Key_Escape ? Falso : Verdadero) << "key " << tecla;
-    }
-    EXPECT_EQ(Estado().MensajeTipo1, 3);
-    EXPECT_EQ(Estado().MensajeTipo2, 2);
-}
-
-TEST_F(Marco, TheQuestionsButtonsAnswerNoAndYes) {
-    struct Caso {
-        const char* boton;
-        const char* consejo;
-        int16_t antes, despues;
-    };
+// A question: Escape or No declines, any other key or Yes accepts (a
+// modifier alone, or a key held from before the box, does nothing); the
+// buttons sound like buttons.
+TEST_F(Marco, AQuestionIsAnsweredByItsKeysAndButtons) {
     Estado().Sonido = 1;
-    for (const Caso c : {Caso{"Pic_No", "Cancelar", Verdadero, Falso},
-                         Caso{"Pic_Si", "Aceptar", Falso, Verdadero}}) {
-        Estado().RespuestaMensaje = c.antes;
-        Estado().SonidoDatos.clear();
-        QString consejo;
-        bool sinSalir = false;
-        alAparecer([&](QWidget* caja) {
-            auto* boton = control(caja, c.boton);
-            ASSERT_NE(boton, nullptr);
-            consejo = boton->toolTip();
-            sinSalir = control(caja, "Pic_BotSalir") == nullptr;
-            QTest::mouseClick(boton, Qt::LeftButton, {}, boton->rect().center());
+    const auto tecla = [](Qt::Key t) { return [t](QWidget* caja) { pulsaTecla(caja, t); }; };
+    const auto boton = [](const char* b) { return [b](QWidget* caja) { QTest::mouseClick(control(caja, b), Qt::LeftButton); }; };
+    struct Caso { std::function<void(QWidget*)> accion; int16_t respuesta; } casos[] = {
+        {tecla(Qt::Key_Return), Verdadero}, {tecla(Qt::Key_Escape), Falso}, {tecla(Qt::Key_N), Verdadero},
+        {boton("Pic_No"), Falso}, {boton("Pic_Si"), Verdadero}};
+    for (const Caso& c : casos) {
+        Estado().RespuestaMensaje = c.respuesta ? Falso : Verdadero;
+        alAparecer([&c](QWidget* caja) {
+            EXPECT_EQ(control(caja, "Pic_BotSalir"), nullptr) << "a question has no close button";
+            pulsaTecla(caja, Qt::Key_Shift);
+            QKeyEvent repeticion(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QString(), true);
+            QApplication::sendEvent(caja, &repeticion);
+            EXPECT_TRUE(caja->isVisible());
+            c.accion(caja);
         });
-        MensajeBox("Guardar configuración", "Ya existe un archivo con ese  nombre.", 4, 2);
-        EXPECT_EQ(Estado().RespuestaMensaje, c.despues) << c.boton;
-        EXPECT_EQ(consejo, QString::fromUtf8(c.consejo));
-        EXPECT_TRUE(sinSalir) << "a question has no close button";
-        EXPECT_EQ(Estado().SonidoDatos, bytesSonido(9)) << c.boton << " sounds like a button";
+        MensajeBox("Salir de VESPERA", "¿Salir?", 3, 2);
+        EXPECT_EQ(Estado().RespuestaMensaje, c.respuesta);
     }
+    EXPECT_EQ(Estado().SonidoDatos, bytesSonido(9));
 }
 
+// An information box answers nothing; its close button acts on the press,
+// before any release, with the closing chime.
 TEST_F(Marco, AnInformationBoxClosesOnAKeyOrOnPressingItsButton) {
+    Estado().Sonido = 1;
     Estado().RespuestaMensaje = Verdadero;
-    QString consejo;
-    bool sinRespuestas = false;
+    bool sinRespuestas = false, cerrada = false;
     alAparecer([&](QWidget* caja) {
-        consejo = control(caja, "Pic_BotSalir")->toolTip();
         sinRespuestas = !control(caja, "Pic_Si") && !control(caja, "Pic_No");
         pulsaTecla(caja, Qt::Key_Escape);
     });
     MensajeBox("Cargar configuración", "ERROR CID53 ha ocurrido.", 1, 1);
-    EXPECT_EQ(consejo, QStringLiteral("Salir de esta ventana"));
     EXPECT_TRUE(sinRespuestas);
-    EXPECT_EQ(Estado().RespuestaMensaje, Verdadero) << "an information box answers nothing";
-
-    // The close button acts on the press, before any release, with the
-    // closing chime.
-    Estado().Sonido = 1;
-    bool cerrada = false;
+    EXPECT_EQ(Estado().RespuestaMensaje, Verdadero);
     alAparecer([&](QWidget* caja) {
         QTest::mousePress(control(caja, "Pic_BotSalir"), Qt::LeftButton);
         cerrada = !caja->isVisible();
@@ -134,24 +107,8 @@ TEST_F(Marco, AnInformationBoxClosesOnAKeyOrOnPressingItsButton) {
     EXPECT_EQ(Estado().SonidoDatos, bytesSonido(5));
 }
 
-TEST_F(Marco, AModifierAloneOrAKeyHeldFromBeforeDoesNotCloseTheBox) {
-    bool abierta = false;
-    alAparecer([&](QWidget* caja) {
-        pulsaTecla(caja, Qt::Key_Shift);
-        QKeyEvent repeticion(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QString(), true);
-        QApplication::sendEvent(caja, &repeticion);
-        abierta = caja->isVisible();
-        pulsaTecla(caja, Qt::Key_Return);
-    });
-    MensajeBox("Buscar Objetos", "Ese punto  se  encuentra bajo  el  horizonte", 2, 1);
-    EXPECT_TRUE(abierta);
-}
-
 TEST_F(Marco, TwoMessagesInARowGetFreshBoxesWithTheirOwnTitleTextAndSize) {
-    struct Vista {
-        QString titulo, texto;
-        int alto = 0;
-    };
+    struct Vista { QString titulo, texto; int alto = 0; };
     std::vector<Vista> vistas;
     const auto mira = [&vistas](QWidget* caja) {
         vistas.push_back({control<QLineEdit>(caja, "Tex_Titulo")->text(),
@@ -168,11 +125,8 @@ TEST_F(Marco, TwoMessagesInARowGetFreshBoxesWithTheirOwnTitleTextAndSize) {
     EXPECT_EQ(vistas[1].titulo, QStringLiteral("Guardar configuración"));
     EXPECT_EQ(vistas[1].texto, QStringLiteral("Primera línea\nSegunda  línea"))
         << "line breaks are the text's own, double spaces kept";
-    // (lineas × 16 + 125) pixels: the lines at the font's own spacing, the
-    // fixed parts growing with fonts taller than 16 pixels.
-    const int linea = QFontMetrics(QApplication::font()).lineSpacing();
-    EXPECT_EQ(vistas[0].alto, linea + qRound(125 * std::max(1.0, linea / 16.0)));
-    EXPECT_EQ(vistas[1].alto - vistas[0].alto, 3 * linea);
+    EXPECT_EQ(vistas[1].alto - vistas[0].alto, 3 * QFontMetrics(QApplication::font()).lineSpacing())
+        << "three lines more, three lines taller";
 }
 
 TEST_F(Marco, ANewMessageClosesTheBoxStillOpen) {
@@ -207,13 +161,6 @@ TEST_F(Marco, TheBoxShowsTheNormalPointerAndGivesTheHourglassBack) {
 // ---------------------------------------------------------------------------
 // Sounds
 
-TEST_F(Marco, SoundOffLoadsNothing) {
-    Estado().Sonido = 2;
-    Estado().SonidoDatos = "anterior";
-    for (int id = 4; id <= 9; ++id) PlaySonido(id);
-    EXPECT_EQ(Estado().SonidoDatos, "anterior");
-}
-
 TEST_F(Marco, SoundOnLoadsEachWaveWithoutAnAudioDevice) {
     Estado().Sonido = 1;
     std::vector<std::string> cargados;
@@ -226,8 +173,12 @@ TEST_F(Marco, SoundOnLoadsEachWaveWithoutAnAudioDevice) {
         for (const std::string& anterior : cargados) EXPECT_NE(datos, anterior) << "sound " << id;
         cargados.push_back(datos);
     }
-    // Ids outside 4..9 play nothing and keep the last sound's bytes.
+    // Ids outside 4..9 play nothing and keep the last sound's bytes; so
+    // does every id with the sound off.
     for (const int id : {-1, 0, 3, 10}) PlaySonido(id);
+    EXPECT_EQ(Estado().SonidoDatos, cargados.back());
+    Estado().Sonido = 2;
+    for (int id = 4; id <= 8; ++id) PlaySonido(id);
     EXPECT_EQ(Estado().SonidoDatos, cargados.back());
 }
 
@@ -235,52 +186,34 @@ TEST_F(Marco, SoundOnLoadsEachWaveWithoutAnAudioDevice) {
 // Cursors
 
 TEST_F(Marco, ACheckBoxShowsThePencilWhenClearAndTheEraserWhenTicked) {
-    const auto es = [](const QWidget& w, Puntero p) {
-        return w.cursor().pixmap().cacheKey() == CursorPrograma(p).pixmap().cacheKey();
-    };
     QCheckBox casilla(QStringLiteral("Sol"));
-    CursorCasilla(&casilla);
-    EXPECT_TRUE(es(casilla, Puntero::Lapiz));
-    casilla.setChecked(true);
-    CursorCasilla(&casilla);
-    EXPECT_TRUE(es(casilla, Puntero::Goma));
-    casilla.setChecked(false);
-    CursorCasilla(&casilla);
-    EXPECT_TRUE(es(casilla, Puntero::Lapiz));
+    for (const bool marcada : {false, true, false}) {
+        casilla.setChecked(marcada);
+        CursorCasilla(&casilla);
+        EXPECT_EQ(casilla.cursor().pixmap().cacheKey(),
+                  CursorPrograma(marcada ? Puntero::Goma : Puntero::Lapiz).pixmap().cacheKey()) << marcada;
+    }
     CursorCasilla(nullptr);
 }
 
 // ---------------------------------------------------------------------------
 // Splash screen
 
-TEST_F(Marco, TheSplashWaitsEspera12PerStep) {
-    // Velocidad held to 0..100: 0 waits the whole 0.12 s, 100 not at all.
-    for (const auto& [velocidad, ms] :
-         {std::pair{60, 48}, {0, 120}, {100, 0}, {150, 0}, {-5, 120}}) {
-        Estado().Velocidad = static_cast<int16_t>(velocidad);
-        EXPECT_EQ(Careta().esperaMs(), ms) << "Velocidad " << velocidad;
-    }
-}
-
 TEST_F(Marco, TheSplashEndsByItselfAfterTwoPasses) {
     Estado().Velocidad = 100;
     Careta careta;
     careta.exec();
     EXPECT_EQ(careta.pasos(), 2 * Careta::kPasosPorPase);
-    EXPECT_EQ(Careta::kPasosPorPase, 352) << "y runs from 150 to -201";
 }
 
 TEST_F(Marco, AKeyEndsTheSplashAfterTheCurrentStep) {
     Estado().Velocidad = 60;
     Careta careta;
     QTimer::singleShot(200, &careta, [&careta] { pulsaTecla(&careta, Qt::Key_Space); });
-    QElapsedTimer reloj;
-    reloj.start();
     careta.exec();
-    // About four steps of 48 ms; far from the 704 of a whole showing (34 s).
+    // About four steps of 48 ms; far from the 704 of a whole showing.
     EXPECT_GE(careta.pasos(), 1);
     EXPECT_LT(careta.pasos(), 40);
-    EXPECT_LT(reloj.elapsed(), 5000);
 }
 
 // ---------------------------------------------------------------------------

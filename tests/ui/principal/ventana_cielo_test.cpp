@@ -6,31 +6,22 @@
 // options, and the start-up.
 #include "ui/principal/ventana_cielo.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QPushButton>
-#include <QTest>
 #include <QTimer>
 #include <QWheelEvent>
 
-#include <gtest/gtest.h>
-
-#include "../modal.h"
-#include "../teclea.h"
-
 #include <cmath>
-#include <filesystem>
-#include <memory>
 
-
-#include "../../motor_nuevo.h"
-#include "config/configuracion.h"
+#include "../dialogo.h"
+#include "../modal.h"
 #include "programa/arranque.h"
 #include "core/constantes.h"
 #include "sky/proyeccion.h"
 #include "time/formatos.h"
 #include "time/tiempo.h"
 #include "ui/principal/lienzo_cielo.h"
+#include "ui/dialogos/animar.h"
 #include "ui/mandos/mando.h"
 
 namespace vsp::ui {
@@ -38,16 +29,11 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct Mensaje {
-    std::string titulo, texto;
-    int16_t lineas, tipo;
-};
 
-class Ventana : public ::testing::Test {
+class Ventana : public PruebaDialogo<VentanaCielo> {
 protected:
     void SetUp() override {
-        MotorNuevo();
-        carpeta = CarpetaConSituacionInicial();
+        PruebaDialogo::SetUp();
         ProgramState& e = Estado();
         // Madrid on the evening of 1 January 2025, looking south 30 degrees
         // up, every panel shown, stars to magnitude 3, the telescope off.
@@ -65,10 +51,7 @@ protected:
 
         ventana = std::make_unique<VentanaCielo>();
         ventana->InstalaAvisos();
-        avisos().Mensaje = [this](const std::string& t, const std::string& m, int16_t l, int16_t tipo) {
-            mensajes.push_back({t, m, l, tipo});
-            return respuesta;
-        };
+        anotaMensajes();
         ventana->resize(1000, 700);
         ventana->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(ventana.get()));
@@ -77,12 +60,6 @@ protected:
         deshacer = ventana->findChild<QPushButton*>("Bot_Undo");
         ASSERT_TRUE(lienzo && deshacer);
     }
-    void TearDown() override {
-        ventana.reset();
-        ReiniciaAvisos();
-        fs::remove_all(carpeta);
-    }
-
     // The widget pixel where a chart point is drawn.
     QPoint pixelDe(double x, double y) {
         const QPointF p = lienzo->superficie().toPixel(x, y) / lienzo->superficie().devicePixelRatio();
@@ -92,12 +69,9 @@ protected:
     BotonImagen* boton(const char* nombre) { return ventana->findChild<BotonImagen*>(nombre); }
     bool hayDeshacer() const { return fs::exists(carpeta / "Temporal.WRK"); }
 
-    fs::path carpeta;
-    std::unique_ptr<VentanaCielo> ventana;
+    std::unique_ptr<VentanaCielo>& ventana = d;
     LienzoCielo* lienzo = nullptr;
     QPushButton* deshacer = nullptr;
-    std::vector<Mensaje> mensajes;
-    bool respuesta = true;
 };
 
 // ---- The mouse on the chart ----------------------------------------------------
@@ -145,9 +119,6 @@ TEST_F(Ventana, ALeftClickOnABrightStarCentresItAndUndoRestoresTheSituation) {
     EXPECT_EQ(e.DiaJuliano, antes.DiaJuliano);
     EXPECT_EQ(e.Direccion, antes.Direccion);
     EXPECT_EQ(e.Elevacion, antes.Elevacion);
-    EXPECT_EQ(e.Zoom, antes.Zoom);
-    EXPECT_EQ(e.Latitud, antes.Latitud);
-    EXPECT_EQ(e.Panel.Tex_FecUni, antes.Panel.Tex_FecUni);
     EXPECT_EQ(texto("Tex_HorUni").toStdString(), antes.Panel.Tex_HorUni);
     EXPECT_FALSE(deshacer->isVisible()) << "any other redraw hides it again";
 }
@@ -203,19 +174,14 @@ TEST_F(Ventana, EachKeyReachesItsAction) {
     ProgramState& e = Estado();
     e.PasoTiempo = 0.25;
     const double grado = DosPi / 360;
-    struct Paso {
-        QKeyCombination tecla;
-        double* valor;
-        double cambio;
-    };
     double zoom = 0;
-    const Paso pasos[] = {
+    const struct { QKeyCombination tecla; double* valor; double cambio; } pasos[] = {
         {Qt::Key_Right, &e.Direccion, grado},   {Qt::Key_Left, &e.Direccion, -grado},
         {Qt::Key_Up, &e.Elevacion, grado},      {Qt::Key_Down, &e.Elevacion, -grado},
         {Qt::Key_Plus, &zoom, 0.5},             {Qt::Key_Minus, &zoom, -0.5},
         {Qt::Key_PageUp, &e.DiaJuliano, 0.25},  {Qt::Key_PageDown, &e.DiaJuliano, -0.25},
     };
-    for (const Paso& p : pasos) {
+    for (const auto& p : pasos) {
         zoom = e.Zoom;
         const double antes = *p.valor;
         QTest::keyClick(ventana.get(), p.tecla.key(), p.tecla.keyboardModifiers());
@@ -225,13 +191,11 @@ TEST_F(Ventana, EachKeyReachesItsAction) {
 
     // The buttons' keys open what the buttons open.
     std::vector<std::string> abiertos;
-    VentanaCielo::Dialogos& d = ventana->dialogos;
-    d.Buscar = [&] { abiertos.push_back("Buscar"); };
-    d.Guardar = [&] { abiertos.push_back("Guardar"); };
-    d.Hora = [&] { abiertos.push_back("Hora"); };
-    d.Impresor = [&] { abiertos.push_back("Impresor"); };
-    d.Locali = [&] { abiertos.push_back("Locali"); };
-    d.Cargar = [&] { return abiertos.push_back("Cargar"), false; };
+    VentanaCielo::Dialogos& dd = ventana->dialogos;
+    for (auto [dialogo, nombre] : {std::pair{&dd.Buscar, "Buscar"}, {&dd.Guardar, "Guardar"}, {&dd.Hora, "Hora"},
+                                   {&dd.Impresor, "Impresor"}, {&dd.Locali, "Locali"}})
+        *dialogo = [&abiertos, nombre] { abiertos.push_back(nombre); };
+    dd.Cargar = [&] { return abiertos.push_back("Cargar"), false; };
     ventana->pideArchivoExportar = [&] {
         abiertos.push_back("Exportar");
         return QString::fromStdString((carpeta / "carta.svg").string());
@@ -243,7 +207,7 @@ TEST_F(Ventana, EachKeyReachesItsAction) {
     EXPECT_EQ(abiertos, (std::vector<std::string>{"Buscar", "Cargar", "Guardar", "Hora", "Impresor", "Locali", "Exportar"}));
     EXPECT_TRUE(fs::exists(carpeta / "carta.svg"));
     ASSERT_EQ(mensajes.size(), 1u);
-    EXPECT_EQ(mensajes[0].titulo, "Salir de VESPERA");
+    EXPECT_TRUE(mensajes[0].starts_with("Salir de VESPERA: ")) << mensajes[0];
 
     // F11 fills the screen and gives it back; Space starts the animation and
     // stops it.
@@ -258,30 +222,14 @@ TEST_F(Ventana, EachKeyReachesItsAction) {
     EXPECT_GT(e.DiaJuliano, instante);
 }
 
-TEST_F(Ventana, ClosingTheWindowAsksFirst) {
-    respuesta = false;
-    ventana->close();
-    EXPECT_TRUE(ventana->isVisible());
-    ASSERT_EQ(mensajes.size(), 1u);
-    EXPECT_EQ(mensajes[0].titulo, "Salir de VESPERA");
-    respuesta = true;
-    ventana->close();
-    EXPECT_FALSE(ventana->isVisible());
-}
-
 TEST_F(Ventana, AClickOffTheSkyDoesNothing) {
-    ProgramState& e = Estado();
-    const ProgramState antes = e;
+    const ProgramState antes = Estado();
     // Beyond the sky's disc, at the foot of the chart where no panel lies.
     QTest::mouseClick(lienzo, Qt::LeftButton, {}, pixelDe(0.6, -1.2));
-    EXPECT_EQ(e.ClicAR, SinPuntoCielo);
-    EXPECT_EQ(e.ClicDec, SinPuntoCielo);
-    EXPECT_EQ(e.DiaJuliano, antes.DiaJuliano);
-    EXPECT_EQ(e.Direccion, antes.Direccion);
-    EXPECT_EQ(e.Elevacion, antes.Elevacion);
+    EXPECT_EQ(Estado().DiaJuliano, antes.DiaJuliano);
+    EXPECT_EQ(Estado().Direccion, antes.Direccion);
     EXPECT_TRUE(mensajes.empty());
-    EXPECT_FALSE(hayDeshacer());
-    EXPECT_FALSE(deshacer->isVisible());
+    EXPECT_FALSE(hayDeshacer() || deshacer->isVisible());
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr) << "the hourglass is gone again";
 }
 
@@ -291,20 +239,15 @@ TEST_F(Ventana, TwoRightClicksLeaveOneCircle) {
     const QImage cielo = lienzo->superficie().image().copy();
     const QPoint primero = pixelDe(-0.4, 0.2), segundo = pixelDe(0.5, -0.3);
     const double dpr = lienzo->superficie().devicePixelRatio();
-    // The box around each circle, in image pixels.
-    const auto caja = [&](QPoint centro) {
+    // Whether the sky round a circle's place is as it was.
+    const auto limpio = [&](QPoint centro) {
         const int r = static_cast<int>(std::ceil(0.05 * 700 / 2.6 * dpr)) + 3;
         const QPoint c = (QPointF(centro) * dpr).toPoint();
-        return QRect(c - QPoint(r, r), c + QPoint(r, r));
+        const QRect zona(c - QPoint(r, r), c + QPoint(r, r));
+        return lienzo->superficie().image().copy(zona) == cielo.copy(zona);
     };
-    const auto igual = [&](const QImage& a, const QImage& b, QRect zona) {
-        return a.copy(zona) == b.copy(zona);
-    };
-
-    // Off: the right button does nothing.
     QTest::mouseClick(lienzo, Qt::RightButton, {}, primero);
-    EXPECT_FALSE(e.TelescopioVisible);
-    EXPECT_TRUE(lienzo->superficie().image() == cielo);
+    EXPECT_TRUE(!e.TelescopioVisible && limpio(primero)) << "the telescope off: nothing";
 
     e.Telescopio = Activado;
     QTest::mouseClick(lienzo, Qt::RightButton, {}, primero);
@@ -312,22 +255,17 @@ TEST_F(Ventana, TwoRightClicksLeaveOneCircle) {
     const QPointF centro = lienzo->superficie().toChart(QPointF(primero) * dpr);
     EXPECT_DOUBLE_EQ(e.TelescopioX, centro.x());
     EXPECT_DOUBLE_EQ(e.TelescopioY, centro.y());
-    EXPECT_FALSE(igual(lienzo->superficie().image(), cielo, caja(primero))) << "the first circle is drawn";
-
+    EXPECT_FALSE(limpio(primero));
     QTest::mouseClick(lienzo, Qt::RightButton, {}, segundo);
-    EXPECT_EQ(e.TelescopioVisible, Verdadero);
-    EXPECT_TRUE(igual(lienzo->superficie().image(), cielo, caja(primero))) << "the first circle's pixels are gone";
-    EXPECT_FALSE(igual(lienzo->superficie().image(), cielo, caja(segundo)));
-
+    EXPECT_TRUE(limpio(primero)) << "the first circle's pixels are gone";
+    EXPECT_FALSE(limpio(segundo));
     // A redraw puts the circle back; moving it afterwards still leaves the
     // sky where it was, as the chart is the same.
     AplicaEstado();
-    EXPECT_FALSE(igual(lienzo->superficie().image(), cielo, caja(segundo)));
+    EXPECT_FALSE(limpio(segundo));
     QTest::mouseClick(lienzo, Qt::RightButton, {}, primero);
-    EXPECT_TRUE(igual(lienzo->superficie().image(), cielo, caja(segundo)));
-
-    // BorraTelescopio removes it without a redraw.
-    avisos().BorraTelescopio();
+    EXPECT_TRUE(limpio(segundo));
+    avisos().BorraTelescopio();  // without a redraw
     EXPECT_EQ(e.TelescopioVisible, Falso);
     EXPECT_TRUE(lienzo->superficie().image() == cielo);
 }
@@ -359,64 +297,55 @@ TEST_F(Ventana, TheCursorReadOutShowsThePointUnderTheMouse) {
 
 // ---- Buttons ---------------------------------------------------------------------
 
+// A button opens its dialog pressed, the others paused and the animation
+// stopped; while an action is open only help answers.
 TEST_F(Ventana, EachButtonOpensItsDialogWithTheOthersPaused) {
     ProgramState& e = Estado();
-    struct Caso { const char* boton; std::function<void()>* dialogo; int16_t modo; bool ocultaDeshacer; };
-    VentanaCielo::Dialogos& d = ventana->dialogos;
-    const Caso casos[] = {
-        {"Pic_BotBusca", &d.Buscar, 0, true},    {"Pic_BotGuard", &d.Guardar, 2, true},
-        {"Pic_BotHora", &d.Hora, 0, true},       {"Pic_BotImpri", &d.Impresor, 0, false},
-        {"Pic_BotPerso", &d.Personal, 0, true},  {"Pic_BotLocal", &d.Locali, 0, true},
-        {"Pic_BotObjet", &d.Objetos, 0, true}};
-    for (const Caso& c : casos) {
+    VentanaCielo::Dialogos& dd = ventana->dialogos;
+    const std::tuple<const char*, std::function<void()>*, bool> casos[] = {
+        {"Pic_BotBusca", &dd.Buscar, true},    {"Pic_BotGuard", &dd.Guardar, true}, {"Pic_BotHora", &dd.Hora, true},
+        {"Pic_BotImpri", &dd.Impresor, false}, {"Pic_BotPerso", &dd.Personal, true}, {"Pic_BotLocal", &dd.Locali, true},
+        {"Pic_BotObjet", &dd.Objetos, true}};
+    for (const auto& [nombre, dialogo, ocultaDeshacer] : casos) {
         int abierto = 0;
-        BotonImagen* b = boton(c.boton);
-        *c.dialogo = [&] {
+        BotonImagen* b = boton(nombre);
+        *dialogo = [&, b] {
             ++abierto;
-            EXPECT_EQ(e.BotonesActivos, Falso) << c.boton;
-            EXPECT_TRUE(b->isDown()) << c.boton << " looks pressed while its dialog is up";
-            if (c.modo) {
-                EXPECT_EQ(e.ModoCargaGuar, c.modo);
-            }
+            EXPECT_EQ(e.BotonesActivos, Falso) << nombre;
+            EXPECT_TRUE(b->isDown()) << nombre << " looks pressed while its dialog is up";
         };
         e.Animando = Verdadero;
         deshacer->show();
         QTest::mouseClick(b, Qt::LeftButton);
-        EXPECT_EQ(abierto, 1) << c.boton;
-        EXPECT_EQ(e.Animando, Falso) << c.boton << " stops the animation";
-        EXPECT_EQ(deshacer->isVisible(), !c.ocultaDeshacer) << c.boton;
+        EXPECT_EQ(abierto, 1) << nombre;
+        EXPECT_EQ(e.Animando, Falso) << nombre;
+        EXPECT_EQ(deshacer->isVisible(), !ocultaDeshacer) << nombre;
         EXPECT_EQ(e.BotonesActivos, Verdadero);
         EXPECT_FALSE(b->isDown());
     }
-}
+    EXPECT_EQ(e.ModoCargaGuar, 2) << "saving";
 
-TEST_F(Ventana, ButtonsIgnoreClicksWhileAnActionIsOpenExceptHelp) {
-    ProgramState& e = Estado();
     int abiertos = 0;
-    VentanaCielo::Dialogos& d = ventana->dialogos;
-    for (auto* f : {&d.Buscar, &d.Guardar, &d.Hora, &d.Impresor, &d.Personal, &d.Locali, &d.Objetos})
-        *f = [&] { ++abiertos; };
-    d.Cargar = [&] { return ++abiertos, false; };
+    for (const auto& [nombre, dialogo, oculta] : casos) *dialogo = [&] { ++abiertos; };
+    dd.Cargar = [&] { return ++abiertos, false; };
     e.BotonesActivos = Falso;
     for (const char* nombre : {"Pic_BotBusca", "Pic_BotCarga", "Pic_BotGuard", "Pic_BotHora", "Pic_BotImpri",
                                "Pic_BotPerso", "Pic_BotLocal", "Pic_BotObjet", "Pic_BotSalir"}) {
         e.Animando = Verdadero;
         QTest::mouseClick(boton(nombre), Qt::LeftButton);
         EXPECT_EQ(e.Animando, Falso) << nombre << ": the animation stops all the same";
-        EXPECT_EQ(e.BotonesActivos, Falso) << nombre;
         EXPECT_FALSE(boton(nombre)->isDown()) << nombre;
     }
     EXPECT_EQ(abiertos, 0);
     EXPECT_TRUE(mensajes.empty()) << "no exit question either";
-
-    // Help does not ask, and hands the buttons back when it is done.
     QTest::mouseClick(boton("Pic_BotAyuda"), Qt::LeftButton);
-    EXPECT_EQ(e.BotonesActivos, Verdadero);
-    EXPECT_FALSE(boton("Pic_BotAyuda")->isDown());
+    EXPECT_EQ(e.BotonesActivos, Verdadero) << "help hands the buttons back when it is done";
     for (QWidget* w : QApplication::topLevelWidgets())
         if (w != ventana.get()) w->close();
 }
 
+// The exit button and the window's own closing ask first; No keeps
+// everything, the animation stopped.
 TEST_F(Ventana, CancellingTheExitQuestionKeepsEverything) {
     ProgramState& e = Estado();
     respuesta = false;
@@ -424,21 +353,19 @@ TEST_F(Ventana, CancellingTheExitQuestionKeepsEverything) {
     deshacer->show();
     const ProgramState antes = e;
     QTest::mouseClick(boton("Pic_BotSalir"), Qt::LeftButton);
-    ASSERT_EQ(mensajes.size(), 1u);
-    EXPECT_EQ(mensajes[0].titulo, "Salir de VESPERA");
-    EXPECT_EQ(mensajes[0].texto,
-              "Va a abandonar el programa  VESPERA.   Para confirmarlo pulse el  Botón  Aceptar.   Para volver "
-              "al programa pulse el Botón Cancelar.");
-    EXPECT_EQ(mensajes[0].lineas, 3);
-    EXPECT_EQ(mensajes[0].tipo, 2);
-    EXPECT_EQ(e.RespuestaMensaje, Falso);
+    ventana->close();
+    ASSERT_EQ(mensajes.size(), 2u);
+    EXPECT_EQ(mensajes[1], "Salir de VESPERA: Va a abandonar el programa  VESPERA.   Para confirmarlo pulse el  Botón  "
+                           "Aceptar.   Para volver al programa pulse el Botón Cancelar.");
     EXPECT_EQ(e.BotonesActivos, Verdadero);
-    EXPECT_EQ(e.Animando, Falso) << "the animation stays stopped";
+    EXPECT_EQ(e.Animando, Falso);
     EXPECT_FALSE(boton("Pic_BotSalir")->isDown());
     EXPECT_TRUE(ventana->isVisible());
-    EXPECT_TRUE(deshacer->isVisible()) << "leaving keeps the undo point";
+    EXPECT_TRUE(deshacer->isVisible()) << "staying keeps the undo point";
     EXPECT_EQ(e.DiaJuliano, antes.DiaJuliano);
-    EXPECT_EQ(e.Direccion, antes.Direccion);
+    respuesta = true;
+    ventana->close();
+    EXPECT_FALSE(ventana->isVisible());
 }
 
 TEST_F(Ventana, DoubleClicksOnThePanelTextsRunTheirButtons) {
@@ -458,45 +385,31 @@ TEST_F(Ventana, DoubleClicksOnThePanelTextsRunTheirButtons) {
     EXPECT_EQ(lugar, 6);
     EXPECT_EQ(hora, 5);
     EXPECT_EQ(e.DiaJuliano, 2460677.3) << "a double click on a panel never reaches the chart";
-
-    // The real-time notice presses the pad's bottom button: the animation
-    // dialog comes up.
-    QString dialogo;
+    // The real-time notice presses the pad's bottom button.
+    bool animar = false;
     alAparecer([&](QWidget* w) {
-        dialogo = w->windowTitle();
+        animar = qobject_cast<Animar*>(w) != nullptr;
         w->close();
     });
-    deshacer->show();
     QTest::mouseDClick(ventana->findChild<QLabel*>("Tex_TiempoReal"), Qt::LeftButton);
-    EXPECT_EQ(dialogo, QString::fromUtf8("Tiempo de Fecha/Hora y Animación"));
-    EXPECT_FALSE(deshacer->isVisible());
-    EXPECT_EQ(e.BotonesActivos, Verdadero);
+    EXPECT_TRUE(animar);
 }
 
 TEST_F(Ventana, TheLocationAndDateButtonsOpenTheirDialogsCentredAndFollowAppliedStates) {
-    ProgramState& e = Estado();
-    e.HorarioVerano = 1;
+    Estado().HorarioVerano = 1;
     AplicaEstado();  // as a configuration load ends
-    struct Caso {
-        const char* boton;
-        QString titulo;
-    } casos[] = {{"Pic_BotLocal", QStringLiteral("Localización")}, {"Pic_BotHora", QStringLiteral("Fecha   y   Hora")}};
-    for (const Caso& c : casos) {
-        QString titulo;
-        QPoint desvio;
+    for (const char* nombre : {"Pic_BotLocal", "Pic_BotHora"}) {
+        QPoint desvio(99, 99);
         bool verano = false;
         alAparecer([&](QWidget* w) {
-            titulo = w->windowTitle();
             const QRect g = w->geometry(), v = ventana->geometry();
             desvio = g.topLeft() - v.topLeft() - QPoint(v.width() - g.width(), v.height() - g.height()) / 2;
             if (auto* casilla = w->findChild<QCheckBox*>("Chk_HorarioVer")) verano = casilla->isChecked();
             QTest::mouseClick(w->findChild<QAbstractButton*>("Pic_BotSalir"), Qt::LeftButton);
         });
-        QTest::mouseClick(boton(c.boton), Qt::LeftButton);
-        EXPECT_EQ(titulo, c.titulo);
-        EXPECT_LE(desvio.manhattanLength(), 1) << c.boton;
-        EXPECT_EQ(e.BotonesActivos, Verdadero);
-        EXPECT_EQ(verano, std::string(c.boton) == "Pic_BotHora");
+        QTest::mouseClick(boton(nombre), Qt::LeftButton);
+        EXPECT_LE(desvio.manhattanLength(), 1) << nombre;
+        EXPECT_EQ(verano, std::string(nombre) == "Pic_BotHora");
     }
 }
 
@@ -536,12 +449,38 @@ TEST_F(Ventana, ThePanelsFollowTheirOptions) {
             EXPECT_EQ(ventana->findChild<QWidget*>(paneles[i])->isVisible(), *opciones[i] == Activado)
                 << paneles[i] << " with options " << mascara;
     }
+    const QImage tarjeta = ventana->findChild<QWidget*>("Pic_InfoLocali")->grab().toImage();
+    const QColor fondo(tarjeta.pixel(4, tarjeta.height() / 2));
+    EXPECT_TRUE(fondo.blue() - fondo.red() >= 10 && fondo.green() < 80) << "a dark blue card under the texts";
     // The location panel shows the texts of the last redraw.
-    for (auto [nombre, valor] : {std::pair{"Tex_Zoom", &e.Panel.Tex_Zoom}, {"Tex_FecJul", &e.Panel.Tex_FecJul},
-                                 {"Tex_Direc", &e.Panel.Tex_Direc}, {"Tex_Lati", &e.Panel.Tex_Lati}})
+    const TextosPanel& p = e.Panel;
+    const std::pair<const char*, const std::string*> textos[] = {
+        {"Tex_Loca", &p.Tex_Loca},     {"Tex_Longi", &p.Tex_Longi},   {"Tex_Lati", &p.Tex_Lati},
+        {"Tex_Direc", &p.Tex_Direc},   {"Tex_Eleva", &p.Tex_Eleva},   {"Tex_Zoom", &p.Tex_Zoom},
+        {"Tex_FecUni", &p.Tex_FecUni}, {"Tex_HorUni", &p.Tex_HorUni}, {"Tex_FecLoc", &p.Tex_FecLoc},
+        {"Tex_HorLoc", &p.Tex_HorLoc}, {"Tex_FecJul", &p.Tex_FecJul}};
+    for (const auto& [nombre, valor] : textos) {
+        EXPECT_FALSE(valor->empty()) << nombre;
         EXPECT_EQ(texto(nombre).toStdString(), *valor) << nombre;
-    EXPECT_EQ(texto("Tex_Zoom"), "Zoom = 1.0");
-    EXPECT_EQ(texto("Tex_TiempoReal"), QString::fromUtf8("Animación tiempo real"));
+    }
+    EXPECT_EQ(texto("Tex_Eleva").toStdString(), "Elevación = 30°");
+}
+
+// The pad at the top right corner, the undo button right under it, the
+// objects' legend below both, all inside the window whatever its size.
+TEST_F(Ventana, ThePadAndTheUndoButtonStandAtTheTopRightCorner) {
+    deshacer->show();
+    for (const QSize tamano : {QSize(1000, 700), QSize(1300, 900)}) {
+        ventana->resize(tamano);
+        QApplication::processEvents();
+        const QRect mando = ventana->findChild<QWidget*>("Pic_Mando")->geometry(), undo = deshacer->geometry();
+        const QRect leyenda = ventana->findChild<QWidget*>("Pic_Muestra")->geometry();
+        EXPECT_TRUE(ventana->rect().contains(mando) && ventana->rect().contains(leyenda));
+        EXPECT_EQ(mando.right(), ventana->rect().right());
+        EXPECT_LT(mando.top(), 20);
+        EXPECT_EQ(undo.topRight(), mando.bottomRight() + QPoint(0, 1)) << "right under the pad";
+        EXPECT_GT(leyenda.top(), undo.bottom());
+    }
 }
 
 TEST_F(Ventana, StartUpShowsTheWindowAndDrawsTheFirstChart) {
@@ -552,10 +491,7 @@ TEST_F(Ventana, StartUpShowsTheWindowAndDrawsTheFirstChart) {
     ventana = std::make_unique<VentanaCielo>();
     ventana->InstalaAvisos();
     bool visibleAlCargar = false;
-    avisos().Mensaje = [&](const std::string& t, const std::string& m, int16_t l, int16_t tipo) {
-        mensajes.push_back({t, m, l, tipo});
-        return true;
-    };
+    anotaMensajes();
     fs::copy_file(fs::path(VESPERA_DATOS) / "INICIAL.VPC", carpeta / "Inicial.vpc");
     FijaCarpetaPrograma(VESPERA_DATOS);
     QTimer::singleShot(0, [&] { visibleAlCargar = ventana->isVisible(); });
