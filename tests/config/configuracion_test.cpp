@@ -11,6 +11,8 @@
 #include <fstream>
 #include <random>
 
+#include <unistd.h>
+
 #include "catalog/catalogos.h"
 #include "core/avisos.h"
 #include "core/carpetas.h"
@@ -194,17 +196,29 @@ TEST_F(Configuraciones, ReplacingAFileAsksFirstAndKeepsItsCase) {
     EXPECT_TRUE(mensajes.empty());
 }
 
+// A disk that fills, a write cut halfway, a file that cannot be synced or
+// closed: the save reports it and the old file stays byte for byte, with no
+// temporary left beside it.
 TEST_F(Configuraciones, AFailedWriteLeavesTheOldFileByteForByte) {
     guarda("viaje");
     const std::string antes = lee("viaje.vpc");
     Estado().Zoom = 7;
-    FijaEscritorBytes([](int, std::string_view) { return ENOSPC; });
-    guarda("viaje");
-    EXPECT_EQ(Estado().EstadoArchivo, 61);
-    ASSERT_EQ(mensajes.size(), 2u);  // the question, then the error
-    EXPECT_EQ(mensajes[1], "Guardar configuración: ERROR SID61 ha ocurrido.\r\nArchivo: viaje.vpc");
-    EXPECT_EQ(lee("viaje.vpc"), antes);
-    EXPECT_EQ(ficheros(), std::vector<std::string>{"viaje.vpc"});  // no temporary left
+    const struct { EscritorBytes escritor; int16_t error; } casos[] = {
+        {[](int, std::string_view) { return ENOSPC; }, 61},
+        {[](int fd, std::string_view b) { return ::write(fd, b.data(), b.size() / 2) < 0 ? errno : EIO; }, 57},
+        {[](int fd, std::string_view b) { return ::write(fd, b.data(), b.size()) < 0 || ::close(fd) != 0 ? errno : 0; }, 75},
+    };
+    for (const auto& c : casos) {
+        mensajes.clear();
+        FijaEscritorBytes(c.escritor);
+        guarda("viaje");
+        EXPECT_EQ(Estado().EstadoArchivo, c.error);
+        EXPECT_EQ(mensajes.size(), 2u);  // the question, then the error
+        EXPECT_EQ(mensajes.back(), "Guardar configuración: ERROR SID" + std::to_string(c.error) +
+                                       " ha ocurrido.\r\nArchivo: viaje.vpc");
+        EXPECT_EQ(lee("viaje.vpc"), antes);
+        EXPECT_EQ(ficheros(), std::vector<std::string>{"viaje.vpc"});
+    }
 
     FijaEscritorBytes(nullptr);
     Estado().CarpetaTrabajo = (carpeta / "no-existe").string();
@@ -221,20 +235,17 @@ TEST_F(Configuraciones, MissingFiles) {
     EXPECT_EQ(e.Zoom, 4.0f);
     EXPECT_EQ(mensajes, std::vector<std::string>{"Cargar configuración: No existe un archivo con ese nombre."});
 
-    // A missing "Inicial.vpc" gives the built-in defaults, silently: Málaga
-    // looking south 45 degrees up.
+    // A missing "Inicial.vpc" gives the built-in situation, silently: Málaga
+    // (city 95) looking south 45 degrees up at zoom 2, in 2084.
     mensajes.clear();
     CargaCatalogos();
     carga("Inicial.vpc");
     EXPECT_TRUE(mensajes.empty());
     EXPECT_EQ(e.EstadoArchivo, 0);
-    EXPECT_EQ(e.DiaJuliano, 2482294.0);
-    EXPECT_EQ(e.IndiceLocalidad, 95);
-    EXPECT_EQ(e.Longitud, 0.0829029977321625);
-    EXPECT_EQ(e.Zoom, 2.0f);
-    EXPECT_EQ(e.Velocidad, 50);
-    EXPECT_EQ(e.Casillas[Chk_Luna], 1);
-    EXPECT_EQ(e.ZonaHoraria, 0.0f);
+    EXPECT_EQ(TextoConfiguracion(),
+              "2482294,95,0.0829029977321625,0.640890002250671,3.1415926536,0.785398852000001,2\r\n\"\"\r\n"
+              "1,1,3,1,1,1,1,1,1,1,1,0,3,0,1,1,1,1,0,1,1,0,0,0,0,0,0,0,0,0,0,0,0,0,1,1,1,0,0,0,1,1\r\n"
+              "100,50,1,1,1,2,1,2,2,1,1,0.0523596,50,0,0,1,0,0\r\n");
 }
 
 TEST_F(Configuraciones, AShortInitialFileKeepsTheDefaultsForWhatItLacks) {

@@ -107,7 +107,8 @@ TEST_F(Dibujo, LayersAreDrawnInTheirOrder) {
         }
     }
     ASSERT_GE(ops.size(), 2u);
-    EXPECT_EQ(ops[ops.size() - 2].tipo, Op::Circulo);  // the telescope circle, last
+    EXPECT_EQ(ops[ops.size() - 2].tipo, Op::Circulo);  // the telescope circle, last, in yellow
+    EXPECT_EQ(ops[ops.size() - 2].color, Rgb(255, 255, 0));
     EXPECT_EQ(ops.back().tipo, Op::Refresca);
     EXPECT_EQ(Estado().Panel.Tex_Zoom, "Zoom = 1.0");
 }
@@ -129,40 +130,106 @@ TEST_F(Dibujo, AnEmptyChartIsBlackWithThePanelWritten) {
     EXPECT_EQ(p.Tex_HorUni, "12:00");
     EXPECT_EQ(p.Tex_FecLoc, "F.L. = 01 / 01 /  2025");
     EXPECT_EQ(p.Tex_FecJul, "D.J. = 2460677.000000");
+    e.IndiceLocalidad = -1;  // a place of no city: the field is blanked, not left as it was
+    DibujaCielo(s);
+    EXPECT_EQ(p.Tex_Loca, std::string(20, ' '));
 }
 
-TEST_F(Dibujo, StarsBehindTheObserverAreNeverDrawnAndDotsGrowWithBrightnessAndZoom) {
+TEST_F(Dibujo, StarsBehindTheObserverAreNeverDrawn) {
     ProgramState& e = Estado();
     e.NivelEstrellas = 7;
     DibujaEstrellas(s);
-    const auto puntos = s.de(Op::Punto);
     int delante = 0;
     for (int i = 0; i < NumEstrellas; ++i) {
         ProyectaPunto(e.Estrellas[i].x, e.Estrellas[i].y, e.Estrellas[i].z);
         delante += e.VistaZ >= e.ProfMinima;
     }
-    EXPECT_EQ(static_cast<int>(puntos.size()), delante);
+    EXPECT_EQ(static_cast<int>(s.de(Op::Punto).size()), delante);
     EXPECT_LT(delante, NumEstrellas * 3 / 5);
+}
 
-    // The dot sizes of the star table: (magnitude, zoom) -> pixels.
-    struct Caso { float mag, zoom; int ancho; } casos[] = {
-        {-1, 1, 2}, {0, 1, 1}, {7, 1, 1}, {-1, 5, 4}, {0, 5, 3}, {2, 5, 3},
-        {5, 5, 2},  {-1, 15, 9}, {0, 15, 8}, {2, 15, 6}, {5, 15, 3}, {7, 15, 1}, {7.5f, 15, 1}};
-    e.Elevacion = MedioPi;  // a star at the zenith is always in view
-    for (const auto& c : casos) {
-        e.Zoom = c.zoom;
-        FijaVentanaCielo();
-        CalculaDireccionMenosPi();
-        const double ar = e.TiempoSidereo;  // on the meridian, at the zenith
-        CosenosDirectores(ar, e.Latitud, e.Estrellas[0].x, e.Estrellas[0].y, e.Estrellas[0].z);
-        e.Estrellas[0].Magnitud = c.mag;
-        e.NivelEstrellas = 1;
+// The first entry of every labelled table overhead, at its lowest level:
+// drawn, and its label written where it stands.
+TEST_F(Dibujo, TheFirstEntryOfEachLayerIsDrawnAndLabelledAtItsPlace) {
+    ProgramState& e = Estado();
+    e.Casillas.fill(0);
+    e.Elevacion = MedioPi;
+    e.NivelEstrellas = e.NivelConstel = 1;
+    e.IdEstrellas = 2;
+    e.IdConstel = 3;
+    const auto encima = [&](float& x, float& y, float& z) {
+        CosenosDirectores(e.TiempoSidereo, e.Latitud, x, y, z);
+    };
+    EstrellaNombre& sirio = e.EstrellasNombre[0];
+    encima(sirio.x, sirio.y, sirio.z);
+    Constelacion& c = e.Constelaciones[59];  // Orion, of level 1
+    CosenosDirectores(e.TiempoSidereo + 0.01, e.Latitud, c.x, c.y, c.z);
+    e.Precesion = Activado;
+    CalculaDireccionMenosPi();
+    DibujaCielo(s);
+    EXPECT_FALSE(s.de(Op::Linea).empty()) << "the figures of level 1";
+    const auto& ops = s.operaciones;
+    const auto rotulo = [&](const std::string& texto, float x, float y, float z) {
+        const auto t = primera(ops, [&](const Op& o) { return o.tipo == Op::Texto && o.texto == texto; });
+        ASSERT_LT(t, ops.size()) << texto;
+        ProyectaPuntoRef(x, y, z, x, y, z);
+        ASSERT_EQ(ops[t - 1].tipo, Op::Mueve) << texto;
+        EXPECT_NEAR(ops[t - 1].a, x, 1e-6) << texto;
+        EXPECT_NEAR(ops[t - 1].b, y, 1e-6) << texto;
+    };
+    rotulo(sirio.Nombre, sirio.x, sirio.y, sirio.z);
+    EXPECT_EQ(sirio.Nombre, "Sirio     ");
+    rotulo(c.NombreLatino, c.x, c.y, c.z);
+}
+
+// The grids are projected afresh for every chart, never left from the last.
+TEST_F(Dibujo, TheGridsFollowTheView) {
+    ProgramState& e = Estado();
+    using Capa = void (*)(Superficie&);
+    for (const auto& [dibuja, polo] : {std::pair<Capa, PuntoTabla>{DibujaRejilla15, e.RejillaAD15[1]},
+                                       std::pair<Capa, PuntoTabla>{DibujaRejilla30, e.RejillaAD30[1]}})
+        for (double sidereo : {1.0, 2.5}) {
+            e.TiempoSidereo = sidereo;
+            e.Elevacion = 0.2;
+            CalculaDireccionMenosPi();
+            SuperficieGrabadora una;
+            dibuja(una);
+            Proyector p = Proyector::DesdeEstado(e);
+            p.precesion = false;
+            float x = polo.x, y = polo.y, z = polo.z, X, Y, Z;  // the first point, the north pole
+            p.Proyecta(x, y, z, X, Y, Z);
+            const Op& primero = una.operaciones[primera(una.operaciones, [](const Op& o) { return o.tipo == Op::Punto || o.tipo == Op::Mueve; })];
+            EXPECT_NEAR(primero.a, X, 1e-6) << sidereo;
+            EXPECT_NEAR(primero.b, Y, 1e-6) << sidereo;
+        }
+}
+
+// Each body overhead: its disc in its own colour, its label beside it.
+TEST_F(Dibujo, EachBodyIsDrawnInItsColourWithItsLabelBesideIt) {
+    ProgramState& e = Estado();
+    e.Precesion = Activado;
+    e.Elevacion = MedioPi;
+    CalculaDireccionMenosPi();
+    e.ElementosPlanetas[CuerpoSol].AR = e.TiempoSidereo + Pi;  // a full Moon
+    struct Caso { int cuerpo; Color color; } casos[] = {
+        {1, Rgb(128, 128, 0)},   {2, Rgb(255, 255, 255)}, {4, Rgb(255, 0, 0)},   {5, Rgb(128, 0, 0)},
+        {6, Rgb(192, 192, 192)}, {7, Rgb(0, 255, 0)},     {8, Rgb(0, 255, 0)},   {9, Rgb(0, 255, 0)},
+        {CuerpoLuna, Rgb(255, 255, 255)}, {CuerpoSol, Rgb(255, 255, 0)}};  // the Moon full, before the Sun moves
+    for (const Caso& c : casos) {
+        CuerpoSolar& cuerpo = e.ElementosPlanetas[c.cuerpo];
+        cuerpo.AR = e.TiempoSidereo;
+        cuerpo.Dec = e.Latitud;
         SuperficieGrabadora una;
-        DibujaEstrellas(una);
-        const auto p = una.de(Op::Punto);
-        ASSERT_FALSE(p.empty());
-        EXPECT_EQ(p.front().ancho, c.ancho) << "magnitude " << c.mag << " zoom " << c.zoom;
-        EXPECT_NEAR(p.front().a, 0, 1e-5);
+        DibujaCuerpo(una, c.cuerpo);
+        const auto disco = una.de(c.cuerpo == CuerpoLuna ? Op::Sector : Op::Circulo);
+        ASSERT_EQ(disco.size(), 1u) << c.cuerpo;
+        EXPECT_EQ(disco[0].color, c.color) << c.cuerpo;
+        const auto colores = una.de(Op::ColorRelleno);
+        EXPECT_TRUE(std::any_of(colores.begin(), colores.end(), [&](const Op& o) { return o.color == c.color; })) << c.cuerpo;
+        const auto mueve = una.de(Op::Mueve);
+        ASSERT_EQ(mueve.size(), 1u);
+        EXPECT_NEAR(mueve[0].a, disco[0].a + e.RadiosCuerpos[c.cuerpo], 1e-6);
+        EXPECT_EQ(una.textos(), std::vector<std::string>{cuerpo.Etiqueta});
     }
 }
 

@@ -7,8 +7,11 @@
 
 #include <cmath>
 #include <limits>
+#include <set>
 
+#include "core/constantes.h"
 #include "core/estado.h"
+#include "sky/dibujo.h"
 #include "motor_nuevo.h"
 #include "sky/proyeccion.h"
 #include "sky/superficie_grabadora.h"
@@ -65,33 +68,49 @@ TEST_F(Muestra, TwentySevenRowsWithTheirCaptions) {
     EXPECT_EQ(s.operaciones.back().tipo, Op::Refresca);
 }
 
-TEST_F(Muestra, StarDotsHaveTheChartWidthsAtEachZoom) {
-    // Widths of the star drawer: magnitudes -1, 0, 2, 5, 7 at zooms 1, 5, 15.
-    struct Caso { float zoom; int anchos[5]; } casos[] = {
-        {1, {2, 1, 1, 1, 1}}, {5, {4, 3, 3, 2, 1}}, {15, {9, 8, 6, 3, 1}}};
-    const int magnitudes[5] = {-1, 0, 2, 5, 7};
-    for (const Caso& c : casos) {
-        ponZoom(c.zoom);
+// Every row holds its symbol at its middle, and the star rows' dots have the
+// width the chart gives a star of that magnitude at that zoom.
+TEST_F(Muestra, EachRowShowsItsSymbolAtTheChartsSize) {
+    for (float zoom : {1.0f, 5.0f, 15.0f}) {
+        SCOPED_TRACE(::testing::Message() << "zoom " << zoom);
+        ponZoom(zoom);
         const SuperficieGrabadora s = dibuja();
+        std::set<int> filas;
+        for (const Op& o : s.operaciones) {
+            const bool dos = o.tipo == Op::Caja || o.tipo == Op::Linea;  // drawn between two points
+            if (o.tipo != Op::Punto && o.tipo != Op::Circulo && !dos) continue;
+            const double y = dos ? (o.b + o.d) / 2 : o.b;
+            EXPECT_NEAR(y / kFila, std::round(y / kFila), 1e-9);
+            filas.insert(static_cast<int>(std::lround(y / kFila)));
+        }
+        EXPECT_EQ(filas.size(), 27u);
+        EXPECT_EQ(*filas.begin(), 1);
+        EXPECT_EQ(*filas.rbegin(), 27);
+
+        // The chart's star at the zenith, of magnitude -1 to 7.
         const auto puntos = s.de(Op::Punto);
-        ASSERT_GE(puntos.size(), 12u);
-        for (int i = 0; i < 5; ++i) {
-            const Op& p = puntos[magnitudes[i] + 1];  // rows 1..9 are magnitudes -1..7
-            EXPECT_EQ(p.ancho, c.anchos[i]) << "zoom " << c.zoom << " magnitude " << magnitudes[i];
-            EXPECT_DOUBLE_EQ(p.a, kX);
-            EXPECT_DOUBLE_EQ(p.b, (magnitudes[i] + 2) * kFila);
-            EXPECT_EQ(p.tinta, Rgb(255, 255, 255));
+        ProgramState& e = Estado();
+        e.Elevacion = MedioPi;
+        CalculaDireccionMenosPi();
+        CosenosDirectores(e.TiempoSidereo, e.Latitud, e.Estrellas[0].x, e.Estrellas[0].y, e.Estrellas[0].z);
+        e.NivelEstrellas = 1;
+        for (int m = -1; m <= 7; ++m) {
+            e.Estrellas[0].Magnitud = static_cast<float>(m);
+            SuperficieGrabadora carta;
+            DibujaEstrellas(carta);
+            ASSERT_FALSE(carta.de(Op::Punto).empty());
+            EXPECT_EQ(puntos[m + 1].ancho, carta.de(Op::Punto).front().ancho) << "magnitude " << m;
+            EXPECT_EQ(puntos[m + 1].tinta, Rgb(255, 255, 255));
         }
         // Variable, multiple and variable-multiple stars: the magnitude-2 dot
         // in yellow, red and green.
         const Color colores[3] = {Rgb(255, 255, 0), Rgb(255, 0, 0), Rgb(0, 255, 0)};
         for (int k = 0; k < 3; ++k) {
-            const Op& p = puntos[9 + k];
-            EXPECT_EQ(p.ancho, c.anchos[2]) << "zoom " << c.zoom;
-            EXPECT_EQ(p.tinta, colores[k]);
-            EXPECT_DOUBLE_EQ(p.b, (10 + k) * kFila);
+            EXPECT_EQ(puntos[9 + k].ancho, puntos[3].ancho);
+            EXPECT_EQ(puntos[9 + k].tinta, colores[k]);
         }
     }
+    EXPECT_EQ(dibuja().de(Op::Punto)[0].ancho, 9) << "magnitude -1 at zoom 15";
 }
 
 TEST_F(Muestra, DeepSkySymbolsKeepTheirChartSizeWithinTheirRows) {
