@@ -13,6 +13,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include <unistd.h>
 
@@ -45,6 +46,28 @@ inline std::filesystem::path CarpetaConSituacionInicial() {
     CargaConfig();
     return carpeta;
 }
+
+// A fresh engine with the catalogues in a working folder of the test's own
+// holding the built-in situation; the messages shown are kept as
+// "title: text" and answered yes.
+class MotorEnCarpeta : public ::testing::Test {
+protected:
+    void SetUp() override {
+        MotorNuevo();
+        carpeta = CarpetaConSituacionInicial();
+        avisos().Mensaje = [this](const std::string& t, const std::string& m, int16_t, int16_t) {
+            mensajes.push_back(t + ": " + m);
+            return true;
+        };
+    }
+    void TearDown() override {
+        ReiniciaAvisos();
+        std::filesystem::remove_all(carpeta);
+    }
+
+    std::filesystem::path carpeta;
+    std::vector<std::string> mensajes;
+};
 
 // The index of a city of the list by its name, as the list shows it.
 inline int16_t IndiceCiudad(const std::string& nombre) {

@@ -8,16 +8,9 @@
 #include "motor_nuevo.h"
 
 #include <cmath>
-#include <filesystem>
 #include <random>
 
-#include "catalog/catalogos.h"
-#include "config/configuracion.h"
-#include "core/avisos.h"
-#include "core/carpetas.h"
 #include "core/constantes.h"
-#include "core/estado.h"
-#include "core/tablas.h"
 #include "sky/proyeccion.h"
 #include "time/tiempo.h"
 
@@ -26,11 +19,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class Centrado : public ::testing::Test {
+class Centrado : public MotorEnCarpeta {
 protected:
     void SetUp() override {
-        MotorNuevo();
-        carpeta = CarpetaConSituacionInicial();
+        MotorEnCarpeta::SetUp();
         ProgramState& e = Estado();
         e.DiaJuliano = 2460677.3;
         e.Latitud = 40 * RadianesPorGrado;
@@ -41,19 +33,11 @@ protected:
         e.FactorAnima = 1;
         e.UnidadAnima = 3;
         ActualizaTiempo();
-        avisos().Mensaje = [this](const std::string& t, const std::string& m, int16_t, int16_t) {
-            mensajes.push_back(t + ": " + m);
-            return true;
-        };
         avisos().Redibujo = [this] {
             ++redibujos;
             EXPECT_EQ(Estado().GuardandoDeshacer, -1);  // the redraw shows the undo button
         };
         avisos().BorraTelescopio = [this] { ++borrados; };
-    }
-    void TearDown() override {
-        ReiniciaAvisos();
-        fs::remove_all(carpeta);
     }
     static void centra(double ar, double dec) {
         Estado().ClicAR = ar;
@@ -61,8 +45,6 @@ protected:
         CentraPunto();
     }
 
-    fs::path carpeta;
-    std::vector<std::string> mensajes;
     int redibujos = 0, borrados = 0;
 };
 

@@ -91,34 +91,17 @@ TEST_F(Tiempo, GreenwichSiderealTimeFollowsIau1982From1900To2100) {
     EXPECT_LT(peor, 10 * kSegundo) << peor / kSegundo << "\"";
 }
 
-TEST_F(Tiempo, SiderealTimeTurnsWithTheLongitudeAlone) {
-    // 2.2 deg east is stored as 2pi - 2.2 deg. The sky seen just east and
-    // just west of Greenwich differs by the longitude difference only.
-    const double grados = 0.01745329252;
-    for (double jd : {2451545.0, 2455197.73, 2299160.5, 1000000.25, 4000000.9}) {
-        const double este = sidereoEn(jd, 6.2831853072 - 2.2 * grados);
-        const double oeste = sidereoEn(jd, 2.2 * grados);
-        EXPECT_NEAR(diferencia(este, oeste), 4.4 * grados, kSegundo) << jd;
-    }
-}
-
-TEST_F(Tiempo, SiderealTimeDependsOnTheInstantNotOnTheClockZone) {
-    for (float zona : {-12.0f, -5.5f, 0.0f, 1.0f, 9.5f, 12.0f}) {
-        for (int16_t verano : {0, 1}) {
-            EXPECT_NEAR(diferencia(sidereoEn(2460000.3, 0.3, zona, verano), sidereoEn(2460000.3, 0.3)),
-                        0, 1e-9);
-        }
-    }
-}
-
-TEST_F(Tiempo, SiderealTimeStaysWithinOneTurn) {
+// Anywhere, at any instant and whatever the clock's zone, the local sidereal
+// time is Greenwich's less the longitude (west positive), within one turn.
+TEST_F(Tiempo, LocalSiderealTimeIsGreenwichsLessTheLongitude) {
     std::mt19937 azar(7);
-    std::uniform_real_distribution<double> jd(-0.5, 4642999.499), lon(0, 6.2831853072),
-        zona(-12, 12);
+    std::uniform_real_distribution<double> jd(-0.5, 4642999.499), lon(0, 6.2831853072), zona(-12, 12);
     for (int i = 0; i < 20000; ++i) {
-        const double s = sidereoEn(jd(azar), lon(azar), static_cast<float>(zona(azar)), i % 2);
+        const double t = jd(azar), l = lon(azar);
+        const double s = sidereoEn(t, l, static_cast<float>(zona(azar)), static_cast<int16_t>(i % 2));
         ASSERT_GE(s, 0);
         ASSERT_LT(s, 6.2831853072);
+        ASSERT_NEAR(diferencia(s, sidereoEn(t, 0) - l), 0, 1e-8) << t << " " << l;
     }
 }
 
@@ -163,23 +146,25 @@ TEST_F(Tiempo, PrecessionAnglesFollowIau1976AndStayWhenOff) {
     EXPECT_EQ(e.PrecZeta, zeta);
 }
 
-TEST_F(Tiempo, StepsOfDaysMoveByTheirLength) {
+// Each unit of time but the calendar ones steps by its length; the sidereal
+// ones, whole sidereal days, bring the stars back to their place.
+TEST_F(Tiempo, StepsOfEachUnitMoveByItsLength) {
     ProgramState& e = Estado();
-    e.DiaJuliano = 2451545.0;
-    pasoDe(9, 1, +1);  // a solar month is 30 days, not a calendar month
-    EXPECT_DOUBLE_EQ(e.DiaJuliano, 2451575.0);
-    pasoDe(2, 5, -1);
-    EXPECT_DOUBLE_EQ(e.DiaJuliano, 2451575.0 - 5.0 / 24);
-    EXPECT_EQ(e.TiempoEstable, -1);
-
-    // A sidereal day brings the stars back to the same place.
-    e.DiaJuliano = 2451545.0;
-    CalculaTiempoSidereo();
-    const double antes = e.TiempoSidereo;
-    pasoDe(3, 1, +1);
-    EXPECT_NEAR(diferencia(e.TiempoSidereo, antes), 0, kSegundo);
-    pasoDe(4, 1, +1);  // 30 sidereal days
-    EXPECT_NEAR(diferencia(e.TiempoSidereo, antes), 0, 5 * kSegundo);
+    const double dia = 0.99726956633;  // the sidereal day, IAU
+    struct Caso { int16_t unidad; double dias; bool sidereo; } casos[] = {
+        {1, 1.0 / 1440, false}, {2, 1.0 / 24, false}, {3, dia, true}, {4, 30 * dia, true}, {5, 365 * dia, true},
+        {6, 36500 * dia, true}, {7, 365000 * dia, true}, {8, 1, false}, {9, 30, false}};
+    for (const Caso& c : casos) {
+        for (int signo : {+1, -1}) {
+            e.DiaJuliano = 2451545.0;
+            CalculaTiempoSidereo();
+            const double antes = e.TiempoSidereo;
+            pasoDe(c.unidad, 2, signo);
+            EXPECT_NEAR(e.DiaJuliano - 2451545.0, signo * 2 * c.dias, 1e-7 * c.dias + 1e-9) << "unit " << c.unidad;
+            EXPECT_EQ(e.TiempoEstable, -1);
+            if (c.sidereo) EXPECT_NEAR(diferencia(e.TiempoSidereo, antes), 0, 0.1 * kSegundo * 3600) << "unit " << c.unidad;
+        }
+    }
 }
 
 TEST_F(Tiempo, CalendarYearStepsKeepDayAndMinuteAndSkipYearZero) {
