@@ -1,23 +1,29 @@
 // Every engine test starts from a fresh program state: the constant tables
-// built and, when asked, the shipped catalogues loaded.
+// built and, when asked, the shipped catalogues loaded. The headers every
+// engine test needs come with it.
 #pragma once
 
 #include "catalog/catalogos.h"
+#include "config/configuracion.h"
 #include "core/avisos.h"
 #include "core/carpetas.h"
+#include "core/constantes.h"
 #include "core/estado.h"
 #include "core/tablas.h"
 #include "core/texto.h"
+#include "sky/proyeccion.h"
+#include "time/tiempo.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <filesystem>
+#include <random>
 #include <string>
 #include <vector>
 
 #include <unistd.h>
-
-#include "config/configuracion.h"
 
 namespace vsp {
 

@@ -4,21 +4,12 @@
 // precession.
 #include "sky/cuerpos.h"
 
-#include <gtest/gtest.h>
+#include "motor_nuevo.h"
 
-#include <cmath>
 #include <numbers>
 
-#include "catalog/catalogos.h"
-#include "core/avisos.h"
-#include "core/carpetas.h"
-#include "core/constantes.h"
-#include "core/estado.h"
-#include "core/tablas.h"
 #include "sky/dibujo.h"
-#include "sky/proyeccion.h"
 #include "sky/superficie_grabadora.h"
-#include "time/tiempo.h"
 
 namespace vsp {
 namespace {

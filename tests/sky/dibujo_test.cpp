@@ -3,24 +3,12 @@
 // the horizon's marks, the star dot sizes, and damaged states.
 #include "sky/dibujo.h"
 
-#include <gtest/gtest.h>
-
 #include "motor_nuevo.h"
 
-#include <algorithm>
-#include <cmath>
 #include <set>
 
-#include "catalog/catalogos.h"
-#include "core/avisos.h"
-#include "core/carpetas.h"
-#include "core/constantes.h"
-#include "core/estado.h"
-#include "core/tablas.h"
 #include "sky/cuerpos.h"
-#include "sky/proyeccion.h"
 #include "sky/superficie_grabadora.h"
-#include "time/tiempo.h"
 
 namespace vsp {
 namespace {

@@ -3,17 +3,11 @@
 // their chart size, kept inside their rows.
 #include "sky/muestra.h"
 
-#include <gtest/gtest.h>
-
-#include <cmath>
 #include <limits>
 #include <set>
 
-#include "core/constantes.h"
-#include "core/estado.h"
 #include "sky/dibujo.h"
 #include "motor_nuevo.h"
-#include "sky/proyeccion.h"
 #include "sky/superficie_grabadora.h"
 
 namespace vsp {

@@ -3,19 +3,11 @@
 // plain spherical astronomy, and precession against the IAU 1976 model.
 #include "sky/proyeccion.h"
 
-#include <gtest/gtest.h>
+#include "motor_nuevo.h"
 
 #include <bit>
-#include <cmath>
 #include <cstdint>
 #include <numbers>
-#include <random>
-
-#include "core/avisos.h"
-#include "core/constantes.h"
-#include "core/estado.h"
-#include "core/tablas.h"
-#include "time/tiempo.h"
 
 namespace vsp {
 namespace {

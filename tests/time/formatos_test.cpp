@@ -2,12 +2,8 @@
 // and times, with the worked texts the panels and listings show.
 #include "time/formatos.h"
 
-#include <gtest/gtest.h>
+#include "motor_nuevo.h"
 
-#include "core/avisos.h"
-#include "core/estado.h"
-#include "core/tablas.h"
-#include "core/texto.h"
 #include "time/calendario.h"
 
 namespace vsp {
