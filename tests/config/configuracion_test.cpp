@@ -82,32 +82,22 @@ void estadoAlAzar(std::mt19937& azar) {
     e.Elevacion = real(0, 1.57);
     e.Zoom = static_cast<float>(real(1, 15));
     e.DescripcionConfig = "Cielo, \"raro\" de Málaga " + std::to_string(entero(0, 999));
-    e.NivelEstrellas = entero(0, 7);
-    e.NivelConstel = entero(0, 4);
-    e.NivelGalaxias = entero(1, 4);
-    e.NivelNebPlanetarias = entero(1, 2);
-    e.NivelNebDifusas = entero(1, 2);
-    e.NivelCumAbiertos = entero(1, 2);
-    e.NivelCumGlobulares = entero(1, 2);
-    e.IdEstrellas = entero(0, 2);
-    e.IdConstel = entero(0, 3);
-    e.IdMessier = entero(0, 2);
-    e.TipoTiempo = entero(0, 1);
-    e.UnidadAnima = entero(1, 12);
-    e.IncluirAnima = entero(0, 1);
+    using S = ProgramState;
+    const struct { int16_t S::*campo; int a, b; } enteros[] = {
+        {&S::NivelEstrellas, 0, 7}, {&S::NivelConstel, 0, 4},     {&S::NivelGalaxias, 1, 4},
+        {&S::NivelNebPlanetarias, 1, 2}, {&S::NivelNebDifusas, 1, 2}, {&S::NivelCumAbiertos, 1, 2},
+        {&S::NivelCumGlobulares, 1, 2}, {&S::IdEstrellas, 0, 2},  {&S::IdConstel, 0, 3},
+        {&S::IdMessier, 0, 2},      {&S::TipoTiempo, 0, 1},       {&S::UnidadAnima, 1, 12},
+        {&S::IncluirAnima, 0, 1},   {&S::AnchoImpresion, 100, 300}, {&S::AltoImpresion, 75, 225},
+        {&S::Velocidad, 0, 100},    {&S::HorarioVerano, 0, 1},    {&S::FactorAnima, 1, 99},
+        {&S::ImprimirDatos, 0, 1},  {&S::PanelControl, 1, 2},     {&S::PanelCursor, 1, 2},
+        {&S::PanelLocalizacion, 1, 2}, {&S::PanelObjetos, 1, 2},  {&S::FormatoHora, 1, 2},
+        {&S::SentidoImagen, 1, 2},  {&S::Precesion, 1, 2},        {&S::Telescopio, 1, 2}, {&S::Sonido, 1, 2}};
+    for (const auto& c : enteros) e.*c.campo = entero(c.a, c.b);
     for (int16_t& c : e.Casillas) c = entero(0, 1);
     if (e.Casillas[Chk_ARDEC15]) e.Casillas[Chk_ARDEC30] = 0;
-    e.AnchoImpresion = entero(100, 300);
-    e.AltoImpresion = entero(75, 225);
-    for (int16_t* v : {&e.PanelControl, &e.PanelCursor, &e.PanelLocalizacion, &e.PanelObjetos,
-                       &e.FormatoHora, &e.SentidoImagen, &e.Precesion, &e.Telescopio, &e.Sonido})
-        *v = entero(1, 2);
     e.CampoTelescopio = real(0, 0.52);
-    e.Velocidad = entero(0, 100);
     e.ZonaHoraria = static_cast<float>(entero(-24, 24)) / 2;
-    e.HorarioVerano = entero(0, 1);
-    e.FactorAnima = entero(1, 99);
-    e.ImprimirDatos = entero(0, 1);
 }
 
 TEST_F(Configuraciones, SavingThenLoadingRestoresEveryField) {
@@ -278,52 +268,30 @@ TEST_F(Configuraciones, ALoadRestoresTheDrawnPlanetsOnlyAndNeverRealTime) {
     EXPECT_EQ(e.TiempoRealActivo, 0);
 }
 
-TEST_F(Configuraciones, NumbersAreReadInEveryUsualForm) {
-    escribe("formas.vpc",
-            "2.4515455E+06 , 3,.5, -0.25e0,1e-400,0.5, 2.5\r\n"
-            "\"Una, dos\"\r\n"
-            "7,4,4,2,2,2,2,2,3,2,0,0,12,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,0,1,1,1,1,1,1,1,1\r\n"
-            "150 , 112,1,1,1,1,1,1,1,1,1,+5.2e-2,100,-3.5,1,99,0,1\r\n");
-    carga("formas.vpc");
-    const ProgramState& e = Estado();
-    ASSERT_EQ(e.EstadoArchivo, 0) << (mensajes.empty() ? "" : mensajes[0]);
-    EXPECT_EQ(e.DiaJuliano, 2451545.5);
-    EXPECT_EQ(e.Longitud, 0.5);
-    EXPECT_EQ(e.Latitud, -0.25);
-    EXPECT_EQ(e.Direccion, 0.0);  // too small for a double
-    EXPECT_EQ(e.Zoom, 2.5f);
-    EXPECT_EQ(e.DescripcionConfig, "Una, dos");
-    EXPECT_EQ(e.UnidadAnima, 12);
-    EXPECT_EQ(e.CampoTelescopio, 0.052);
-    EXPECT_EQ(e.ZonaHoraria, -3.5f);
-    EXPECT_EQ(e.FactorAnima, 99);
-}
-
-TEST_F(Configuraciones, OutOfRangeValuesAreBroughtIntoRange) {
-    escribe("raro.vpc",
-            "1e300,500,-1,9,-7,2,0\r\n\"x\"\r\n"
-            "9,9,0,5,-1,3,0,7,8,-3,4,0,13,2,2,2,2,2,2,2,2,2,2,2,2,2,2,2,2,2,2,2,2,2,2,2,2,2,2,2,2,2\r\n"
-            "-5,30000,0,3,7,-1,9,0,5,1,1,nan,250,13,4,0,1,5\r\n");
-    carga("raro.vpc");
-    const ProgramState& e = Estado();
-    EXPECT_EQ(e.EstadoArchivo, 0);
-    EXPECT_EQ(e.DiaJuliano, 4642999.499);
-    EXPECT_EQ(e.IndiceLocalidad, -1);
-    EXPECT_NEAR(e.Longitud, 6.2831853072 - 1, 1e-12);
-    EXPECT_EQ(e.Latitud, 1.5707963268);
-    EXPECT_EQ(e.Elevacion, 1.5707963268);
-    EXPECT_EQ(e.Zoom, 1.0f);
-    EXPECT_EQ(e.NivelEstrellas, 7);
-    EXPECT_EQ(e.NivelGalaxias, 1);
-    EXPECT_EQ(e.IdConstel, 3);
-    EXPECT_EQ(e.UnidadAnima, 12);
-    EXPECT_EQ(e.Casillas[Chk_ARDEC30] + e.Casillas[Chk_ARDEC15], 1);
-    EXPECT_EQ(e.AnchoImpresion, 10);
-    EXPECT_EQ(e.SentidoImagen, 2);
-    EXPECT_EQ(e.CampoTelescopio, 0.0523596);  // not a number: the default
-    EXPECT_EQ(e.Velocidad, 100);
-    EXPECT_EQ(e.ZonaHoraria, 12.0f);
-    EXPECT_EQ(e.HorarioVerano, 1);
+// Numbers in every usual form, and values out of range, which are brought
+// into the range of the dialog that sets them (a field that is not a number
+// takes its default): the state they leave, written back.
+TEST_F(Configuraciones, NumbersAreReadInEveryFormAndBroughtIntoRange) {
+    struct Caso { const char* texto; const char* queda; } casos[] = {
+        {"2.4515455E+06 , 3,.5, -0.25e0,1e-400,0.5, 2.5\r\n\"Una, dos\"\r\n"
+         "7,4,4,2,2,2,2,2,3,2,0,0,12,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,0,1,1,1,1,1,1,1,1\r\n"
+         "150 , 112,1,1,1,1,1,1,1,1,1,+5.2e-2,100,-3.5,1,99,0,1\r\n",
+         "2451545.5,3,0.5,-0.25,0,0.5,2.5\r\n\"Una, dos\"\r\n"
+         "7,4,4,2,2,2,2,2,3,2,0,0,12,1,1,1,1,1,1,1,1,0,0,0,0,1,1,1,0,0,0,0,0,0,1,1,1,0,1,1,1,1\r\n"
+         "150,112,1,1,1,1,1,1,1,1,1,0.052,100,-3.5,1,99,0,1\r\n"},
+        {"1e300,500,-1,9,-7,2,0\r\n\"x\"\r\n"
+         "9,9,0,5,-1,3,0,7,8,-3,4,0,13,2,2,2,2,2,2,2,2,2,2,2,2,2,2,2,2,2,2,2,2,2,2,2,2,2,2,2,2,2\r\n"
+         "-5,30000,0,3,7,-1,9,0,5,1,1,nan,250,13,4,0,1,5\r\n",
+         "4642999.499,-1,5.2831853072,1.5707963268,5.5663706144,1.5707963268,1\r\n\"x\"\r\n"
+         "7,4,1,2,1,2,1,2,3,0,1,0,12,1,1,1,1,1,1,1,1,0,0,0,0,1,1,1,0,0,0,0,0,0,1,1,1,0,1,1,1,1\r\n"
+         "10,2000,2,2,2,2,2,2,2,1,1,0.0523596,100,12,1,1,0,1\r\n"}};
+    for (const Caso& c : casos) {
+        escribe("formas.vpc", c.texto);
+        carga("formas.vpc");
+        EXPECT_EQ(Estado().EstadoArchivo, 0);
+        EXPECT_EQ(TextoConfiguracion(), c.queda);
+    }
+    EXPECT_TRUE(mensajes.empty());
 }
 
 // A file that cannot be read whole is reported and changes nothing; the
@@ -404,86 +372,54 @@ TEST_F(Configuraciones, DamagedFilesNeverCorruptTheState) {
 // The sample configurations that ship with the program load cleanly and
 // show what their names promise.
 
-class Ejemplos : public ::testing::Test {
-protected:
-    void SetUp() override {
-        ReiniciaEstado();
-        ReiniciaAvisos();
-        avisos().Mensaje = [](const std::string& t, const std::string& m, int16_t, int16_t) {
-            ADD_FAILURE() << t << ": " << m;
-            return true;
-        };
-        CreaTablas();
-        FijaCarpetaPrograma(VESPERA_DATOS);
-        CargaCatalogos();
-        Estado().CarpetaTrabajo = VESPERA_DATOS;
-    }
-    void TearDown() override { ReiniciaAvisos(); }
+// Where a direction stands in the loaded view: inside the chart window, and
+// the sine of its altitude at the loaded instant and place.
+struct Vista { bool enLaVentana; double altitud; };
+Vista vista(float x, float y, float z) {
+    ProgramState& e = Estado();
+    ProyectaPunto(x, y, z);
+    const bool dentro = e.VistaZ > 0 && std::fabs(e.VistaX) < std::fabs(e.VentanaAncho) / 2 &&
+                        std::fabs(e.VistaY) < std::fabs(e.VentanaAlto) / 2;
+    const double elevacion = e.Elevacion;
+    e.Elevacion = MedioPi;  // looking at the zenith the depth is sin(altitude)
+    ProyectaPunto(x, y, z);
+    e.Elevacion = elevacion;
+    return {dentro, e.VistaZ};
+}
 
-    static void carga(const char* nombre) {
-        Estado().NombreConfig = nombre;
+TEST(Ejemplos, EverySampleLoadsCleanlyAndShowsWhatItsNamePromises) {
+    MotorNuevo();
+    avisos().Mensaje = [](const std::string& t, const std::string& m, int16_t, int16_t) {
+        ADD_FAILURE() << t << ": " << m;
+        return true;
+    };
+    ProgramState& e = Estado();
+    e.CarpetaTrabajo = VESPERA_DATOS;
+    const auto carga = [&](const char* nombre) {
+        e.NombreConfig = nombre;
         CargaConfig();
         AplicaEstado();
-        ASSERT_EQ(Estado().EstadoArchivo, 0) << nombre;
-        ASSERT_FALSE(Estado().DescripcionConfig.empty()) << nombre;
-    }
-
-    // Whether a direction falls inside the chart window of the loaded view.
-    static bool enLaVentana(float x, float y, float z) {
-        ProyectaPunto(x, y, z);
-        const ProgramState& e = Estado();
-        return e.VistaZ > 0 && std::fabs(e.VistaX) < std::fabs(e.VentanaAncho) / 2 &&
-               std::fabs(e.VistaY) < std::fabs(e.VentanaAlto) / 2;
-    }
-
-    // The Sun's direction cosines: opposite the Earth seen from the Sun.
-    static void sol(float& x, float& y, float& z) {
-        const CuerpoSolar& t = Estado().ElementosPlanetas[CuerpoTierra];
+        EXPECT_EQ(e.EstadoArchivo, 0) << nombre;
+        EXPECT_FALSE(e.DescripcionConfig.empty()) << nombre;
+        const CuerpoSolar& t = e.ElementosPlanetas[CuerpoTierra];  // the Sun: opposite the Earth
+        float x, y, z;
         CosenosDirectores(t.AR + Pi, -t.Dec, x, y, z);
-    }
-
-    // Sine of the altitude of a direction at the loaded instant and place.
-    static double altitud(float x, float y, float z) {
-        ProgramState& e = Estado();
-        const double elevacion = e.Elevacion;
-        e.Elevacion = MedioPi;  // looking at the zenith the depth is sin(altitude)
-        ProyectaPunto(x, y, z);
-        e.Elevacion = elevacion;
-        return e.VistaZ;
-    }
-};
-
-TEST_F(Ejemplos, EverySampleLoadsCleanly) {
+        return vista(x, y, z);
+    };
     for (const char* nombre : ConfiguracionesEjemplo) carga(nombre);
-}
-
-TEST_F(Ejemplos, TheSunIsWhereTheSamplesPromise) {
-    float x, y, z;
-    carga("ECLIPSE 1990.VPC");
-    sol(x, y, z);
-    EXPECT_TRUE(enLaVentana(x, y, z));
-    EXPECT_GT(altitud(x, y, z), -0.01);  // rising during the eclipse
-
-    carga("SOL BISIESTO.VPC");
-    sol(x, y, z);
-    EXPECT_TRUE(enLaVentana(x, y, z));
-
-    carga("SOL DE MEDIANOCHE.VPC");
-    sol(x, y, z);
-    EXPECT_TRUE(enLaVentana(x, y, z));
-    EXPECT_GT(altitud(x, y, z), 0.05);  // up at midnight
-
-    carga("INICIAL.VPC");
-    sol(x, y, z);
-    EXPECT_LT(altitud(x, y, z), std::sin(-12 * RadianesPorGrado));  // a dark evening sky
-}
-
-TEST_F(Ejemplos, ThePleiadesFillTheirView) {
+    const Vista eclipse = carga("ECLIPSE 1990.VPC"), bisiesto = carga("SOL BISIESTO.VPC");
+    EXPECT_TRUE(eclipse.enLaVentana && bisiesto.enLaVentana);
+    EXPECT_GT(eclipse.altitud, -0.01);  // rising during the eclipse
+    const Vista medianoche = carga("SOL DE MEDIANOCHE.VPC");
+    EXPECT_TRUE(medianoche.enLaVentana);
+    EXPECT_GT(medianoche.altitud, 0.05);  // up at midnight
+    EXPECT_LT(carga("INICIAL.VPC").altitud, std::sin(-12 * RadianesPorGrado));  // a dark evening sky
     carga("PLÉYADES.VPC");
-    const ObjetoMessier& m45 = Estado().Messier[44];
-    EXPECT_TRUE(enLaVentana(m45.x, m45.y, m45.z));
-    EXPECT_GE(Estado().Zoom, 10.0f);
-    EXPECT_EQ(Estado().NivelEstrellas, 7);
+    const ObjetoMessier& m45 = e.Messier[44];
+    EXPECT_TRUE(vista(m45.x, m45.y, m45.z).enLaVentana);
+    EXPECT_GE(e.Zoom, 10.0f);
+    EXPECT_EQ(e.NivelEstrellas, 7);
+    ReiniciaAvisos();
 }
 
 }  // namespace
