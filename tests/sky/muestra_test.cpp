@@ -107,55 +107,32 @@ TEST_F(Muestra, EachRowShowsItsSymbolAtTheChartsSize) {
     EXPECT_EQ(dibuja().de(Op::Punto)[0].ancho, 9) << "magnitude -1 at zoom 15";
 }
 
-TEST_F(Muestra, DeepSkySymbolsKeepTheirChartSizeWithinTheirRows) {
+TEST_F(Muestra, DeepSkySymbolsKeepTheirChartSize) {
     // 500 pixels a chart unit at zoom 1 (the window height is a Single, hence
-    // the tolerance): a class-1 galaxy (0.009) has a
-    // radius of 4.5 pixels, a class-4 one (0.0045) 2.25.
+    // the tolerance): a class-1 galaxy (0.009) has a radius of 4.5 pixels.
     SuperficieGrabadora s = dibuja();
-    auto circulos = s.de(Op::Circulo);
+    const auto circulos = s.de(Op::Circulo), cajas = s.de(Op::Caja), lineas = s.de(Op::Linea);
     ASSERT_EQ(circulos.size(), 4u + 4u + 1u);  // galaxies, clusters, black hole
-    const double radiosGalaxia[4] = {4.5, 3.75, 3.0, 2.25};
-    for (int c = 0; c < 4; ++c) {
-        EXPECT_NEAR(circulos[c].c, radiosGalaxia[c], 1e-6);
-        EXPECT_DOUBLE_EQ(circulos[c].d, 0.6) << "galaxies are ellipses";
-        EXPECT_DOUBLE_EQ(circulos[c].b, (13 + c) * kFila);
-        EXPECT_EQ(circulos[c].color, Rgb(255, 255, 255));
+    ASSERT_EQ(cajas.size(), 4u);               // planetary and diffuse nebulae
+    const Color blanco = Rgb(255, 255, 255), verde = Rgb(0, 128, 0), gris = Rgb(192, 192, 192);
+    const struct { double r; Color color; } simbolos[8] = {
+        {4.5, blanco}, {3.75, blanco}, {3.0, blanco}, {2.25, blanco}, {3.0, verde}, {1.5, verde}, {3.0, gris}, {1.5, gris}};
+    for (int i = 0; i < 8; ++i) {
+        EXPECT_NEAR(circulos[i].c, simbolos[i].r, 1e-6) << i;
+        EXPECT_EQ(circulos[i].color, simbolos[i].color) << i;
+        EXPECT_DOUBLE_EQ(circulos[i].d, i < 4 ? 0.6 : 1.0) << "galaxies are ellipses";
+        if (i >= 4) EXPECT_NEAR(lineas[i - 4].c - lineas[i - 4].a, 2 * simbolos[i].r, 1e-6) << "a cluster's diameter";
     }
-    // Open clusters in green, globular clusters in grey, 0.006 and 0.003.
-    const struct { double r, y; Color color; } cumulos[4] = {{3.0, 21 * kFila, Rgb(0, 128, 0)},
-                                                             {1.5, 22 * kFila, Rgb(0, 128, 0)},
-                                                             {3.0, 23 * kFila, Rgb(192, 192, 192)},
-                                                             {1.5, 24 * kFila, Rgb(192, 192, 192)}};
-    const auto lineas = s.de(Op::Linea);
     for (int i = 0; i < 4; ++i) {
-        EXPECT_NEAR(circulos[4 + i].c, cumulos[i].r, 1e-6);
-        EXPECT_DOUBLE_EQ(circulos[4 + i].b, cumulos[i].y);
-        EXPECT_EQ(circulos[4 + i].color, cumulos[i].color);
-        // ... each crossed by its horizontal diameter.
-        EXPECT_NEAR(lineas[i].c - lineas[i].a, 2 * cumulos[i].r, 1e-6);
-        EXPECT_DOUBLE_EQ(lineas[i].b, cumulos[i].y);
-        EXPECT_DOUBLE_EQ(lineas[i].d, cumulos[i].y);
+        EXPECT_NEAR(cajas[i].c - cajas[i].a, i % 2 ? 3.0 : 4.5, 1e-6) << i;
+        EXPECT_EQ(cajas[i].tinta, i < 2 ? Rgb(0, 128, 128) : gris) << i;
     }
-    // Planetary nebulae in teal, diffuse ones in grey: half-sides 0.0045 and 0.003.
-    const auto cajas = s.de(Op::Caja);
-    ASSERT_EQ(cajas.size(), 4u);
-    const Color colorCaja[4] = {Rgb(0, 128, 128), Rgb(0, 128, 128), Rgb(192, 192, 192), Rgb(192, 192, 192)};
-    for (int i = 0; i < 4; ++i) {
-        EXPECT_NEAR(cajas[i].c - cajas[i].a, 2 * (i % 2 ? 1.5 : 2.25), 1e-6);
-        EXPECT_NEAR((cajas[i].b + cajas[i].d) / 2, (17 + i) * kFila, 1e-6);
-        EXPECT_EQ(cajas[i].tinta, colorCaja[i]);
-    }
-
     // At zoom 2 every symbol doubles on the chart, and in the legend as long
     // as it fits its row (at most 0.45 of a row: 9 pixels).
     ponZoom(2);
-    s = dibuja();
-    circulos = s.de(Op::Circulo);
-    EXPECT_NEAR(circulos[0].c, 9.0, 1e-6);
-    EXPECT_NEAR(circulos[3].c, 4.5, 1e-6);
+    EXPECT_NEAR(dibuja().de(Op::Circulo)[3].c, 4.5, 1e-6);
     ponZoom(15);
-    s = dibuja();
-    for (const Op& c : s.de(Op::Circulo)) EXPECT_LE(c.c, 0.45 * kFila);
+    for (const Op& c : dibuja().de(Op::Circulo)) EXPECT_LE(c.c, 0.45 * kFila);
 }
 
 TEST_F(Muestra, ADamagedZoomOrWindowStillDrawsTheLegend) {
