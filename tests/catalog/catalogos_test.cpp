@@ -209,7 +209,7 @@ TEST_F(Catalogos, StarListingHoldsEveryBayerStarAndEveryStarToMagnitude3) {
 // ---- Damaged installations ---------------------------------------------------
 
 class CatalogosDanados : public Catalogos {
-protected:
+public:
     void SetUp() override {
         Catalogos::SetUp();
         carpeta = fs::temp_directory_path() /
@@ -253,27 +253,43 @@ TEST_F(CatalogosDanados, AMissingFolderOrFileIsReportedOnceAndTheRestLoads) {
     EXPECT_EQ(Estado().Lst_Const.size(), 88u);
 }
 
-TEST_F(CatalogosDanados, AShortFileLeavesItsLastRecordsBlank) {
-    std::vector<char> b = lee("VSPDATG.DAT");
-    b.resize(50 * 66 + 30);  // 50 records and part of the 51st
-    escribe("VSPDATG.DAT", b);
-    CargaCatalogos();
-    EXPECT_EQ(mensajes, std::vector<std::string>{"ERROR CTA62 ha ocurrido\r\nArchivo: VSPDATG.DAT"});
+// A file cut short, one too long and a folder in a file's place: each gives
+// its message once; what could be read is kept, the rest left blank.
+TEST_F(CatalogosDanados, AFileOfTheWrongSizeOrKindIsReportedAndWhatItHoldsKept) {
     const ProgramState& e = Estado();
-    EXPECT_NE(e.Messier[49].x, 0.0f);
-    EXPECT_EQ(e.Messier[50].x, 0.0f);
-    EXPECT_EQ(e.Messier[108].Nombre, std::string(15, ' '));
-    ASSERT_EQ(e.Lst_Messi.size(), 109u);  // positions still match the table
-    EXPECT_EQ(utf8Length(e.Lst_Messi[100]), utf8Length(e.Lst_Messi[0]));
-}
-
-TEST_F(CatalogosDanados, AnOverlongFileIsReportedAndItsRecordsKept) {
-    std::vector<char> b = lee("VSPDAT1.DAT");
-    b.insert(b.end(), 18 * 3, '\x7f');
-    escribe("VSPDAT1.DAT", b);
-    CargaCatalogos();
-    EXPECT_EQ(mensajes, std::vector<std::string>{"ERROR CTA59 ha ocurrido\r\nArchivo: VSPDAT1.DAT"});
-    EXPECT_NE(Estado().Estrellas[NumEstrellas - 1].z, 0.0f);
+    struct Caso {
+        const char* fichero;
+        int error;
+        void (*dana)(CatalogosDanados&);
+        bool (*queda)(const ProgramState&);
+    } casos[] = {
+        {"VSPDATG.DAT", 62, [](CatalogosDanados& t) {  // 50 records and part of the 51st
+             std::vector<char> b = t.lee("VSPDATG.DAT");
+             b.resize(50 * 66 + 30);
+             t.escribe("VSPDATG.DAT", b);
+         }, [](const ProgramState& p) {  // the list's rows still match the table
+             return p.Messier[49].x != 0 && p.Messier[50].x == 0 && p.Messier[108].Nombre == std::string(15, ' ') &&
+                    p.Lst_Messi.size() == 109u && utf8Length(p.Lst_Messi[100]) == utf8Length(p.Lst_Messi[0]);
+         }},
+        {"VSPDAT1.DAT", 59, [](CatalogosDanados& t) {
+             std::vector<char> b = t.lee("VSPDAT1.DAT");
+             b.insert(b.end(), 18 * 3, '\x7f');
+             t.escribe("VSPDAT1.DAT", b);
+         }, [](const ProgramState& p) { return p.Estrellas[NumEstrellas - 1].z != 0; }},
+        {"VSPDATH.DAT", 75, [](CatalogosDanados& t) {
+             fs::remove(t.carpeta / "VSPDATH.DAT");
+             fs::create_directory(t.carpeta / "VSPDATH.DAT");
+         }, [](const ProgramState& p) { return p.Cbo_Localidad.empty(); }}};
+    for (const Caso& c : casos) {
+        c.dana(*this);
+        mensajes.clear();
+        CargaCatalogos();
+        EXPECT_EQ(mensajes, std::vector<std::string>{"ERROR CTA" + std::to_string(c.error) +
+                                                     " ha ocurrido\r\nArchivo: " + c.fichero});
+        EXPECT_TRUE(c.queda(e)) << c.fichero;
+        fs::remove_all(carpeta / c.fichero);
+        fs::copy_file(fs::path(VESPERA_DATOS) / c.fichero, carpeta / c.fichero);
+    }
 }
 
 // Not-a-number and angles no sky or Earth holds, written into one field of a
@@ -319,14 +335,6 @@ TEST_F(CatalogosDanados, ARecordWithNaNOrAnAngleOutOfRangeIsLeftEmpty) {
         EXPECT_TRUE(c.vacio(e));
         escribe(c.fichero, original);
     }
-}
-
-TEST_F(CatalogosDanados, AFileThatCannotBeReadGivesItsErrorNumber) {
-    fs::remove(carpeta / "VSPDATH.DAT");
-    fs::create_directory(carpeta / "VSPDATH.DAT");
-    CargaCatalogos();
-    EXPECT_EQ(mensajes, std::vector<std::string>{"ERROR CTA75 ha ocurrido\r\nArchivo: VSPDATH.DAT"});
-    EXPECT_TRUE(Estado().Cbo_Localidad.empty());
 }
 
 // Many thousand damaged files: cut, overwritten, extended, with NaN and
