@@ -36,18 +36,7 @@ struct Lugar {
 
 class Cuerpos : public ::testing::Test {
 protected:
-    void SetUp() override {
-        ReiniciaEstado();
-        ReiniciaAvisos();
-        CreaTablas();
-        avisos().Mensaje = [](const std::string&, const std::string& texto, int16_t, int16_t) {
-            ADD_FAILURE() << "loading the catalogues: " << texto;
-            return true;
-        };
-        FijaCarpetaPrograma(VESPERA_DATOS);
-        CargaCatalogos();
-        ReiniciaAvisos();
-    }
+    void SetUp() override { MotorNuevo(); }
     void TearDown() override { ReiniciaAvisos(); }
 };
 

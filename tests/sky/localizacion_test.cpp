@@ -11,9 +11,7 @@ namespace {
 
 class Localizacion : public ::testing::Test {
 protected:
-    void SetUp() override {
-        MotorNuevo();
-    }
+    void SetUp() override { MotorNuevo(); }
     void TearDown() override { ReiniciaAvisos(); }
 };
 
@@ -87,13 +85,7 @@ TEST_F(Localizacion, CompassPointAndViewTexts) {
 
 constexpr double Grado = DosPi / 360;
 
-class PasosVista : public ::testing::Test {
-protected:
-    void SetUp() override { MotorNuevo(false); }
-    void TearDown() override { ReiniciaAvisos(); }
-};
-
-TEST_F(PasosVista, BothEndsAreReachedWhateverRoundingTheStepsGathered) {
+TEST_F(Localizacion, BothEndsAreReachedWhateverRoundingTheStepsGathered) {
     ProgramState& e = Estado();
     for (int inicio = 1; inicio < 360; ++inicio) {
         e.Direccion = inicio * Grado;

@@ -11,12 +11,7 @@ namespace {
 
 class Formatos : public ::testing::Test {
 protected:
-    void SetUp() override {
-        ReiniciaEstado();
-        ReiniciaAvisos();
-        CreaTablas();
-        FijaSeparadorDecimal(".");
-    }
+    void SetUp() override { MotorNuevo(false); }
     void TearDown() override {
         ReiniciaAvisos();
         FijaSeparadorDecimal(".");
@@ -146,20 +141,15 @@ TEST_F(Formatos, DateFieldsShowUniversalAndLocalRows) {
     MuestraFechaHora();
     EXPECT_EQ(llamadas, 1);
     EXPECT_EQ(e.ActualizandoHora, 0);
-    EXPECT_EQ(recibidos.Tex_Hora[0], "21:30");
-    EXPECT_EQ(recibidos.Tex_FecDia[0], "15");
-    EXPECT_EQ(recibidos.Tex_FecMes[0], "03");
-    EXPECT_EQ(recibidos.Tex_FecAno[0], "2002");
-    EXPECT_EQ(recibidos.Tex_Hora[1], "00:30");
-    EXPECT_EQ(recibidos.Tex_FecDia[1], "16");
+    const auto fila = [&](int k) {
+        return recibidos.Tex_FecDia[k] + "/" + recibidos.Tex_FecMes[k] + "/" + recibidos.Tex_FecAno[k] + " " + recibidos.Tex_Hora[k];
+    };
+    EXPECT_EQ(fila(0), "15/03/2002 21:30");
+    EXPECT_EQ(fila(1), "16/03/2002 00:30");
     EXPECT_EQ(recibidos.Tex_FecJul, "2452349.395833");
-
     const TextosPanelFecha p = TextosFechaPanel();
-    EXPECT_EQ(p.Tex_FecUni, "T.U. = 15 / 03 /  2002");
-    EXPECT_EQ(p.Tex_HorUni, "21:30");
-    EXPECT_EQ(p.Tex_FecLoc, "F.L. = 16 / 03 /  2002");
-    EXPECT_EQ(p.Tex_HorLoc, "00:30");
-    EXPECT_EQ(p.Tex_FecJul, "D.J. = 2452349.395833");
+    EXPECT_EQ(p.Tex_FecUni + " " + p.Tex_HorUni, "T.U. = 15 / 03 /  2002 21:30");
+    EXPECT_EQ(p.Tex_FecLoc + " " + p.Tex_HorLoc, "F.L. = 16 / 03 /  2002 00:30");
 }
 
 }  // namespace
