@@ -29,9 +29,7 @@ const std::map<std::string, std::size_t> kTamanos = {
 class Catalogos : public ::testing::Test {
 protected:
     void SetUp() override {
-        ReiniciaEstado();
-        ReiniciaAvisos();
-        CreaTablas();
+        MotorNuevo(false);
         avisos().Mensaje = [this](const std::string& titulo, const std::string& texto, int16_t lineas,
                                   int16_t tipo) {
             EXPECT_EQ(titulo, "Cargando datos iniciales");
@@ -41,6 +39,7 @@ protected:
             return true;
         };
         FijaCarpetaPrograma(VESPERA_DATOS);
+        CargaCatalogos();
     }
     void TearDown() override { ReiniciaAvisos(); }
 
@@ -60,12 +59,10 @@ double separacion(float x, float y, float z, double ar, double dec) {
 TEST_F(Catalogos, TheElevenFilesHaveTheirSizesAndLoadSilently) {
     for (const auto& [nombre, tamano] : kTamanos)
         EXPECT_EQ(fs::file_size(fs::path(VESPERA_DATOS) / nombre), tamano) << nombre;
-    CargaCatalogos();
     EXPECT_TRUE(mensajes.empty()) << mensajes.front();
 }
 
 TEST_F(Catalogos, BrightStarsAndNebulaeStandAtTheirJ2000Places) {
-    CargaCatalogos();
     const ProgramState& e = Estado();
     // J2000 places and magnitudes from python3-ephem 4.1.4 (ephem.star,
     // astrometric, epoch 2000); the first, Sirius, is star 0.
@@ -98,7 +95,6 @@ TEST_F(Catalogos, BrightStarsAndNebulaeStandAtTheirJ2000Places) {
 // Every record carries its place twice, as angles for the listings and as a
 // direction for the chart: the two must be the same place.
 TEST_F(Catalogos, EveryRecordsAnglesAndDirectionAreOnePlace) {
-    CargaCatalogos();
     const ProgramState& e = Estado();
     const double minuto = kGrado / 60;
     const auto comprueba = [&](const auto& tabla, const char* nombre) {
@@ -127,7 +123,6 @@ TEST_F(Catalogos, EveryRecordsAnglesAndDirectionAreOnePlace) {
 // The dots of each star level end on a step of the catalogue's magnitudes,
 // and the named stars labelled at that level end with them.
 TEST_F(Catalogos, StarLevelsEndOnAStepOfMagnitudeAndTheirLabelsWithThem) {
-    CargaCatalogos();
     const ProgramState& e = Estado();
     // The faintest magnitude of each level and the first one past it. Levels
     // 4 to 6 end among stars of equal magnitude.
@@ -152,7 +147,6 @@ TEST_F(Catalogos, StarLevelsEndOnAStepOfMagnitudeAndTheirLabelsWithThem) {
 }
 
 TEST_F(Catalogos, CitiesPutMalagaAt95AndTheSpanishCapitalsAreThere) {
-    CargaCatalogos();
     const ProgramState& e = Estado();
     ASSERT_EQ(e.Cbo_Localidad.size(), 178u);
     EXPECT_EQ(e.Cbo_Localidad[95].substr(0, 7), "Málaga");
@@ -165,7 +159,6 @@ TEST_F(Catalogos, CitiesPutMalagaAt95AndTheSpanishCapitalsAreThere) {
 }
 
 TEST_F(Catalogos, ListLinesKeepTheirColumns) {
-    CargaCatalogos();
     const ProgramState& e = Estado();
     ASSERT_EQ(e.Lst_Messi.size(), 109u);
     const ObjetoMessier& m1 = e.Messier[0];
@@ -181,7 +174,6 @@ TEST_F(Catalogos, ListLinesKeepTheirColumns) {
 }
 
 TEST_F(Catalogos, StarListingHoldsEveryBayerStarAndEveryStarToMagnitude3) {
-    CargaCatalogos();
     const ProgramState& e = Estado();
     const auto listada = [](const EstrellaNombre& s) {
         return s.Magnitud <= 3.0f || (s.Codigo.substr(0, 2) != "  " && s.Codigo[0] != 'V');
