@@ -87,17 +87,6 @@ TEST_F(Arranque, StartUpLoadsTheInitialConfigurationAndDrawsOnce) {
     EXPECT_NE(e.Tex_Direc, "");
 }
 
-TEST_F(Arranque, AOneLineInitialFileKeepsTheDefaultsForTheRest) {
-    // Holding only the default instant, it gives the state of no file at all.
-    fs::remove(programa / "INICIAL.VPC");
-    ArrancaPrograma();
-    const std::string sinFichero = TextoConfiguracion();
-    ReiniciaEstado();
-    std::ofstream(programa / "INICIAL.VPC") << "2482294\r\n";
-    ArrancaPrograma();
-    EXPECT_EQ(TextoConfiguracion(), sinFichero);
-}
-
 TEST_F(Arranque, EveryStepRunsWhenTheDataAreMissing) {
     for (const auto& f : fs::directory_iterator(programa)) fs::remove(f.path());
     int mensajes = 0;
