@@ -12,6 +12,15 @@ namespace {
 
 constexpr double kSegundo = 3.14159265358979323846 / (180 * 3600);  // one arc second, rad
 
+// The date and minute of a Julian day, as the program reckons them.
+std::string fechaDe(double jd) {
+    CalculaFecha(jd);
+    const ProgramState& e = Estado();
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%d-%02d-%02d %02d:%02d", e.FechaAno, e.FechaMes, e.FechaDia, e.FechaHora, e.FechaMinuto);
+    return buf;
+}
+
 class Tiempo : public ::testing::Test {
 protected:
     void SetUp() override { MotorNuevo(); }
@@ -33,15 +42,6 @@ protected:
         e.FactorAnima = factor;
         e.PasoTiempo = signo * e.TablaUnidades[unidad] * factor;
         AvanzaTiempo();
-    }
-
-    static std::string fecha() {
-        const ProgramState& e = Estado();
-        CalculaFecha(e.DiaJuliano);
-        char buf[64];
-        std::snprintf(buf, sizeof buf, "%d-%02d-%02d %02d:%02d", e.FechaAno, e.FechaMes,
-                      e.FechaDia, e.FechaHora, e.FechaMinuto);
-        return buf;
     }
 };
 
@@ -162,7 +162,7 @@ TEST_F(Tiempo, CalendarYearStepsKeepDayAndMinuteAndStopAtTheEnds) {
     for (const Caso& c : casos) {
         e.DiaJuliano = c.desde;
         pasoDe(c.unidad, c.factor, c.signo);
-        EXPECT_EQ(fecha(), c.fecha) << std::fixed << c.desde << " unit " << c.unidad;
+        EXPECT_EQ(fechaDe(e.DiaJuliano), c.fecha) << std::fixed << c.desde << " unit " << c.unidad;
         if (c.fin != 0) EXPECT_EQ(e.DiaJuliano, c.fin) << c.fecha;
     }
 }
@@ -170,21 +170,6 @@ TEST_F(Tiempo, CalendarYearStepsKeepDayAndMinuteAndStopAtTheEnds) {
 // Calendar conversions: the 1582 reform, the era boundary, the ends of the
 // range, and both directions checked against the standard
 // astronomical Julian day for every day of the range.
-
-class Calendario : public ::testing::Test {
-protected:
-    void SetUp() override {
-        ReiniciaEstado();
-        CreaTablas();
-    }
-    static std::string fecha() {
-        const ProgramState& e = Estado();
-        char buf[64];
-        std::snprintf(buf, sizeof buf, "%d-%02d-%02d %02d:%02d", e.FechaAno, e.FechaMes,
-                      e.FechaDia, e.FechaHora, e.FechaMinuto);
-        return buf;
-    }
-};
 
 // Meeus, Astronomical Algorithms, ch. 7: the standard Julian day, written
 // independently of the program's method. Year in B.C. numbering (no 0).
@@ -213,16 +198,14 @@ int diasDelMes(int ano, int mes) {
 
 // What the every-day round trip below cannot reach: years past the range,
 // and the half minute that rounds up to 24:00.
-TEST_F(Calendario, TheEdgesOfTheRange) {
+TEST_F(Tiempo, TheEdgesOfTheRange) {
     EXPECT_EQ(CalculaJuliana(1, 1, 8500, 0, 0), 4642634.5) << "counted as 7999";
     EXPECT_EQ(CalculaJuliana(1, 1, 7999, 0, 0), 4642634.5);
-    CalculaFecha(2451545.49972);
-    EXPECT_EQ(fecha(), "2000-01-01 24:00");
-    CalculaFecha(4642999.499);
-    EXPECT_EQ(fecha(), "7999-12-31 23:59");
+    EXPECT_EQ(fechaDe(2451545.49972), "2000-01-01 24:00");
+    EXPECT_EQ(fechaDe(4642999.499), "7999-12-31 23:59");
 }
 
-TEST_F(Calendario, OutOfCalendarDatesAreCountedOn) {
+TEST_F(Tiempo, OutOfCalendarDatesAreCountedOn) {
     // 30 February of a common year is 2 March; 29 February 2000 exists.
     EXPECT_EQ(CalculaJuliana(30, 2, 2001, 0, 0), CalculaJuliana(2, 3, 2001, 0, 0));
     EXPECT_EQ(CalculaJuliana(29, 2, 2000, 0, 0) + 1, CalculaJuliana(1, 3, 2000, 0, 0));
@@ -234,19 +217,17 @@ TEST_F(Calendario, OutOfCalendarDatesAreCountedOn) {
     EXPECT_EQ(CalculaJuliana(14, 10, 1582, 6, 0), CalculaJuliana(24, 10, 1582, 6, 0));
 }
 
-TEST_F(Calendario, MidnightBeginningTheReformIsFifteenthOfOctober) {
+TEST_F(Tiempo, MidnightBeginningTheReformIsFifteenthOfOctober) {
     // 5 October 1582 (Julian) and 15 October (Gregorian) are one day; its
     // first minute must show as the date the calendar kept.
-    CalculaFecha(2299160.5);
-    EXPECT_EQ(fecha(), "1582-10-15 00:00");
-    CalculaFecha(CalculaJuliana(5, 10, 1582, 0, 0));
-    EXPECT_EQ(fecha(), "1582-10-15 00:00");
+    EXPECT_EQ(fechaDe(2299160.5), "1582-10-15 00:00");
+    EXPECT_EQ(fechaDe(CalculaJuliana(5, 10, 1582, 0, 0)), "1582-10-15 00:00");
 }
 
 // Every day from 1 January 4713 B.C. to 31 December 7999, at a few minutes
 // each: the Julian day is the standard one and converts back to the same
 // date and minute.
-TEST_F(Calendario, EveryDayOfTheRangeRoundTripsAndMatchesTheStandardJulianDay) {
+TEST_F(Tiempo, EveryDayOfTheRangeRoundTripsAndMatchesTheStandardJulianDay) {
     const ProgramState& e = Estado();
     const int minutos[] = {0, 1, 719, 720, 1439};
     long dias = 0, fallos = 0;
@@ -273,7 +254,7 @@ TEST_F(Calendario, EveryDayOfTheRangeRoundTripsAndMatchesTheStandardJulianDay) {
                                        e.FechaMinuto == mi;
                     if (!igual && ++fallos < 10)
                         ADD_FAILURE() << dia << "/" << mes << "/" << ano << " " << h << ":" << mi
-                                      << " -> " << std::fixed << jd << " -> " << fecha();
+                                      << " -> " << std::fixed << jd << " -> " << fechaDe(jd);
                 }
             }
         }
