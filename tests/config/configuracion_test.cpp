@@ -178,7 +178,7 @@ TEST_F(Configuraciones, ReplacingAFileAsksFirstAndKeepsItsCase) {
 }
 
 // A disk that fills, a write cut halfway, a file that cannot be synced or
-// closed: the save reports it and the old file stays byte for byte, with no
+// closed, or only not synced: the save reports it and the old file stays byte for byte, with no
 // temporary left beside it.
 TEST_F(Configuraciones, AFailedWriteLeavesTheOldFileByteForByte) {
     guarda("viaje");
@@ -188,6 +188,14 @@ TEST_F(Configuraciones, AFailedWriteLeavesTheOldFileByteForByte) {
         {[](int, std::string_view) { return ENOSPC; }, 61},
         {[](int fd, std::string_view b) { return ::write(fd, b.data(), b.size() / 2) < 0 ? errno : EIO; }, 57},
         {[](int fd, std::string_view b) { return ::write(fd, b.data(), b.size()) < 0 || ::close(fd) != 0 ? errno : 0; }, 75},
+        {[](int fd, std::string_view b) {  // whole, but on a descriptor that cannot be synced
+             int tubo[2];
+             if (::write(fd, b.data(), b.size()) < 0 || ::pipe(tubo) != 0) return errno;
+             ::dup2(tubo[1], fd);
+             ::close(tubo[0]);
+             ::close(tubo[1]);
+             return 0;
+         }, 75},
     };
     for (const auto& c : casos) {
         mensajes.clear();
