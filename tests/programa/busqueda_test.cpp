@@ -29,20 +29,16 @@ protected:
 PuntoCielo entrada(int categoria, int fila) {
     const ProgramState& e = Estado();
     const auto f = static_cast<std::size_t>(fila);
+    const auto de = [](const auto& o) { return PuntoCielo{o.x, o.y, o.z}; };
     PuntoCielo p;
     switch (categoria) {
-    case 1: p = {e.Messier[f].x, e.Messier[f].y, e.Messier[f].z}; break;
-    case 2: CosenosDirectores(e.Constelaciones[f].AR, e.Constelaciones[f].Dec, p.x, p.y, p.z); break;
-    case 3: {
-        const EstrellaNombre& s = e.EstrellasNombre[static_cast<std::size_t>(e.IndiceEstrellas[f])];
-        p = {s.x, s.y, s.z};
-        break;
+    case 1: return de(e.Messier[f]);
+    case 2: CosenosDirectores(e.Constelaciones[f].AR, e.Constelaciones[f].Dec, p.x, p.y, p.z); return p;
+    case 3: return de(e.EstrellasNombre[static_cast<std::size_t>(e.IndiceEstrellas[f])]);
+    case 4: return de(e.Galaxias[f]);
+    case 5: return de(e.NebPlanetarias[f]);
+    default: return de(e.NebDifusas[f]);
     }
-    case 4: p = {e.Galaxias[f].x, e.Galaxias[f].y, e.Galaxias[f].z}; break;
-    case 5: p = {e.NebPlanetarias[f].x, e.NebPlanetarias[f].y, e.NebPlanetarias[f].z}; break;
-    default: p = {e.NebDifusas[f].x, e.NebDifusas[f].y, e.NebDifusas[f].z}; break;
-    }
-    return p;
 }
 
 TEST_F(Busqueda, EachCategoryCentresTheEntryOfItsRowInTheMiddle) {

@@ -254,21 +254,19 @@ TEST_F(Dibujo, DeepSkyLabels) {
     DibujaMessier(s);
     const auto textos = s.textos();
     EXPECT_EQ(std::count(textos.begin(), textos.end(), " M102"), 0);
-    EXPECT_TRUE(std::any_of(s.operaciones.begin(), s.operaciones.end(), [](const Op& o) {
-        return o.tipo == Op::Circulo && std::hypot(o.a, o.b) < 1e-5;
-    }));
-
+    EXPECT_TRUE(std::any_of(s.operaciones.begin(), s.operaciones.end(),
+                            [](const Op& o) { return o.tipo == Op::Circulo && std::hypot(o.a, o.b) < 1e-5; }));
+    // Galaxies and nebulae are named only when asked.
     e.NivelGalaxias = 4;
     e.NivelNebDifusas = 2;
-    SuperficieGrabadora sinNombres;
-    DibujaGalaxias(sinNombres);
-    DibujaNebDifusas(sinNombres);
-    EXPECT_TRUE(sinNombres.textos().empty());
-    EXPECT_FALSE(sinNombres.de(Op::Caja).empty());
-    e.Casillas[Chk_IdentiProfun] = 1;
-    SuperficieGrabadora conNombres;
-    DibujaGalaxias(conNombres);
-    EXPECT_FALSE(conNombres.textos().empty());
+    for (int16_t nombres : {0, 1}) {
+        e.Casillas[Chk_IdentiProfun] = nombres;
+        SuperficieGrabadora una;
+        DibujaGalaxias(una);
+        DibujaNebDifusas(una);
+        EXPECT_FALSE(una.de(Op::Caja).empty());
+        EXPECT_EQ(una.textos().empty(), nombres == 0);
+    }
 }
 
 TEST_F(Dibujo, MessierSymbolSizesFollowTheMagnitudeText) {
