@@ -162,25 +162,37 @@ TEST_F(Dibujo, TheFirstEntryOfEachLayerIsDrawnAndLabelledAtItsPlace) {
     rotulo(c.NombreLatino, c.x, c.y, c.z);
 }
 
-// The grids are projected afresh for every chart, never left from the last.
+// The grids are projected afresh for every chart, never left from the last:
+// their meridians pole to pole, then their parallels, at the view's places.
 TEST_F(Dibujo, TheGridsFollowTheView) {
     ProgramState& e = Estado();
     using Capa = void (*)(Superficie&);
-    for (const auto& [dibuja, polo] : {std::pair<Capa, PuntoTabla>{DibujaRejilla15, e.RejillaAD15[1]},
-                                       std::pair<Capa, PuntoTabla>{DibujaRejilla30, e.RejillaAD30[1]}})
+    const struct { Capa dibuja; const PuntoTabla* rejilla; int paso; } rejillas[] = {
+        {DibujaRejilla15, e.RejillaAD15.data(), 15}, {DibujaRejilla30, e.RejillaAD30.data(), 30}};
+    for (const auto& r : rejillas)
         for (double sidereo : {1.0, 2.5}) {
             e.TiempoSidereo = sidereo;
             e.Elevacion = 0.2;
             CalculaDireccionMenosPi();
             SuperficieGrabadora una;
-            dibuja(una);
+            r.dibuja(una);
             Proyector p = Proyector::DesdeEstado(e);
             p.precesion = false;
-            float x = polo.x, y = polo.y, z = polo.z, X, Y, Z;  // the first point, the north pole
-            p.Proyecta(x, y, z, X, Y, Z);
-            const Op& primero = una.operaciones[primera(una.operaciones, [](const Op& o) { return o.tipo == Op::Punto || o.tipo == Op::Mueve; })];
-            EXPECT_NEAR(primero.a, X, 1e-6) << sidereo;
-            EXPECT_NEAR(primero.b, Y, 1e-6) << sidereo;
+            const int filas = 180 / r.paso + 1, meridianos = 360 / r.paso + 1;
+            std::vector<std::pair<double, double>> esperados, dibujados;
+            const auto punto = [&](int m, int j) {
+                PuntoTabla t = r.rejilla[filas * m + j + 1];
+                float X, Y, Z;
+                p.Proyecta(t.x, t.y, t.z, X, Y, Z);
+                esperados.emplace_back(X, Y);
+            };
+            for (int m = 0; m < meridianos - 1; ++m)
+                for (int j = 0; j < filas; ++j) punto(m, j);
+            for (int j = 1; j < filas - 1; ++j)
+                for (int m = 0; m < meridianos; ++m) punto(m, j);
+            for (const Op& o : una.operaciones)
+                if (o.tipo == Op::Punto || o.tipo == Op::Mueve || o.tipo == Op::LineaA) dibujados.emplace_back(o.a, o.b);
+            EXPECT_EQ(dibujados, esperados) << r.paso << " degrees at " << sidereo;
         }
 }
 
