@@ -58,7 +58,8 @@ TEST_F(Formatos, Degrees) {
         {(359 + 59.0 / 60 + 59.8 / 3600) * kRad, "359° 59' 59\""},
         // Seconds are cut, not rounded, after a tenth of a second is added.
         {(10 + 20.0 / 60 + 30.8 / 3600) * kRad, " 10° 20' 30\""},
-        {(359 + 59.0 / 60 + 59.95 / 3600) * kRad, "  0° 00' 00\""}};
+        {(359 + 59.0 / 60 + 59.95 / 3600) * kRad, "  0° 00' 00\""},
+        {6.2831848072000005, "  0° 00' 00\""}};  // exactly 360 degrees once that is added
     for (const auto& c : casos) {
         EXPECT_EQ(FormatoGrados(c.x), c.texto) << c.x;
         EXPECT_EQ(utf8Length(FormatoGrados(c.x)), c.x < 0 ? 13u : 12u);
