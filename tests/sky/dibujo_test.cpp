@@ -137,12 +137,9 @@ TEST_F(Dibujo, TheFirstEntryOfEachLayerIsDrawnAndLabelledAtItsPlace) {
     e.NivelEstrellas = e.NivelConstel = 1;
     e.IdEstrellas = 2;
     e.IdConstel = 3;
-    const auto encima = [&](float& x, float& y, float& z) {
-        CosenosDirectores(e.TiempoSidereo, e.Latitud, x, y, z);
-    };
-    EstrellaNombre& sirio = e.EstrellasNombre[0];
-    encima(sirio.x, sirio.y, sirio.z);
-    Constelacion& c = e.Constelaciones[59];  // Orion, of level 1
+    EstrellaNombre& sirio = e.EstrellasNombre[0];  // overhead, Orion beside it
+    CosenosDirectores(e.TiempoSidereo, e.Latitud, sirio.x, sirio.y, sirio.z);
+    Constelacion& c = e.Constelaciones[59];  // of level 1
     CosenosDirectores(e.TiempoSidereo + 0.01, e.Latitud, c.x, c.y, c.z);
     e.Precesion = Activado;
     CalculaDireccionMenosPi();
