@@ -144,6 +144,22 @@ TEST_F(Tiempo, StepsOfEachUnitMoveByItsLength) {
     }
 }
 
+// The time dialog's arrows: a minute, an hour, a day, a month and a year,
+// sidereal or solar as chosen.
+TEST_F(Tiempo, TheTimeArrowsStepByTheirUnit) {
+    ProgramState& e = Estado();
+    const double dia = 0.99726956633;
+    struct Caso { int16_t tipo; int k; double dias; } casos[] = {
+        {0, 1, 1.0 / 1440}, {0, 2, 1.0 / 24}, {0, 3, dia}, {0, 4, 30 * dia}, {0, 5, 365 * dia},
+        {1, 1, 1.0 / 1440}, {1, 3, 1}, {1, 4, 30}, {1, 5, 366}};  // 2000 to 2001: a leap year
+    for (const Caso& c : casos) {
+        e.TipoTiempo = c.tipo;
+        e.DiaJuliano = 2451545.0;
+        IncrementaTiempo(c.k, +1);
+        EXPECT_NEAR(e.DiaJuliano - 2451545.0, c.dias, 1e-7 * c.dias + 1e-9) << "type " << c.tipo << " arrow " << c.k;
+    }
+}
+
 // Calendar years keep the day and minute, skip year 0 and last their
 // length across the era; every step stops at the ends of the calendar.
 TEST_F(Tiempo, CalendarYearStepsKeepDayAndMinuteAndStopAtTheEnds) {
