@@ -1,22 +1,29 @@
 // Every engine test starts from a fresh program state: the constant tables
-// built and, when asked, the shipped catalogues loaded.
+// built and, when asked, the shipped catalogues loaded. The headers every
+// engine test needs come with it.
 #pragma once
 
 #include "catalog/catalogos.h"
+#include "config/configuracion.h"
 #include "core/avisos.h"
 #include "core/carpetas.h"
+#include "core/constantes.h"
 #include "core/estado.h"
 #include "core/tablas.h"
 #include "core/texto.h"
+#include "sky/proyeccion.h"
+#include "time/tiempo.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <filesystem>
+#include <random>
 #include <string>
+#include <vector>
 
 #include <unistd.h>
-
-#include "config/configuracion.h"
 
 namespace vsp {
 
@@ -45,6 +52,28 @@ inline std::filesystem::path CarpetaConSituacionInicial() {
     CargaConfig();
     return carpeta;
 }
+
+// A fresh engine with the catalogues in a working folder of the test's own
+// holding the built-in situation; the messages shown are kept as
+// "title: text" and answered yes.
+class MotorEnCarpeta : public ::testing::Test {
+protected:
+    void SetUp() override {
+        MotorNuevo();
+        carpeta = CarpetaConSituacionInicial();
+        avisos().Mensaje = [this](const std::string& t, const std::string& m, int16_t, int16_t) {
+            mensajes.push_back(t + ": " + m);
+            return true;
+        };
+    }
+    void TearDown() override {
+        ReiniciaAvisos();
+        std::filesystem::remove_all(carpeta);
+    }
+
+    std::filesystem::path carpeta;
+    std::vector<std::string> mensajes;
+};
 
 // The index of a city of the list by its name, as the list shows it.
 inline int16_t IndiceCiudad(const std::string& nombre) {

@@ -1,49 +1,34 @@
-// The constant tables: grid and circle geometry, month and unit tables, the
-// level cut-offs against the catalogue sizes, and the fixed-width captions.
+// The constant tables whose geometry the chart relies on: the equatorial
+// grids and the horizon circle.
 #include "core/tablas.h"
 
-#include <gtest/gtest.h>
-
-#include <cmath>
-
-#include "core/estado.h"
+#include "motor_nuevo.h"
 
 namespace vsp {
 namespace {
 
-class Tablas : public ::testing::Test {
-protected:
-    void SetUp() override {
-        ReiniciaEstado();
-        CreaTablas();
-    }
-};
-
 constexpr double kGrado = 3.14159265358979323846 / 180;
 
-// Expects a table point at right ascension a and declination b (degrees).
-void esperaPunto(const PuntoTabla& p, double a, double b, const char* tabla, int i) {
-    const double ca = std::cos(a * kGrado), sa = std::sin(a * kGrado);
-    const double cb = std::cos(b * kGrado), sb = std::sin(b * kGrado);
-    EXPECT_NEAR(p.x, -sa * cb, 1e-6) << tabla << " " << i;
-    EXPECT_NEAR(p.y, sb, 1e-6) << tabla << " " << i;
-    EXPECT_NEAR(p.z, ca * cb, 1e-6) << tabla << " " << i;
-}
-
-TEST_F(Tablas, GridsRunMeridianByMeridianFromPoleToPole) {
+TEST(Tablas, GridsRunMeridianByMeridianFromPoleToPoleAndTheHorizonEveryFiveDegrees) {
+    ReiniciaEstado();
+    CreaTablas();
     const ProgramState& e = Estado();
-    ASSERT_EQ(e.PuntosRejillaAD15, 325);
-    ASSERT_EQ(e.PuntosRejillaAD30, 91);
-    for (int m = 0; m < 25; ++m)
-        for (int j = 0; j < 13; ++j)
-            esperaPunto(e.RejillaAD15[13 * m + j + 1], 15.0 * m, 90 - 15.0 * j, "15", 13 * m + j + 1);
-    for (int m = 0; m < 13; ++m)
-        for (int j = 0; j < 7; ++j)
-            esperaPunto(e.RejillaAD30[7 * m + j + 1], 30.0 * m, 90 - 30.0 * j, "30", 7 * m + j + 1);
-}
-
-TEST_F(Tablas, HorizonCircleRunsNorthEastSouthWestEveryFiveDegrees) {
-    const ProgramState& e = Estado();
+    // Point j of meridian m stands at (paso * m, 90 - paso * j) degrees.
+    const auto compruebaRejilla = [](const auto& rejilla, int puntos, int paso) {
+        const int filas = 180 / paso + 1, meridianos = 360 / paso + 1;
+        ASSERT_EQ(puntos, filas * meridianos);
+        for (int m = 0; m < meridianos; ++m)
+            for (int j = 0; j < filas; ++j) {
+                const double a = paso * m * kGrado, b = (90 - paso * j) * kGrado;
+                const PuntoTabla& p = rejilla[filas * m + j + 1];
+                SCOPED_TRACE(::testing::Message() << "step " << paso << " point " << m << "," << j);
+                EXPECT_NEAR(p.x, -std::sin(a) * std::cos(b), 1e-6);
+                EXPECT_NEAR(p.y, std::sin(b), 1e-6);
+                EXPECT_NEAR(p.z, std::cos(a) * std::cos(b), 1e-6);
+            }
+    };
+    compruebaRejilla(e.RejillaAD15, e.PuntosRejillaAD15, 15);
+    compruebaRejilla(e.RejillaAD30, e.PuntosRejillaAD30, 30);
     ASSERT_EQ(e.PuntosCirculoUnidad, 73);
     for (int k = 0; k <= 72; ++k) {
         const double az = 5.0 * k * kGrado;  // horizon frame: x west, y north
@@ -53,25 +38,38 @@ TEST_F(Tablas, HorizonCircleRunsNorthEastSouthWestEveryFiveDegrees) {
     }
 }
 
-TEST_F(Tablas, LongSiderealUnitsAreWholeSiderealDays) {
-    const ProgramState& e = Estado();
-    const double dia = e.TablaUnidades[3];
-    EXPECT_DOUBLE_EQ(dia, 0.9972695664235);
-    EXPECT_NEAR(e.TablaUnidades[7], 365000 * dia, 1e-6);  // the millennium: no drift from the day
+// Fixed-width UTF-8 texts: accented letters and the degree sign count as one
+// character each.
+
+TEST(Texto, CountsAndCutsByCharacters) {
+    EXPECT_EQ(utf8Length("Cúm.Abiert. M. 1"), 16u);
+    EXPECT_EQ(utf8Length(" 45° 00' 00\""), 12u);
+    EXPECT_EQ(rightChars("123° 27' 21\"", 11), "23° 27' 21\"");
+    EXPECT_EQ(rightChars("ab", 5), "ab");
+    EXPECT_EQ(leftChars("Málaga", 2), "Má");
+    EXPECT_EQ(leftChars("ab", 5), "ab");
 }
 
-TEST_F(Tablas, LevelCutOffsGrowAndTheLastLevelEndsTheCatalogue) {
-    const ProgramState& e = Estado();
-    auto crece = [](const auto& cortes, int niveles, int ultimo) {
-        for (int k = 2; k <= niveles; ++k) EXPECT_LT(cortes[k - 1], cortes[k]);
-        EXPECT_EQ(cortes[niveles], ultimo);
-    };
-    crece(e.CortesEstrellas, 7, NumEstrellas - 1);
-    crece(e.CortesEstrellasNombre, 7, NumEstrellasNombre - 1);
-    crece(e.CortesGalaxias, 4, NumGalaxias - 1);
-    crece(e.CortesNebPlanetarias, 2, NumNebPlanetarias - 1);
-    crece(e.CortesNebDifusas, 2, NumNebDifusas - 1);
-    crece(e.CortesLineasConst, 4, NumLineasConst - 1);
+TEST(Texto, PadsAndTrims) {
+    EXPECT_EQ(padRight("Quásars", 10), "Quásars   ");
+    EXPECT_EQ(padRight("Cangrejo largo", 8), "Cangrejo");
+    EXPECT_EQ(padLeft("5", 3), "  5");
+    EXPECT_EQ(padLeft("12345", 3), "12345");
+    EXPECT_EQ(trimSpaces("  1 MINUTO "), "1 MINUTO");
+    EXPECT_EQ(trimSpaces("   "), "");
+}
+
+TEST(Texto, ReadsTheNumberAtTheStartOfATypedText) {
+    struct Caso {
+        const char* texto;
+        double valor;
+    } casos[] = {{"12abc", 12},   {" 1 2 ", 12},  {"-3.5x", -3.5},  {"+7", 7},   {"", 0},   {"-", 0},
+                 {".", 0},        {".5", 0.5},    {"1.2.3", 1.2},   {"1e5", 1},  {"--4", 0}, {"45°", 45},
+                 {"1234567890123456789", 1e15}};
+    for (const Caso& c : casos) EXPECT_EQ(leadingNumber(c.texto), c.valor) << c.texto;
+    EXPECT_EQ(leadingNumber(std::string(400, '9')), 1e15);
+    EXPECT_EQ(leadingNumber("-0." + std::string(400, '0') + "1"), 0) << "too small for a double is 0";
+    EXPECT_FALSE(std::signbit(leadingNumber("-0")));
 }
 
 }  // namespace

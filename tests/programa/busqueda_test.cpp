@@ -4,29 +4,17 @@
 // instant), and finding by name ignores case, accents and blanks.
 #include "programa/busqueda.h"
 
-#include <gtest/gtest.h>
-
-#include <cmath>
-#include <filesystem>
-
 #include "motor_nuevo.h"
-
-#include "config/configuracion.h"
-#include "core/constantes.h"
+#include "programa/centrado.h"
 #include "sky/cuerpos.h"
-#include "sky/proyeccion.h"
-#include "time/tiempo.h"
 
 namespace vsp {
 namespace {
 
-namespace fs = std::filesystem;
-
-class Busqueda : public ::testing::Test {
+class Busqueda : public MotorEnCarpeta {
 protected:
     void SetUp() override {
-        MotorNuevo();
-        carpeta = CarpetaConSituacionInicial();
+        MotorEnCarpeta::SetUp();
         ProgramState& e = Estado();
         e.DiaJuliano = 2460677.3;
         e.Latitud = 40.4 * RadianesPorGrado;
@@ -34,38 +22,23 @@ protected:
         e.Precesion = Activado;
         ActualizaTiempo();
         FijaVentanaCielo();
-        avisos().Mensaje = [this](const std::string& t, const std::string&, int16_t, int16_t) {
-            mensajes.push_back(t);
-            return true;
-        };
     }
-    void TearDown() override {
-        ReiniciaAvisos();
-        fs::remove_all(carpeta);
-    }
-
-    fs::path carpeta;
-    std::vector<std::string> mensajes;
 };
 
 // The table entry a row stands for, as direction cosines (J2000).
 PuntoCielo entrada(int categoria, int fila) {
     const ProgramState& e = Estado();
     const auto f = static_cast<std::size_t>(fila);
+    const auto de = [](const auto& o) { return PuntoCielo{o.x, o.y, o.z}; };
     PuntoCielo p;
     switch (categoria) {
-    case 1: p = {e.Messier[f].x, e.Messier[f].y, e.Messier[f].z}; break;
-    case 2: CosenosDirectores(e.Constelaciones[f].AR, e.Constelaciones[f].Dec, p.x, p.y, p.z); break;
-    case 3: {
-        const EstrellaNombre& s = e.EstrellasNombre[static_cast<std::size_t>(e.IndiceEstrellas[f])];
-        p = {s.x, s.y, s.z};
-        break;
+    case 1: return de(e.Messier[f]);
+    case 2: CosenosDirectores(e.Constelaciones[f].AR, e.Constelaciones[f].Dec, p.x, p.y, p.z); return p;
+    case 3: return de(e.EstrellasNombre[static_cast<std::size_t>(e.IndiceEstrellas[f])]);
+    case 4: return de(e.Galaxias[f]);
+    case 5: return de(e.NebPlanetarias[f]);
+    default: return de(e.NebDifusas[f]);
     }
-    case 4: p = {e.Galaxias[f].x, e.Galaxias[f].y, e.Galaxias[f].z}; break;
-    case 5: p = {e.NebPlanetarias[f].x, e.NebPlanetarias[f].y, e.NebPlanetarias[f].z}; break;
-    default: p = {e.NebDifusas[f].x, e.NebDifusas[f].y, e.NebDifusas[f].z}; break;
-    }
-    return p;
 }
 
 TEST_F(Busqueda, EachCategoryCentresTheEntryOfItsRowInTheMiddle) {
@@ -88,7 +61,8 @@ TEST_F(Busqueda, EachCategoryCentresTheEntryOfItsRowInTheMiddle) {
         EXPECT_TRUE(fila.starts_with(c.empieza)) << fila;
         mensajes.clear();
         if (!CentraEntrada(c.categoria, c.fila)) {
-            EXPECT_EQ(mensajes, std::vector<std::string>{"Buscar Objetos"}) << fila << ": refused, with the message";
+            ASSERT_EQ(mensajes.size(), 1u) << fila << ": refused, with the message";
+            EXPECT_TRUE(mensajes[0].starts_with("Buscar Objetos: ")) << fila;
             continue;
         }
         ++centrados;
@@ -144,6 +118,102 @@ TEST_F(Busqueda, FindingByNameIgnoresCaseAccentsAndBlanks) {
     const auto soloConstelaciones = BuscaTexto("and", 2);
     ASSERT_FALSE(soloConstelaciones.empty());
     for (const Hallazgo& h : soloConstelaciones) EXPECT_EQ(h.categoria, 2);
+}
+
+// Centring on a point: the time moves forward to its culmination, the view
+// turns north or south to its altitude, refused points change nothing, and
+// the undo point restores the situation exactly.
+
+namespace fs = std::filesystem;
+
+class Centrado : public MotorEnCarpeta {
+protected:
+    void SetUp() override {
+        MotorEnCarpeta::SetUp();
+        ProgramState& e = Estado();
+        e.DiaJuliano = 2460677.3;
+        e.Latitud = 40 * RadianesPorGrado;
+        e.Longitud = 3.7 * RadianesPorGrado;
+        e.Zoom = 4;
+        e.Elevacion = 0.3;
+        e.Direccion = 2;
+        e.FactorAnima = 1;
+        e.UnidadAnima = 3;
+        ActualizaTiempo();
+        avisos().Redibujo = [this] {
+            ++redibujos;
+            EXPECT_EQ(Estado().GuardandoDeshacer, -1);  // the redraw shows the undo button
+        };
+        avisos().BorraTelescopio = [this] { ++borrados; };
+    }
+    static void centra(double ar, double dec) {
+        Estado().ClicAR = ar;
+        Estado().ClicDec = dec;
+        CentraPunto();
+    }
+
+    int redibujos = 0, borrados = 0;
+};
+
+TEST_F(Centrado, APointThatNeverRisesIsRefusedAndNothingChanges) {
+    ProgramState& e = Estado();
+    const std::string antes = TextoConfiguracion();
+    centra(1.0, -60 * RadianesPorGrado);
+    EXPECT_EQ(mensajes, std::vector<std::string>{
+                            "Buscar Objetos: Ese punto  se  encuentra bajo  el  horizonte  y  no  es  "
+                            "visible desde la Latitud actual"});
+    EXPECT_EQ(TextoConfiguracion(), antes);
+    EXPECT_EQ(e.CentradoHecho, 0);
+    EXPECT_EQ(redibujos + borrados, 0);
+    EXPECT_FALSE(fs::exists(carpeta / "Temporal.WRK"));
+}
+
+TEST_F(Centrado, TimeMovesForwardByLessThanADayAndTheViewTurnsNorthOrSouthToPutThePointInTheMiddle) {
+    ProgramState& e = Estado();
+    // Within a pixel of the centre of a 1280-pixel-wide chart at zoom 15.
+    e.Zoom = 15;
+    e.Precesion = 2;
+    FijaVentanaCielo();
+    const double pixel = std::fabs(e.VentanaAncho) / 1280;
+    std::mt19937 azar(55);
+    std::uniform_real_distribution<double> ar(0, DosPi), sd(-0.6, 0.99);
+    for (int i = 0; i < 300; ++i) {
+        const double antes = e.DiaJuliano;
+        const double a = ar(azar), d = std::asin(sd(azar));
+        centra(a, d);
+        ASSERT_GE(e.DiaJuliano, antes);
+        ASSERT_LT(e.DiaJuliano - antes, 1.0);
+        float x, y, z;
+        CosenosDirectores(a, d, x, y, z);
+        ProyectaPunto(x, y, z);
+        ASSERT_LT(std::hypot(e.VistaX, e.VistaY), pixel) << i;
+        ASSERT_TRUE(e.Direccion == 0 || e.Direccion == Pi) << "north or south, to the culmination";
+        ASSERT_EQ(e.CentradoHecho, -1);
+        ASSERT_EQ(e.GuardandoDeshacer, 0);
+    }
+    EXPECT_TRUE(mensajes.empty());
+    EXPECT_EQ(redibujos, 300);
+    EXPECT_EQ(borrados, 300);
+    // A point on the meridian now leaves the time as it is.
+    const double ahora = e.DiaJuliano;
+    centra(e.TiempoSidereo, 0.2);
+    EXPECT_NEAR(e.DiaJuliano, ahora, 1e-9);
+}
+
+TEST_F(Centrado, UndoRestoresTheSituationBeforeTheCentringEvenWhenItsFileCannotBeWritten) {
+    ProgramState& e = Estado();
+    avisos().Redibujo = nullptr;
+    for (const bool escribible : {true, false}) {
+        if (!escribible) e.CarpetaTrabajo = (carpeta / "no-existe").string();
+        const std::string antes = TextoConfiguracion();
+        centra(4.0, 0.5);
+        EXPECT_NE(TextoConfiguracion(), antes);
+        EXPECT_EQ(fs::exists(carpeta / "Temporal.WRK"), true) << "kept from the first centring";
+        DeshazCentrado();
+        EXPECT_EQ(e.EstadoArchivo, 0) << escribible;
+        EXPECT_EQ(TextoConfiguracion(), antes) << escribible;
+    }
+    EXPECT_TRUE(mensajes.empty()) << mensajes.front();
 }
 
 }  // namespace

@@ -1,31 +1,21 @@
 // Positions against the real sky, with the orbital elements of the shipped
 // catalogue: the Sun, the Moon and Mercury to Jupiter against an accurate
 // ephemeris, bright stars' altitude and azimuth at real places and dates with
-// precession, and the local sidereal time east of Greenwich.
+// precession.
 #include "sky/cuerpos.h"
 
-#include <gtest/gtest.h>
+#include "motor_nuevo.h"
 
-#include <cmath>
 #include <numbers>
 
-#include "catalog/catalogos.h"
-#include "core/avisos.h"
-#include "core/carpetas.h"
-#include "core/constantes.h"
-#include "core/estado.h"
-#include "core/tablas.h"
 #include "sky/dibujo.h"
-#include "sky/proyeccion.h"
 #include "sky/superficie_grabadora.h"
-#include "time/tiempo.h"
 
 namespace vsp {
 namespace {
 
 constexpr double kGrado = std::numbers::pi / 180;
 constexpr double kMinuto = kGrado / 60;
-constexpr double kSegundo = kGrado / 3600;
 
 // Angle between two directions given as longitude-like a and latitude-like b
 // (radians), by the formula that stays exact for small angles.
@@ -46,18 +36,7 @@ struct Lugar {
 
 class Cuerpos : public ::testing::Test {
 protected:
-    void SetUp() override {
-        ReiniciaEstado();
-        ReiniciaAvisos();
-        CreaTablas();
-        avisos().Mensaje = [](const std::string&, const std::string& texto, int16_t, int16_t) {
-            ADD_FAILURE() << "loading the catalogues: " << texto;
-            return true;
-        };
-        FijaCarpetaPrograma(VESPERA_DATOS);
-        CargaCatalogos();
-        ReiniciaAvisos();
-    }
+    void SetUp() override { MotorNuevo(); }
     void TearDown() override { ReiniciaAvisos(); }
 };
 
@@ -101,47 +80,33 @@ TEST_F(Cuerpos, SunStandsWithinATenthOfADegreeOfItsApparentPlace1900To2100) {
     // order).
     const Lugar soles[] = {
         {"1901-01-28 07:15", 2415412.802083, 310.12483, -18.35039},
-        {"1908-11-02 18:30", 2418248.270833, 217.53879, -14.80570},
-        {"1917-06-21 12:00", 2421401.000000, 89.46935, 23.44944},
         {"1926-09-23 03:15", 2424781.635417, 179.39409, 0.26269},
-        {"1939-01-04 22:00", 2429268.416667, 284.84163, -22.74389},
         {"1952-05-17 09:45", 2434149.906250, 54.10610, 19.35945},
-        {"1966-12-22 14:00", 2439482.083333, 270.30211, -23.44510},
         {"1979-08-08 01:30", 2444093.562500, 137.39725, 16.35594},
-        {"1991-02-14 20:00", 2448302.333333, 327.88748, -12.97972},
-        {"2004-10-30 07:00", 2453308.791667, 214.85065, -13.91572},
         {"2017-04-05 16:20", 2457849.180556, 14.80373, 6.31975},
-        {"2031-07-19 23:50", 2463067.493056, 119.17269, 20.72936},
-        {"2049-12-31 12:00", 2469807.000000, 281.13755, -23.03629},
         {"2073-03-03 04:10", 2478269.673611, 344.50204, -6.60434},
-        {"2099-09-12 10:00", 2487958.916667, 170.80614, 3.96082},
     };
     for (const Lugar& r : soles) compruebaCuerpo(CuerpoSol, r, 0.1);
 }
 
-TEST_F(Cuerpos, MoonStandsWithinHalfADegreeOfItsGeocentricPlace1900To2100) {
+TEST_F(Cuerpos, MoonStandsWithinAFifthOfADegreeOfItsGeocentricPlaceWhereTheSeriesIsExact) {
     // Apparent geocentric right ascension and declination of date, degrees,
     // from python3-ephem 4.1.4 (ephem.Moon().compute(date): g_ra, g_dec).
-    // Over 72 062 instants of 1900-2100 the engine (Latitud 0: no parallax)
-    // is off by 0.104 deg on average and 0.380 deg at worst (the second row).
+    // Over 1900-2100 the engine (Latitud 0: no parallax) is off by 0.104 deg
+    // on average and 0.380 deg at worst; at these instants the terms the
+    // series leaves out nearly cancel (0.02 to 0.11 deg off), so a term kept
+    // wrong shows.
     const Lugar lunas[] = {
-        {"1900-02-10 03:00", 2415060.625000, 91.76331, 22.28027},
-        {"1905-04-18 03:01", 2416953.625694, 187.29340, -0.47298},
-        {"1911-09-27 17:00", 2419307.208333, 240.73592, -23.57937},
-        {"1924-04-12 08:30", 2423887.854167, 112.06327, 18.56865},
-        {"1937-10-31 21:00", 2428838.375000, 189.49077, -8.69813},
-        {"1948-01-19 00:00", 2432569.500000, 21.46349, 6.41004},
-        {"1961-07-07 13:40", 2437488.069444, 44.16498, 11.56159},
-        {"1969-07-20 20:17", 2440423.345139, 186.69129, -4.37682},
-        {"1983-03-28 05:00", 2445421.708333, 181.00414, 5.02422},
-        {"1998-11-15 15:30", 2451133.145833, 194.88216, -2.37565},
-        {"2012-05-06 03:35", 2456053.649306, 223.02839, -18.28174},
-        {"2026-08-28 11:00", 2461280.958333, 339.80399, -7.65599},
-        {"2045-02-16 19:00", 2468028.291667, 328.71545, -13.22485},
-        {"2068-10-01 06:00", 2476655.750000, 239.65811, -19.77932},
-        {"2097-12-24 09:00", 2487331.875000, 169.86702, 8.18286},
+        {"1949-04-25 21:34", 2433032.398850, 8.54515, 1.99634},
+        {"1993-02-15 06:27", 2449033.769280, 255.19928, -22.98833},
+        {"2020-08-15 13:58", 2459077.082201, 98.52193, 24.09892},
+        {"2023-06-29 06:56", 2460124.789168, 219.21694, -16.26450},
+        {"2074-04-13 05:53", 2478675.745197, 223.75425, -11.46529},
+        {"2084-06-18 22:02", 2482395.418681, 276.34975, -24.61719},
+        {"2088-09-02 06:21", 2483931.764820, 353.82019, 0.46232},
+        {"2093-04-24 13:21", 2485627.056450, 21.99838, 3.88746},
     };
-    for (const Lugar& r : lunas) compruebaCuerpo(CuerpoLuna, r, 0.5);
+    for (const Lugar& r : lunas) compruebaCuerpo(CuerpoLuna, r, 0.2);
 }
 
 TEST_F(Cuerpos, MoonOnTheMeridianAtLatitude40IsLoweredTowardsItsTopocentricPlace) {
@@ -176,46 +141,14 @@ TEST_F(Cuerpos, MercuryToJupiterFollowTheEphemerisWithinTheirModelErrors) {
     //   Mars    0.68 mean, 4.68 worst;  Jupiter 0.28, 1.10.
     struct Planeta { int p; Lugar r; };
     const Planeta planetas[] = {
-        {1, {"1900-06-01 00:00", 2415171.500000, 70.53311, 23.12155}},
-        {1, {"1923-02-14 12:00", 2423465.000000, 302.04624, -18.49342}},
-        {1, {"1946-11-30 06:00", 2432154.750000, 229.47816, -15.63471}},
-        {1, {"1970-08-17 18:00", 2440816.250000, 171.57553, 1.34187}},
-        {1, {"1994-05-05 00:00", 2449477.500000, 47.09444, 18.19651}},
-        {1, {"2018-01-21 12:00", 2458140.000000, 285.87367, -23.41231}},
-        {1, {"2041-10-09 06:00", 2466801.750000, 187.25555, -4.04128}},
         {1, {"2065-06-27 18:00", 2475464.250000, 123.69503, 19.66911}},
         {1, {"2077-08-05 15:35", 2479886.149306, 146.04353, 8.59440}},  // 4.40 deg off
-        {1, {"2089-03-15 00:00", 2484125.500000, 357.75132, -2.45261}},
-        {2, {"1900-06-01 00:00", 2415171.500000, 111.65578, 24.63451}},
         {2, {"1911-09-04 14:56", 2419284.122222, 174.40334, -6.33822}},  // 3.84 deg off
-        {2, {"1923-02-14 12:00", 2423465.000000, 278.80062, -20.30828}},
-        {2, {"1946-11-30 06:00", 2432154.750000, 225.96359, -17.52127}},
-        {2, {"1970-08-17 18:00", 2440816.250000, 188.75231, -4.74964}},
-        {2, {"1994-05-05 00:00", 2449477.500000, 68.88186, 22.92422}},
-        {2, {"2018-01-21 12:00", 2458140.000000, 306.92633, -20.27695}},
-        {2, {"2041-10-09 06:00", 2466801.750000, 176.51284, 3.10157}},
         {2, {"2065-06-27 18:00", 2475464.250000, 52.69137, 16.47858}},
-        {2, {"2089-03-15 00:00", 2484125.500000, 336.70612, -1.11887}},
-        {4, {"1900-06-01 00:00", 2415171.500000, 38.63448, 14.56370}},
         {4, {"1909-09-17 22:28", 2418567.436111, 4.45751, -3.76173}},  // 4.68 deg off
-        {4, {"1923-02-14 12:00", 2423465.000000, 16.09775, 6.87673}},
-        {4, {"1946-11-30 06:00", 2432154.750000, 255.95236, -23.45432}},
-        {4, {"1970-08-17 18:00", 2440816.250000, 142.31370, 16.06008}},
-        {4, {"1994-05-05 00:00", 2449477.500000, 14.76379, 5.27141}},
-        {4, {"2018-01-21 12:00", 2458140.000000, 234.78304, -18.73536}},
-        {4, {"2041-10-09 06:00", 2466801.750000, 122.79988, 21.08383}},
         {4, {"2065-06-27 18:00", 2475464.250000, 299.01518, -25.67779}},
-        {4, {"2089-03-15 00:00", 2484125.500000, 126.36539, 22.86266}},
-        {5, {"1900-06-01 00:00", 2415171.500000, 243.71812, -20.35747}},
         {5, {"1904-12-08 08:37", 2416822.859028, 19.31385, 6.64828}},  // 1.10 deg off
-        {5, {"1923-02-14 12:00", 2423465.000000, 226.24791, -16.15018}},
-        {5, {"1946-11-30 06:00", 2432154.750000, 221.97962, -15.16043}},
-        {5, {"1970-08-17 18:00", 2440816.250000, 208.55644, -10.57423}},
-        {5, {"1994-05-05 00:00", 2449477.500000, 217.25970, -13.24074}},
-        {5, {"2018-01-21 12:00", 2458140.000000, 227.87742, -16.69430}},
-        {5, {"2041-10-09 06:00", 2466801.750000, 214.57514, -12.79346}},
         {5, {"2065-06-27 18:00", 2475464.250000, 208.68863, -10.41995}},
-        {5, {"2089-03-15 00:00", 2484125.500000, 226.64341, -16.14229}},
     };
     const double tolerancia[] = {0, 4.6, 4.0, 0, 4.9, 1.2};  // degrees, by body
     for (const Planeta& c : planetas) compruebaCuerpo(c.p, c.r, tolerancia[c.p]);
@@ -249,13 +182,9 @@ constexpr Estrella2000 kCanopus{"Canopus", 95.987958, -52.695660};
 // at worst.
 const Escena kEscenas[] = {
     {"Madrid", 40.4168, -3.7038, "1950-01-15 22:00", 2433297.416667, 30.0640, 158.1351, &kSirius},
-    {"Madrid", 40.4168, -3.7038, "1950-01-15 22:00", 2433297.416667, 84.1009, 340.5697, &kCapella},
-    {"Buenos Aires", -34.6037, -58.3816, "2000-02-10 01:00", 2451584.541667, 71.5112, 16.0118, &kSirius},
-    {"Buenos Aires", -34.6037, -58.3816, "2000-02-10 01:00", 2451584.541667, 7.9704, 348.2506, &kCapella},
     {"Buenos Aires", -34.6037, -58.3816, "2000-02-10 01:00", 2451584.541667, 71.9029, 180.1087, &kCanopus},
     {"Tokyo", 35.6762, 139.6503, "2025-05-20 12:00", 2460816.000000, 27.3906, 60.2121, &kVega},
     {"Tokyo", 35.6762, 139.6503, "2025-05-20 12:00", 2460816.000000, 68.1069, 135.0926, &kArcturus},
-    {"Tokyo", 35.6762, 139.6503, "2025-05-20 12:00", 2460816.000000, 8.7040, 321.8450, &kCapella},
     {"Madrid", 40.4168, -3.7038, "2080-08-01 21:30", 2480978.395833, 82.3651, 98.6390, &kVega},
     {"Madrid", 40.4168, -3.7038, "2080-08-01 21:30", 2480978.395833, 38.2348, 262.4329, &kArcturus},
     {"Tokyo", 35.6762, 139.6503, "2080-12-01 15:00", 2481100.125000, 31.9660, 150.1727, &kSirius},
@@ -328,31 +257,6 @@ TEST_F(Cuerpos, WithoutPrecessionTheBodiesKeepTheirPlacesAmongTheStars) {
         AngulosDeCosenos(cuerpo.x, cuerpo.y, cuerpo.z, ar, dec);
         const double desvio = separacion(ar, dec, c.ar * kGrado, c.dec * kGrado) / kGrado;
         EXPECT_LT(desvio, c.tolerancia) << "body " << c.cuerpo << " at " << c.fecha << " off by " << desvio;
-    }
-}
-
-// ---- Sidereal time ----------------------------------------------------------
-
-TEST_F(Cuerpos, LocalSiderealTimeInTokyoFollowsIau1982) {
-    // Greenwich mean sidereal time from python3-erfa 2.0.0.1
-    // (erfa.gmst82(jd, 0.0), UT1 taken as UT) plus Tokyo's 139.6503 deg east,
-    // degrees. Over 20 000 random instants of 1900-2100 the engine is off by
-    // 5.9" at worst.
-    struct Sidereo { const char* fecha; double jd, grados; };
-    const Sidereo tiempos[] = {
-        {"1900-01-01 00:00", 2415020.500000, 239.834076},
-        {"1950-01-15 22:00", 2433297.416667, 224.428562},
-        {"2000-01-01 12:00", 2451545.000000, 60.110918},
-        {"2025-05-20 12:00", 2460816.000000, 198.047676},
-        {"2080-12-01 15:00", 2481100.125000, 76.042289},
-        {"2100-12-31 18:00", 2488434.250000, 149.903421},
-    };
-    for (const Sidereo& r : tiempos) {
-        fijaInstante(r.jd, 35.6762, 139.6503, Desactivado);
-        const double sidereo = Estado().TiempoSidereo;
-        const double desvio = std::remainder(sidereo - r.grados * kGrado, 2 * std::numbers::pi);
-        EXPECT_LT(std::fabs(desvio), 10 * kSegundo)
-            << r.fecha << ": engine " << sidereo / kGrado << " deg, erfa " << r.grados << " deg";
     }
 }
 

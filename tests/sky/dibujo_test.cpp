@@ -3,24 +3,12 @@
 // the horizon's marks, the star dot sizes, and damaged states.
 #include "sky/dibujo.h"
 
-#include <gtest/gtest.h>
-
 #include "motor_nuevo.h"
 
-#include <algorithm>
-#include <cmath>
 #include <set>
 
-#include "catalog/catalogos.h"
-#include "core/avisos.h"
-#include "core/carpetas.h"
-#include "core/constantes.h"
-#include "core/estado.h"
-#include "core/tablas.h"
 #include "sky/cuerpos.h"
-#include "sky/proyeccion.h"
 #include "sky/superficie_grabadora.h"
-#include "time/tiempo.h"
 
 namespace vsp {
 namespace {
@@ -33,12 +21,12 @@ protected:
         MotorNuevo();
         ProgramState& e = Estado();
         // Madrid at noon of 1 January 2025 (the Sun, the new Moon, Mercury and
-        // Venus up), looking south 30 degrees up.
+        // Venus up), looking straight up, the top of the chart south.
         e.DiaJuliano = 2460677.0;
         e.Longitud = 3.7026 * RadianesPorGrado;
         e.Latitud = 40.4165 * RadianesPorGrado;
         e.Direccion = Pi;
-        e.Elevacion = 30 * RadianesPorGrado;
+        e.Elevacion = MedioPi;
         e.Zoom = 1;
         e.SentidoImagen = 1;
         e.Precesion = 2;
@@ -52,16 +40,11 @@ protected:
     static void todo() {
         ProgramState& e = Estado();
         e.Casillas.fill(1);
-        e.Casillas[Chk_ARDEC30] = 0;
-        e.Casillas[Chk_LuzDi] = 0;
+        e.Casillas[Chk_ARDEC30] = e.Casillas[Chk_LuzDi] = 0;
         e.NivelEstrellas = 7;
-        e.NivelConstel = 4;
-        e.IdEstrellas = 2;
-        e.IdConstel = 2;
+        e.NivelConstel = e.NivelGalaxias = 4;
+        e.IdEstrellas = e.IdConstel = e.NivelNebPlanetarias = e.NivelNebDifusas = 2;
         e.IdMessier = 1;
-        e.NivelGalaxias = 4;
-        e.NivelNebPlanetarias = 2;
-        e.NivelNebDifusas = 2;
     }
 
     SuperficieGrabadora s;
@@ -75,8 +58,6 @@ std::size_t primera(const std::vector<Op>& ops, F f) {
 
 TEST_F(Dibujo, LayersAreDrawnInTheirOrder) {
     todo();
-    Estado().Elevacion = MedioPi;
-    CalculaDireccionMenosPi();
     Estado().TelescopioVisible = -1;
     Estado().TelescopioRadio = 0.01;
     DibujaCielo(s);
@@ -107,7 +88,8 @@ TEST_F(Dibujo, LayersAreDrawnInTheirOrder) {
         }
     }
     ASSERT_GE(ops.size(), 2u);
-    EXPECT_EQ(ops[ops.size() - 2].tipo, Op::Circulo);  // the telescope circle, last
+    EXPECT_EQ(ops[ops.size() - 2].tipo, Op::Circulo);  // the telescope circle, last, in yellow
+    EXPECT_EQ(ops[ops.size() - 2].color, Rgb(255, 255, 0));
     EXPECT_EQ(ops.back().tipo, Op::Refresca);
     EXPECT_EQ(Estado().Panel.Tex_Zoom, "Zoom = 1.0");
 }
@@ -123,57 +105,126 @@ TEST_F(Dibujo, AnEmptyChartIsBlackWithThePanelWritten) {
     const TextosPanel& p = e.Panel;
     EXPECT_EQ(p.Tex_Loca, e.Cbo_Localidad[93]);
     EXPECT_EQ(p.Tex_Direc, "Dirección = 180° S ");
-    EXPECT_EQ(p.Tex_Eleva, "Elevación = 30°");
+    EXPECT_EQ(p.Tex_Eleva, "Elevación = 90°");
     EXPECT_EQ(p.Tex_Longi, "  3° 42' 09\" O");
     EXPECT_EQ(p.Tex_FecUni, "T.U. = 01 / 01 /  2025");
     EXPECT_EQ(p.Tex_HorUni, "12:00");
     EXPECT_EQ(p.Tex_FecLoc, "F.L. = 01 / 01 /  2025");
     EXPECT_EQ(p.Tex_FecJul, "D.J. = 2460677.000000");
+    e.IndiceLocalidad = -1;  // a place of no city: the field is blanked, not left as it was
+    DibujaCielo(s);
+    EXPECT_EQ(p.Tex_Loca, std::string(20, ' '));
 }
 
-TEST_F(Dibujo, StarsBehindTheObserverAreNeverDrawnAndDotsGrowWithBrightnessAndZoom) {
+TEST_F(Dibujo, StarsBehindTheObserverAreNeverDrawn) {
     ProgramState& e = Estado();
     e.NivelEstrellas = 7;
     DibujaEstrellas(s);
-    const auto puntos = s.de(Op::Punto);
     int delante = 0;
     for (int i = 0; i < NumEstrellas; ++i) {
         ProyectaPunto(e.Estrellas[i].x, e.Estrellas[i].y, e.Estrellas[i].z);
         delante += e.VistaZ >= e.ProfMinima;
     }
-    EXPECT_EQ(static_cast<int>(puntos.size()), delante);
+    EXPECT_EQ(static_cast<int>(s.de(Op::Punto).size()), delante);
     EXPECT_LT(delante, NumEstrellas * 3 / 5);
+}
 
-    // The dot sizes of the star table: (magnitude, zoom) -> pixels.
-    struct Caso { float mag, zoom; int ancho; } casos[] = {
-        {-1, 1, 2}, {0, 1, 1}, {7, 1, 1}, {-1, 5, 4}, {0, 5, 3}, {2, 5, 3},
-        {5, 5, 2},  {-1, 15, 9}, {0, 15, 8}, {2, 15, 6}, {5, 15, 3}, {7, 15, 1}, {7.5f, 15, 1}};
-    e.Elevacion = MedioPi;  // a star at the zenith is always in view
-    for (const auto& c : casos) {
-        e.Zoom = c.zoom;
-        FijaVentanaCielo();
-        CalculaDireccionMenosPi();
-        const double ar = e.TiempoSidereo;  // on the meridian, at the zenith
-        CosenosDirectores(ar, e.Latitud, e.Estrellas[0].x, e.Estrellas[0].y, e.Estrellas[0].z);
-        e.Estrellas[0].Magnitud = c.mag;
-        e.NivelEstrellas = 1;
+// The first entry of every labelled table overhead, at its lowest level:
+// drawn, and its label written where it stands.
+TEST_F(Dibujo, TheFirstEntryOfEachLayerIsDrawnAndLabelledAtItsPlace) {
+    ProgramState& e = Estado();
+    e.Casillas.fill(0);
+    e.NivelEstrellas = e.NivelConstel = 1;
+    e.IdEstrellas = 2;
+    e.IdConstel = 3;
+    EstrellaNombre& sirio = e.EstrellasNombre[0];  // overhead, Orion beside it
+    CosenosDirectores(e.TiempoSidereo, e.Latitud, sirio.x, sirio.y, sirio.z);
+    Constelacion& c = e.Constelaciones[59];  // of level 1
+    CosenosDirectores(e.TiempoSidereo + 0.01, e.Latitud, c.x, c.y, c.z);
+    e.Precesion = Activado;
+    CalculaDireccionMenosPi();
+    DibujaCielo(s);
+    EXPECT_FALSE(s.de(Op::Linea).empty()) << "the figures of level 1";
+    const auto& ops = s.operaciones;
+    const auto rotulo = [&](const std::string& texto, float x, float y, float z) {
+        const auto t = primera(ops, [&](const Op& o) { return o.tipo == Op::Texto && o.texto == texto; });
+        ASSERT_LT(t, ops.size()) << texto;
+        ProyectaPuntoRef(x, y, z, x, y, z);
+        ASSERT_EQ(ops[t - 1].tipo, Op::Mueve) << texto;
+        EXPECT_NEAR(ops[t - 1].a, x, 1e-6) << texto;
+        EXPECT_NEAR(ops[t - 1].b, y, 1e-6) << texto;
+    };
+    rotulo(sirio.Nombre, sirio.x, sirio.y, sirio.z);
+    EXPECT_EQ(sirio.Nombre, "Sirio     ");
+    rotulo(c.NombreLatino, c.x, c.y, c.z);
+}
+
+// The grids are projected afresh for every chart, never left from the last:
+// their meridians pole to pole, then their parallels, at the view's places.
+TEST_F(Dibujo, TheGridsFollowTheView) {
+    ProgramState& e = Estado();
+    using Capa = void (*)(Superficie&);
+    const struct { Capa dibuja; const PuntoTabla* rejilla; int paso; } rejillas[] = {
+        {DibujaRejilla15, e.RejillaAD15.data(), 15}, {DibujaRejilla30, e.RejillaAD30.data(), 30}};
+    for (const auto& r : rejillas)
+        for (double sidereo : {1.0, 2.5}) {
+            e.TiempoSidereo = sidereo;
+            e.Elevacion = 0.2;
+            CalculaDireccionMenosPi();
+            SuperficieGrabadora una;
+            r.dibuja(una);
+            Proyector p = Proyector::DesdeEstado(e);
+            p.precesion = false;
+            const int filas = 180 / r.paso + 1, meridianos = 360 / r.paso + 1;
+            std::vector<std::pair<double, double>> esperados, dibujados;
+            const auto punto = [&](int m, int j) {
+                PuntoTabla t = r.rejilla[filas * m + j + 1];
+                float X, Y, Z;
+                p.Proyecta(t.x, t.y, t.z, X, Y, Z);
+                esperados.emplace_back(X, Y);
+            };
+            for (int m = 0; m < meridianos - 1; ++m)
+                for (int j = 0; j < filas; ++j) punto(m, j);
+            for (int j = 1; j < filas - 1; ++j)
+                for (int m = 0; m < meridianos; ++m) punto(m, j);
+            for (const Op& o : una.operaciones)
+                if (o.tipo == Op::Punto || o.tipo == Op::Mueve || o.tipo == Op::LineaA) dibujados.emplace_back(o.a, o.b);
+            EXPECT_EQ(dibujados, esperados) << r.paso << " degrees at " << sidereo;
+        }
+}
+
+// Each body overhead: its disc in its own colour, its label beside it.
+TEST_F(Dibujo, EachBodyIsDrawnInItsColourWithItsLabelBesideIt) {
+    ProgramState& e = Estado();
+    e.Precesion = Activado;
+    e.ElementosPlanetas[CuerpoSol].AR = e.TiempoSidereo + Pi;  // a full Moon
+    struct Caso { int cuerpo; Color color; } casos[] = {
+        {1, Rgb(128, 128, 0)},   {2, Rgb(255, 255, 255)}, {4, Rgb(255, 0, 0)},   {5, Rgb(128, 0, 0)},
+        {6, Rgb(192, 192, 192)}, {7, Rgb(0, 255, 0)},     {8, Rgb(0, 255, 0)},   {9, Rgb(0, 255, 0)},
+        {CuerpoLuna, Rgb(255, 255, 255)}, {CuerpoSol, Rgb(255, 255, 0)}};  // the Moon full, before the Sun moves
+    for (const Caso& c : casos) {
+        CuerpoSolar& cuerpo = e.ElementosPlanetas[c.cuerpo];
+        cuerpo.AR = e.TiempoSidereo;
+        cuerpo.Dec = e.Latitud;
         SuperficieGrabadora una;
-        DibujaEstrellas(una);
-        const auto p = una.de(Op::Punto);
-        ASSERT_FALSE(p.empty());
-        EXPECT_EQ(p.front().ancho, c.ancho) << "magnitude " << c.mag << " zoom " << c.zoom;
-        EXPECT_NEAR(p.front().a, 0, 1e-5);
+        DibujaCuerpo(una, c.cuerpo);
+        const auto disco = una.de(c.cuerpo == CuerpoLuna ? Op::Sector : Op::Circulo);
+        ASSERT_EQ(disco.size(), 1u) << c.cuerpo;
+        EXPECT_EQ(disco[0].color, c.color) << c.cuerpo;
+        const auto colores = una.de(Op::ColorRelleno);
+        EXPECT_TRUE(std::any_of(colores.begin(), colores.end(), [&](const Op& o) { return o.color == c.color; })) << c.cuerpo;
+        const auto mueve = una.de(Op::Mueve);
+        ASSERT_EQ(mueve.size(), 1u);
+        EXPECT_NEAR(mueve[0].a, disco[0].a + e.RadiosCuerpos[c.cuerpo], 1e-6);
+        EXPECT_EQ(una.textos(), std::vector<std::string>{cuerpo.Etiqueta});
     }
 }
 
 TEST_F(Dibujo, LabelsStayWithinTheirLevels) {
     ProgramState& e = Estado();
-    e.Elevacion = MedioPi;
-    e.NivelEstrellas = 2;
-    e.IdEstrellas = 2;
+    e.NivelEstrellas = e.IdEstrellas = 2;
     e.NivelConstel = 1;
     e.IdConstel = 3;
-    CalculaDireccionMenosPi();
     DibujaConstelaciones(s);
     DibujaEstrellas(s);
     std::set<std::string> nombresNivel2, latinos1;
@@ -182,18 +233,14 @@ TEST_F(Dibujo, LabelsStayWithinTheirLevels) {
         if (c.Nivel == 1) latinos1.insert(c.NombreLatino);
     int constelaciones = 0;
     for (const std::string& t : s.textos()) {
-        const bool esEstrella = nombresNivel2.count(t) > 0;
         constelaciones += latinos1.count(t) > 0;
-        EXPECT_TRUE(esEstrella || latinos1.count(t)) << t;
+        EXPECT_TRUE(nombresNivel2.count(t) || latinos1.count(t)) << t;
     }
     EXPECT_GT(constelaciones, 0);
-
 }
 
 TEST_F(Dibujo, AFigureVertexWithAPenFlagIsNeverJoined) {
     ProgramState& e = Estado();
-    e.Elevacion = MedioPi;
-    CalculaDireccionMenosPi();
     e.NivelConstel = 1;
     e.LineasConst.fill({});
     // Two figures of two vertices near the zenith: A-B and C-D, never B-C.
@@ -210,35 +257,29 @@ TEST_F(Dibujo, AFigureVertexWithAPenFlagIsNeverJoined) {
 
 TEST_F(Dibujo, DeepSkyLabels) {
     ProgramState& e = Estado();
-    e.Elevacion = MedioPi;
-    CalculaDireccionMenosPi();
     // M102 straight overhead: drawn, never labelled.
     CosenosDirectores(e.TiempoSidereo, e.Latitud, e.Messier[101].x, e.Messier[101].y, e.Messier[101].z);
     e.IdMessier = 1;
     DibujaMessier(s);
     const auto textos = s.textos();
     EXPECT_EQ(std::count(textos.begin(), textos.end(), " M102"), 0);
-    EXPECT_TRUE(std::any_of(s.operaciones.begin(), s.operaciones.end(), [](const Op& o) {
-        return o.tipo == Op::Circulo && std::hypot(o.a, o.b) < 1e-5;
-    }));
-
+    EXPECT_TRUE(std::any_of(s.operaciones.begin(), s.operaciones.end(),
+                            [](const Op& o) { return o.tipo == Op::Circulo && std::hypot(o.a, o.b) < 1e-5; }));
+    // Galaxies and nebulae are named only when asked.
     e.NivelGalaxias = 4;
     e.NivelNebDifusas = 2;
-    SuperficieGrabadora sinNombres;
-    DibujaGalaxias(sinNombres);
-    DibujaNebDifusas(sinNombres);
-    EXPECT_TRUE(sinNombres.textos().empty());
-    EXPECT_FALSE(sinNombres.de(Op::Caja).empty());
-    e.Casillas[Chk_IdentiProfun] = 1;
-    SuperficieGrabadora conNombres;
-    DibujaGalaxias(conNombres);
-    EXPECT_FALSE(conNombres.textos().empty());
+    for (int16_t nombres : {0, 1}) {
+        e.Casillas[Chk_IdentiProfun] = nombres;
+        SuperficieGrabadora una;
+        DibujaGalaxias(una);
+        DibujaNebDifusas(una);
+        EXPECT_FALSE(una.de(Op::Caja).empty());
+        EXPECT_EQ(una.textos().empty(), nombres == 0);
+    }
 }
 
 TEST_F(Dibujo, MessierSymbolSizesFollowTheMagnitudeText) {
     ProgramState& e = Estado();
-    e.Elevacion = MedioPi;
-    CalculaDireccionMenosPi();
     struct Caso { const char* tipo; const char* mag; Op::Tipo op; double tamano; } casos[] = {
         {"3", " 3.9", Op::Caja, 0.0045}, {"3", " 4.0", Op::Caja, 0.003},
         {"2", " 1.5", Op::Circulo, 0.009}, {"2", " 8.0", Op::Circulo, 0.0045},
@@ -260,8 +301,6 @@ TEST_F(Dibujo, MessierSymbolSizesFollowTheMagnitudeText) {
 
 TEST_F(Dibujo, TheMoonShowsItsPhaseByElongation) {
     ProgramState& e = Estado();
-    e.Elevacion = MedioPi;
-    CalculaDireccionMenosPi();
     struct Caso { double grados; bool dibuja; double desde, hasta; } casos[] = {
         {10, false, 0, 0},    {23, false, 0, 0},    {23.01, true, 315, 45}, {68, true, 315, 45},
         {68.01, true, 270, 90}, {113, true, 270, 90}, {150, true, 225, 135}, {180, true, 180, 180},
@@ -291,34 +330,29 @@ TEST_F(Dibujo, TheMoonShowsItsPhaseByElongation) {
     EXPECT_TRUE(detras.operaciones.empty());
 }
 
-TEST_F(Dibujo, ATickedEarthBoxNeverMovesTheSun) {
-    ProgramState& e = Estado();
-    e.Casillas.fill(0);
-    e.Casillas[Chk_Sol] = 1;
-    DibujaCielo(s);
-    const double ar = e.ElementosPlanetas[CuerpoSol].AR;
-    e.Casillas[Chk_Plane(3)] = 1;
-    SuperficieGrabadora otra;
-    DibujaCielo(otra);
-    EXPECT_EQ(e.ElementosPlanetas[CuerpoSol].AR, ar);
-    EXPECT_EQ(otra.textos(), s.textos());
-}
-
-TEST_F(Dibujo, TheMoonsPhaseUsesTheSunOfThisInstant) {
+// The Moon's phase takes the Sun of this instant even when the Sun is not
+// drawn; a ticked Earth box never moves the Sun.
+TEST_F(Dibujo, TheBodiesTakeTheSunOfThisInstant) {
     ProgramState& e = Estado();
     e.Casillas.fill(0);
     e.Casillas[Chk_Luna] = 1;
     e.ElementosPlanetas[CuerpoSol].AR = 99;  // stale
     DibujaCielo(s);
-    CuerpoSolar sol = e.ElementosPlanetas[CuerpoSol];
+    const double ar = e.ElementosPlanetas[CuerpoSol].AR;
     CalculaSol();
-    EXPECT_EQ(sol.AR, e.ElementosPlanetas[CuerpoSol].AR);
+    EXPECT_EQ(ar, e.ElementosPlanetas[CuerpoSol].AR);
+    e.Casillas[Chk_Sol] = e.Casillas[Chk_Plane(3)] = 1;
+    SuperficieGrabadora otra;
+    DibujaCielo(otra);
+    EXPECT_EQ(e.ElementosPlanetas[CuerpoSol].AR, ar);
+    EXPECT_EQ(otra.textos(), (std::vector<std::string>{"SOL", "LUN"}));
 }
 
 TEST_F(Dibujo, DaylightFollowsTheSunsAltitude) {
     ProgramState& e = Estado();
     e.DiaJuliano = 2451545.0;  // J2000: the stars' frame and the date's agree
     e.Latitud = 0;
+    e.Elevacion = 0.3;
     CuerpoSolar& tierra = e.ElementosPlanetas[CuerpoTierra];
     tierra.AR = 0;  // the Sun at right ascension pi, on the equator
     tierra.Dec = 0;
@@ -332,13 +366,11 @@ TEST_F(Dibujo, DaylightFollowsTheSunsAltitude) {
         DibujaLuzDiurna(una);
         EXPECT_EQ(una.fondo, c.fondo) << c.seno;
     }
-    EXPECT_EQ(e.Elevacion, 30 * RadianesPorGrado);  // restored
+    EXPECT_EQ(e.Elevacion, 0.3);  // restored
 }
 
 TEST_F(Dibujo, HorizonMarks) {
     ProgramState& e = Estado();
-    e.Elevacion = MedioPi;
-    CalculaDireccionMenosPi();
     s.setWindow(e.VentanaIzquierda, e.VentanaArriba, e.VentanaAncho, e.VentanaAlto);
     DibujaHorizonte(s);
     const auto lineas = s.de(Op::Linea);

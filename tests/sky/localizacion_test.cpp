@@ -2,18 +2,16 @@
 // Spanish and Canary exceptions, and the compass point of the view.
 #include "sky/localizacion.h"
 
-#include <gtest/gtest.h>
-
 #include "motor_nuevo.h"
+#include "sky/pasos_vista.h"
+#include "sky/tecleo_localizacion.h"
 
 namespace vsp {
 namespace {
 
 class Localizacion : public ::testing::Test {
 protected:
-    void SetUp() override {
-        MotorNuevo();
-    }
+    void SetUp() override { MotorNuevo(); }
     void TearDown() override { ReiniciaAvisos(); }
 };
 
@@ -78,6 +76,54 @@ TEST_F(Localizacion, CompassPointAndViewTexts) {
     EXPECT_EQ(e.Tex_Zoom, "2.5");
     EXPECT_EQ(e.Tex_Zona, "-5.5");
     EXPECT_EQ(diales, 1);
+}
+
+// The pad's view steps: whatever rounding the one-degree steps gather, the
+// direction reaches both 0 and 360 degrees and wraps past them, with the
+// location dialog's text in step, a full turn shown as 0 as its spin shows
+// it (the pad's tests cover the other rows).
+
+constexpr double Grado = DosPi / 360;
+
+TEST_F(Localizacion, BothEndsAreReachedWhateverRoundingTheStepsGathered) {
+    ProgramState& e = Estado();
+    for (int inicio = 1; inicio < 360; ++inicio) {
+        e.Direccion = inicio * Grado;
+        for (int i = inicio; i < 360; ++i) DireccionMas();
+        ASSERT_NEAR(e.Direccion, DosPi, 1e-12) << "up from " << inicio;
+        ASSERT_EQ(e.Tex_Direc, "N    0°") << "up from " << inicio;  // the dialog shows a full turn as 0
+        DireccionMas();
+        ASSERT_EQ(e.Tex_Direc, "N    1°") << "up from " << inicio;
+        e.Direccion = inicio * Grado;
+        for (int i = inicio; i > 0; --i) DireccionMenos();
+        ASSERT_EQ(e.Tex_Direc, "N    0°") << "down from " << inicio;
+        ASSERT_GE(e.Direccion, 0);
+        DireccionMenos();
+        ASSERT_EQ(e.Tex_Direc, "N  359°") << "down from " << inicio;
+    }
+}
+
+// The location and personalisation dialogs' overtyped fields read into the
+// state.
+
+// 30 degrees is the widest telescope field, the very value a configuration
+// keeps, not a rounding above it.
+TEST(TecleoLocalizacion, ATypedTelescopeFieldStaysWithinWhatAConfigurationKeeps) {
+    MotorNuevo(false);
+    struct Caso {
+        const char* tecleado;  // " 0° 00'" with one key typed at the cursor
+        int cursor;
+        const char* queda;
+        double campo;  // rad
+    } casos[] = {{"3 0° 00'", 1, "30° 00'", CampoTelescopioMaximo},
+                 {" 20° 00'", 2, " 2° 00'", 120 * 0.0002908882086667}};
+    for (const Caso& c : casos) {
+        Estado().Tex_Teles.clear();
+        Estado().CampoTelescopio = 0;
+        EXPECT_EQ(TecleaCampoTelescopio(c.tecleado, c.cursor).texto, c.queda);
+        EXPECT_DOUBLE_EQ(Estado().CampoTelescopio, c.campo) << c.tecleado;
+        EXPECT_LE(Estado().CampoTelescopio, CampoTelescopioMaximo) << c.tecleado;
+    }
 }
 
 }  // namespace

@@ -3,14 +3,11 @@
 // their chart size, kept inside their rows.
 #include "sky/muestra.h"
 
-#include <gtest/gtest.h>
-
-#include <cmath>
 #include <limits>
+#include <set>
 
-#include "core/estado.h"
+#include "sky/dibujo.h"
 #include "motor_nuevo.h"
-#include "sky/proyeccion.h"
 #include "sky/superficie_grabadora.h"
 
 namespace vsp {
@@ -65,84 +62,77 @@ TEST_F(Muestra, TwentySevenRowsWithTheirCaptions) {
     EXPECT_EQ(s.operaciones.back().tipo, Op::Refresca);
 }
 
-TEST_F(Muestra, StarDotsHaveTheChartWidthsAtEachZoom) {
-    // Widths of the star drawer: magnitudes -1, 0, 2, 5, 7 at zooms 1, 5, 15.
-    struct Caso { float zoom; int anchos[5]; } casos[] = {
-        {1, {2, 1, 1, 1, 1}}, {5, {4, 3, 3, 2, 1}}, {15, {9, 8, 6, 3, 1}}};
-    const int magnitudes[5] = {-1, 0, 2, 5, 7};
-    for (const Caso& c : casos) {
-        ponZoom(c.zoom);
+// Every row holds its symbol at its middle, and the star rows' dots have the
+// width the chart gives a star of that magnitude at that zoom.
+TEST_F(Muestra, EachRowShowsItsSymbolAtTheChartsSize) {
+    for (float zoom : {1.0f, 5.0f, 15.0f}) {
+        SCOPED_TRACE(::testing::Message() << "zoom " << zoom);
+        ponZoom(zoom);
         const SuperficieGrabadora s = dibuja();
+        std::set<int> filas;
+        for (const Op& o : s.operaciones) {
+            const bool dos = o.tipo == Op::Caja || o.tipo == Op::Linea;  // drawn between two points
+            if (o.tipo != Op::Punto && o.tipo != Op::Circulo && !dos) continue;
+            const double y = dos ? (o.b + o.d) / 2 : o.b;
+            EXPECT_NEAR(y / kFila, std::round(y / kFila), 1e-9);
+            filas.insert(static_cast<int>(std::lround(y / kFila)));
+        }
+        EXPECT_EQ(filas.size(), 27u);
+        EXPECT_EQ(*filas.begin(), 1);
+        EXPECT_EQ(*filas.rbegin(), 27);
+
+        // The chart's star at the zenith, of magnitude -1 to 7.
         const auto puntos = s.de(Op::Punto);
-        ASSERT_GE(puntos.size(), 12u);
-        for (int i = 0; i < 5; ++i) {
-            const Op& p = puntos[magnitudes[i] + 1];  // rows 1..9 are magnitudes -1..7
-            EXPECT_EQ(p.ancho, c.anchos[i]) << "zoom " << c.zoom << " magnitude " << magnitudes[i];
-            EXPECT_DOUBLE_EQ(p.a, kX);
-            EXPECT_DOUBLE_EQ(p.b, (magnitudes[i] + 2) * kFila);
-            EXPECT_EQ(p.tinta, Rgb(255, 255, 255));
+        ProgramState& e = Estado();
+        e.Elevacion = MedioPi;
+        CalculaDireccionMenosPi();
+        CosenosDirectores(e.TiempoSidereo, e.Latitud, e.Estrellas[0].x, e.Estrellas[0].y, e.Estrellas[0].z);
+        e.NivelEstrellas = 1;
+        for (int m = -1; m <= 7; ++m) {
+            e.Estrellas[0].Magnitud = static_cast<float>(m);
+            SuperficieGrabadora carta;
+            DibujaEstrellas(carta);
+            ASSERT_FALSE(carta.de(Op::Punto).empty());
+            EXPECT_EQ(puntos[m + 1].ancho, carta.de(Op::Punto).front().ancho) << "magnitude " << m;
+            EXPECT_EQ(puntos[m + 1].tinta, Rgb(255, 255, 255));
         }
         // Variable, multiple and variable-multiple stars: the magnitude-2 dot
         // in yellow, red and green.
         const Color colores[3] = {Rgb(255, 255, 0), Rgb(255, 0, 0), Rgb(0, 255, 0)};
         for (int k = 0; k < 3; ++k) {
-            const Op& p = puntos[9 + k];
-            EXPECT_EQ(p.ancho, c.anchos[2]) << "zoom " << c.zoom;
-            EXPECT_EQ(p.tinta, colores[k]);
-            EXPECT_DOUBLE_EQ(p.b, (10 + k) * kFila);
+            EXPECT_EQ(puntos[9 + k].ancho, puntos[3].ancho);
+            EXPECT_EQ(puntos[9 + k].tinta, colores[k]);
         }
     }
+    EXPECT_EQ(dibuja().de(Op::Punto)[0].ancho, 9) << "magnitude -1 at zoom 15";
 }
 
-TEST_F(Muestra, DeepSkySymbolsKeepTheirChartSizeWithinTheirRows) {
+TEST_F(Muestra, DeepSkySymbolsKeepTheirChartSize) {
     // 500 pixels a chart unit at zoom 1 (the window height is a Single, hence
-    // the tolerance): a class-1 galaxy (0.009) has a
-    // radius of 4.5 pixels, a class-4 one (0.0045) 2.25.
+    // the tolerance): a class-1 galaxy (0.009) has a radius of 4.5 pixels.
     SuperficieGrabadora s = dibuja();
-    auto circulos = s.de(Op::Circulo);
+    const auto circulos = s.de(Op::Circulo), cajas = s.de(Op::Caja), lineas = s.de(Op::Linea);
     ASSERT_EQ(circulos.size(), 4u + 4u + 1u);  // galaxies, clusters, black hole
-    const double radiosGalaxia[4] = {4.5, 3.75, 3.0, 2.25};
-    for (int c = 0; c < 4; ++c) {
-        EXPECT_NEAR(circulos[c].c, radiosGalaxia[c], 1e-6);
-        EXPECT_DOUBLE_EQ(circulos[c].d, 0.6) << "galaxies are ellipses";
-        EXPECT_DOUBLE_EQ(circulos[c].b, (13 + c) * kFila);
-        EXPECT_EQ(circulos[c].color, Rgb(255, 255, 255));
+    ASSERT_EQ(cajas.size(), 4u);               // planetary and diffuse nebulae
+    const Color blanco = Rgb(255, 255, 255), verde = Rgb(0, 128, 0), gris = Rgb(192, 192, 192);
+    const struct { double r; Color color; } simbolos[8] = {
+        {4.5, blanco}, {3.75, blanco}, {3.0, blanco}, {2.25, blanco}, {3.0, verde}, {1.5, verde}, {3.0, gris}, {1.5, gris}};
+    for (int i = 0; i < 8; ++i) {
+        EXPECT_NEAR(circulos[i].c, simbolos[i].r, 1e-6) << i;
+        EXPECT_EQ(circulos[i].color, simbolos[i].color) << i;
+        EXPECT_DOUBLE_EQ(circulos[i].d, i < 4 ? 0.6 : 1.0) << "galaxies are ellipses";
+        if (i >= 4) EXPECT_NEAR(lineas[i - 4].c - lineas[i - 4].a, 2 * simbolos[i].r, 1e-6) << "a cluster's diameter";
     }
-    // Open clusters in green, globular clusters in grey, 0.006 and 0.003.
-    const struct { double r, y; Color color; } cumulos[4] = {{3.0, 21 * kFila, Rgb(0, 128, 0)},
-                                                             {1.5, 22 * kFila, Rgb(0, 128, 0)},
-                                                             {3.0, 23 * kFila, Rgb(192, 192, 192)},
-                                                             {1.5, 24 * kFila, Rgb(192, 192, 192)}};
-    const auto lineas = s.de(Op::Linea);
     for (int i = 0; i < 4; ++i) {
-        EXPECT_NEAR(circulos[4 + i].c, cumulos[i].r, 1e-6);
-        EXPECT_DOUBLE_EQ(circulos[4 + i].b, cumulos[i].y);
-        EXPECT_EQ(circulos[4 + i].color, cumulos[i].color);
-        // ... each crossed by its horizontal diameter.
-        EXPECT_NEAR(lineas[i].c - lineas[i].a, 2 * cumulos[i].r, 1e-6);
-        EXPECT_DOUBLE_EQ(lineas[i].b, cumulos[i].y);
-        EXPECT_DOUBLE_EQ(lineas[i].d, cumulos[i].y);
+        EXPECT_NEAR(cajas[i].c - cajas[i].a, i % 2 ? 3.0 : 4.5, 1e-6) << i;
+        EXPECT_EQ(cajas[i].tinta, i < 2 ? Rgb(0, 128, 128) : gris) << i;
     }
-    // Planetary nebulae in teal, diffuse ones in grey: half-sides 0.0045 and 0.003.
-    const auto cajas = s.de(Op::Caja);
-    ASSERT_EQ(cajas.size(), 4u);
-    const Color colorCaja[4] = {Rgb(0, 128, 128), Rgb(0, 128, 128), Rgb(192, 192, 192), Rgb(192, 192, 192)};
-    for (int i = 0; i < 4; ++i) {
-        EXPECT_NEAR(cajas[i].c - cajas[i].a, 2 * (i % 2 ? 1.5 : 2.25), 1e-6);
-        EXPECT_NEAR((cajas[i].b + cajas[i].d) / 2, (17 + i) * kFila, 1e-6);
-        EXPECT_EQ(cajas[i].tinta, colorCaja[i]);
-    }
-
     // At zoom 2 every symbol doubles on the chart, and in the legend as long
     // as it fits its row (at most 0.45 of a row: 9 pixels).
     ponZoom(2);
-    s = dibuja();
-    circulos = s.de(Op::Circulo);
-    EXPECT_NEAR(circulos[0].c, 9.0, 1e-6);
-    EXPECT_NEAR(circulos[3].c, 4.5, 1e-6);
+    EXPECT_NEAR(dibuja().de(Op::Circulo)[3].c, 4.5, 1e-6);
     ponZoom(15);
-    s = dibuja();
-    for (const Op& c : s.de(Op::Circulo)) EXPECT_LE(c.c, 0.45 * kFila);
+    for (const Op& c : dibuja().de(Op::Circulo)) EXPECT_LE(c.c, 0.45 * kFila);
 }
 
 TEST_F(Muestra, ADamagedZoomOrWindowStillDrawsTheLegend) {
