@@ -121,7 +121,9 @@ TEST_F(Muestra, DeepSkySymbolsKeepTheirChartSize) {
         EXPECT_NEAR(circulos[i].c, simbolos[i].r, 1e-6) << i;
         EXPECT_EQ(circulos[i].color, simbolos[i].color) << i;
         EXPECT_DOUBLE_EQ(circulos[i].d, i < 4 ? 0.6 : 1.0) << "galaxies are ellipses";
-        if (i >= 4) EXPECT_NEAR(lineas[i - 4].c - lineas[i - 4].a, 2 * simbolos[i].r, 1e-6) << "a cluster's diameter";
+        if (i >= 4) {
+            EXPECT_NEAR(lineas[i - 4].c - lineas[i - 4].a, 2 * simbolos[i].r, 1e-6) << "a cluster's diameter";
+        }
     }
     for (int i = 0; i < 4; ++i) {
         EXPECT_NEAR(cajas[i].c - cajas[i].a, i % 2 ? 3.0 : 4.5, 1e-6) << i;

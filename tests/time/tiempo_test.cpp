@@ -139,7 +139,9 @@ TEST_F(Tiempo, StepsOfEachUnitMoveByItsLength) {
             pasoDe(c.unidad, 2, signo);
             EXPECT_NEAR(e.DiaJuliano - 2451545.0, signo * 2 * c.dias, 1e-7 * c.dias + 1e-9) << "unit " << c.unidad;
             EXPECT_EQ(e.TiempoEstable, -1);
-            if (c.sidereo) EXPECT_NEAR(diferencia(e.TiempoSidereo, antes), 0, 0.1 * kSegundo * 3600) << "unit " << c.unidad;
+            if (c.sidereo) {
+                EXPECT_NEAR(diferencia(e.TiempoSidereo, antes), 0, 0.1 * kSegundo * 3600) << "unit " << c.unidad;
+            }
         }
     }
 }
@@ -179,7 +181,9 @@ TEST_F(Tiempo, CalendarYearStepsKeepDayAndMinuteAndStopAtTheEnds) {
         e.DiaJuliano = c.desde;
         pasoDe(c.unidad, c.factor, c.signo);
         EXPECT_EQ(fechaDe(e.DiaJuliano), c.fecha) << std::fixed << c.desde << " unit " << c.unidad;
-        if (c.fin != 0) EXPECT_EQ(e.DiaJuliano, c.fin) << c.fecha;
+        if (c.fin != 0) {
+            EXPECT_EQ(e.DiaJuliano, c.fin) << c.fecha;
+        }
     }
 }
 

@@ -271,7 +271,7 @@ TEST(Diales, EveryDialOfAKindFollowsItsProcedure) {
     // ends it on the right.
     int filas = 0;
     for (int y = 0; y < z.height(); ++y) {
-        const auto magenta = [&z, y](int x) { const QColor c(z.pixel(x, y)); return c.red() > 180 && c.blue() > 180 && c.green() < 90; };
+        const auto magenta = [&z, y](int x) { const QColor p(z.pixel(x, y)); return p.red() > 180 && p.blue() > 180 && p.green() < 90; };
         const bool izquierda = magenta(30), derecha = magenta(70);
         EXPECT_EQ(izquierda, derecha) << "row " << y;
         filas += izquierda;
