@@ -36,16 +36,22 @@ inline void MotorNuevo(bool conCatalogos = true) {
     CargaCatalogos();
 }
 
-// A fresh, empty working folder of the running test's own (the caller
-// removes it), and the built-in situation loaded as from a missing
-// "Inicial.vpc" there.
-inline std::filesystem::path CarpetaConSituacionInicial() {
+// A fresh, empty folder of the running test's own (the caller removes it),
+// named by the process too, as other runs of the suite may share the machine.
+inline std::filesystem::path CarpetaDePrueba() {
     namespace fs = std::filesystem;
     const auto* prueba = ::testing::UnitTest::GetInstance()->current_test_info();
     const fs::path carpeta = fs::temp_directory_path() / ("vespera-" + std::string(prueba->test_suite_name()) + "-" +
                                                          prueba->name() + "-" + std::to_string(::getpid()));
     fs::remove_all(carpeta);
     fs::create_directories(carpeta);
+    return carpeta;
+}
+
+// Such a folder as the working one, with the built-in situation loaded as
+// from a missing "Inicial.vpc" there.
+inline std::filesystem::path CarpetaConSituacionInicial() {
+    const std::filesystem::path carpeta = CarpetaDePrueba();
     ProgramState& e = Estado();
     e.CarpetaTrabajo = carpeta.string();
     e.NombreConfig = "Inicial.vpc";

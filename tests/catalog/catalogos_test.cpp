@@ -204,11 +204,7 @@ class CatalogosDanados : public Catalogos {
 protected:
     void SetUp() override {
         Catalogos::SetUp();
-        carpeta = fs::temp_directory_path() /
-                  ("vespera-catalogos-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                   "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(carpeta);
-        fs::create_directories(carpeta);
+        carpeta = CarpetaDePrueba();
         for (const auto& [nombre, tamano] : kTamanos)
             fs::copy_file(fs::path(VESPERA_DATOS) / nombre, carpeta / nombre);
         FijaCarpetaPrograma(carpeta.string());

@@ -28,10 +28,7 @@ protected:
             mensajes.push_back(titulo + ": " + texto);
             return tipo == 1 || respuesta;
         };
-        carpeta = fs::temp_directory_path() /
-                  ("vespera-config-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(carpeta);
-        fs::create_directories(carpeta);
+        carpeta = CarpetaDePrueba();
         Estado().CarpetaTrabajo = carpeta.string();
     }
     void TearDown() override {

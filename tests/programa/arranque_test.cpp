@@ -20,9 +20,7 @@ protected:
     void SetUp() override {
         ReiniciaEstado();
         ReiniciaAvisos();
-        raiz = fs::temp_directory_path() /
-               ("vespera-arranque-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(raiz);
+        raiz = CarpetaDePrueba();
         programa = raiz / "programa";
         usuario = raiz / "usuario";
         fs::create_directories(programa);
