@@ -3,10 +3,13 @@
 // what it keeps, and damaged files that must never crash or corrupt.
 #include "config/configuracion.h"
 
-#include "motor_nuevo.h"
+#include <sys/resource.h>
 
 #include <cerrno>
+#include <csignal>
 #include <fstream>
+
+#include "motor_nuevo.h"
 
 #include "core/ficheros.h"
 #include "programa/arranque.h"
@@ -206,7 +209,18 @@ TEST_F(Configuraciones, AFailedWriteLeavesTheOldFileByteForByte) {
         EXPECT_EQ(ficheros(), std::vector<std::string>{"viaje.vpc"});
     }
 
+    // The real writer, on a disk that lets no file grow past 16 bytes.
     FijaEscritorBytes(nullptr);
+    rlimit limite{};
+    ::getrlimit(RLIMIT_FSIZE, &limite);
+    const rlimit corto{16, limite.rlim_max};
+    std::signal(SIGXFSZ, SIG_IGN);
+    ::setrlimit(RLIMIT_FSIZE, &corto);
+    guarda("viaje");
+    ::setrlimit(RLIMIT_FSIZE, &limite);
+    EXPECT_NE(Estado().EstadoArchivo, 0);
+    EXPECT_EQ(lee("viaje.vpc"), antes);
+
     Estado().CarpetaTrabajo = (carpeta / "no-existe").string();
     guarda("otro");
     EXPECT_EQ(Estado().EstadoArchivo, 76);

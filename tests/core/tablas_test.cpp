@@ -70,6 +70,14 @@ TEST(Texto, ReadsTheNumberAtTheStartOfATypedText) {
     EXPECT_EQ(leadingNumber(std::string(400, '9')), 1e15);
     EXPECT_EQ(leadingNumber("-0." + std::string(400, '0') + "1"), 0) << "too small for a double is 0";
     EXPECT_FALSE(std::signbit(leadingNumber("-0")));
+
+    // Fields that count in halves: the sign applies to the whole value.
+    const struct {
+        const char* texto;
+        double valor;
+    } medios[] = {{"5,5", 5.5}, {"5.3", 5}, {"-3,5", -3.5}, {"-1", -1}, {"-0,5", -0.5}, {"12.7h", 12}, {"-0.3", 0}};
+    for (const auto& c : medios) EXPECT_EQ(leadingHalves(c.texto), c.valor) << c.texto;
+    EXPECT_FALSE(std::signbit(leadingHalves("-0.3")));
 }
 
 }  // namespace

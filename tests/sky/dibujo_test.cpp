@@ -278,12 +278,12 @@ TEST_F(Dibujo, DeepSkyLabels) {
     }
 }
 
-TEST_F(Dibujo, MessierSymbolSizesFollowTheMagnitudeText) {
+TEST_F(Dibujo, MessierSymbolsTakeTheirTypesColourAndASizeByTheMagnitudeText) {
     ProgramState& e = Estado();
-    struct Caso { const char* tipo; const char* mag; Op::Tipo op; double tamano; } casos[] = {
-        {"3", " 3.9", Op::Caja, 0.0045}, {"3", " 4.0", Op::Caja, 0.003},
-        {"2", " 1.5", Op::Circulo, 0.009}, {"2", " 8.0", Op::Circulo, 0.0045},
-        {"6", " 5.6", Op::Circulo, 0.003}};
+    struct Caso { const char* tipo; const char* mag; Op::Tipo op; double tamano; Color color; } casos[] = {
+        {"3", " 3.9", Op::Caja, 0.0045, Rgb(192, 192, 192)}, {"4", " 4.0", Op::Caja, 0.003, Rgb(0, 128, 128)},
+        {"2", " 1.5", Op::Circulo, 0.009, Rgb(255, 255, 255)}, {"2", " 8.0", Op::Circulo, 0.0045, Rgb(255, 255, 255)},
+        {"5", " 3.0", Op::Circulo, 0.006, Rgb(0, 128, 0)}, {"6", " 5.6", Op::Circulo, 0.003, Rgb(192, 192, 192)}};
     for (const auto& c : casos) {
         for (ObjetoMessier& m : e.Messier) m.x = m.y = m.z = 0;  // only the test object
         ObjetoMessier& m = e.Messier[0];
@@ -296,6 +296,7 @@ TEST_F(Dibujo, MessierSymbolSizesFollowTheMagnitudeText) {
         ASSERT_EQ(ops.size(), 1u) << c.tipo << c.mag;
         EXPECT_NEAR(c.op == Op::Caja ? ops[0].c - ops[0].a : ops[0].c, c.op == Op::Caja ? 2 * c.tamano : c.tamano, 1e-6)
             << c.tipo << c.mag;
+        EXPECT_EQ(ops[0].color, c.color) << c.tipo << c.mag;
     }
 }
 

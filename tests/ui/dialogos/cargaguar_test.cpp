@@ -124,7 +124,7 @@ TEST_F(CargaGuarPrueba, TheSummaryShowsTheFileOrWhyItCannotBeRead) {
     EXPECT_EQ(redibujos, 0);
 }
 
-TEST_F(CargaGuarPrueba, NoToReplacingKeepsTheDialogOpenAndTheFileAsItWas) {
+TEST_F(CargaGuarPrueba, NoToReplacingKeepsTheDialogOpenAndTheFileAsItWasAndTheExitLeavesIt) {
     Estado().NombreConfig = "mia";
     GuardaConfig();
     const std::string vieja = contenido("mia.vpc");
@@ -135,6 +135,8 @@ TEST_F(CargaGuarPrueba, NoToReplacingKeepsTheDialogOpenAndTheFileAsItWas) {
         EXPECT_EQ(control<QLineEdit>("Tex_Fichero")->text(), QStringLiteral("mia.vpc"));
         QTest::mouseClick(control("Pic_BotAceptar"), Qt::LeftButton);
         EXPECT_TRUE(d->isVisible());
+        QTest::mouseClick(control("Pic_BotSalir"), Qt::LeftButton);  // the way out, saving nothing
+        EXPECT_FALSE(d->isVisible());
     });
     ASSERT_EQ(mensajes.size(), 1u);
     EXPECT_TRUE(mensajes[0].starts_with("Guardar configuración: Ya existe un archivo")) << mensajes[0];
