@@ -41,7 +41,8 @@ OPERADORES = [
 ]
 ARTE = {"ui/marco/arte_marco.cpp", "ui/marco/careta.cpp", "ui/principal/botonera_arte.cpp",
         "ui/mandos/hoja_imagenes.cpp"}
-CONSTANTE = re.compile(r"(?<![\w.])(\d+)(?![\w.])")
+# Numbers, not digits of a character literal such as '0'.
+CONSTANTE = re.compile(r"(?<![\w.'])(\d+)(?![\w.'])")
 # A statement that can be dropped: a call or an assignment ending its line.
 SENTENCIA = re.compile(r"^\s+(?!return\b|const\b|auto\b|int\b|double\b|float\b|bool\b|case\b|default\b|break\b)"
                        r"[\w.:\[\]>()*&-]+(\(.*\)|\s*[-+*/]?=\s*.+);\s*$")
