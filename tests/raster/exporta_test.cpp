@@ -10,7 +10,10 @@
 #include <QXmlStreamReader>
 
 #include <cmath>
+#include <cstdio>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 
 #include "../motor_nuevo.h"
 #include "raster/superficie_qt.h"
@@ -79,6 +82,18 @@ TEST(Exporta, TheSvgHasAnElementPerLineAndLabelAndItsStarsOnThePngsPixels) {
     const Svg estrellas = exporta(carpeta / "estrellas.svg", tamano, raster.image());
     EXPECT_GT(estrellas.estrellas, 3000);
     EXPECT_EQ(estrellas.apagadas, 0);
+
+    // A PDF is the same chart on one page of the window's size.
+    ASSERT_TRUE(ExportaCarta(QString::fromStdString((carpeta / "carta.pdf").string()), tamano));
+    std::ifstream pdf(carpeta / "carta.pdf", std::ios::binary);
+    const std::string contenido((std::istreambuf_iterator<char>(pdf)), std::istreambuf_iterator<char>());
+    EXPECT_TRUE(contenido.starts_with("%PDF"));
+    const std::size_t caja = contenido.find("/MediaBox [");
+    ASSERT_NE(caja, std::string::npos);
+    double ancho = 0, alto = 0;
+    std::sscanf(contenido.c_str() + caja, "/MediaBox [0 0 %lf %lf]", &ancho, &alto);
+    EXPECT_EQ(ancho, 600) << "800 x 600 pixels at 96 dpi, in points";
+    EXPECT_EQ(alto, 450);
 
     EXPECT_FALSE(ExportaCarta(QString::fromStdString((carpeta / "carta.bmp").string()), tamano));
     EXPECT_FALSE(ExportaCarta(QString::fromStdString((carpeta / "no-existe" / "carta.svg").string()), tamano));

@@ -172,6 +172,8 @@ TEST_F(Tiempo, CalendarYearStepsKeepDayAndMinuteAndStopAtTheEnds) {
         {CalculaJuliana(1, 1, -1, 0, 0), 10, 1, +1, "1-01-01 00:00", 0},
         {CalculaJuliana(21, 6, -50, 12, 0), 11, 1, +1, "51-06-21 12:00", 0},
         {CalculaJuliana(4, 7, 1776, 9, 30), 12, 2, +1, "3776-07-04 09:30", 0},
+        {CalculaJuliana(4, 7, 7998, 9, 30), 10, 1, +1, "7999-07-04 09:30", 0},   // the first and last years
+        {CalculaJuliana(4, 7, -4712, 9, 30), 10, 1, -1, "-4713-07-04 09:30", 0},  // are whole
         {4642990.0, 9, 1, +1, "7999-12-31 23:59", DiaJulianoMaximo},
         {4642990.0, 12, 99, +1, "7999-12-31 23:59", DiaJulianoMaximo},
         {10.0, 7, 99, -1, "-4713-01-01 00:00", DiaJulianoMinimo},

@@ -142,8 +142,10 @@ TEST_F(AnimarPrueba, SixtyTicksMoveOneMinuteAndTheNoticeBlinks) {
     }
     EXPECT_EQ(e.DiaJuliano, inicio);
     EXPECT_EQ(redibujos, 0);
+    const double sidereo = e.TiempoSidereo;
     reloj.tic();
     EXPECT_DOUBLE_EQ(e.DiaJuliano, inicio + 1.0 / 1440);
+    EXPECT_NEAR(std::remainder(e.TiempoSidereo - sidereo, DosPi), DosPi / 1436.07, 1e-6) << "the sky follows the minute";
     EXPECT_EQ(e.ContadorTiempoReal, 0);
     EXPECT_EQ(e.TiempoEstable, Verdadero);
     EXPECT_EQ(redibujos, 1);
