@@ -75,6 +75,8 @@ TEST_F(Muestra, EachRowShowsItsSymbolAtTheChartsSize) {
             if (o.tipo != Op::Punto && o.tipo != Op::Circulo && !dos) continue;
             const double y = dos ? (o.b + o.d) / 2 : o.b;
             EXPECT_NEAR(y / kFila, std::round(y / kFila), 1e-9);
+            // Whole, not cut by the legend's left edge.
+            EXPECT_GE(dos ? std::min(o.a, o.c) : o.a - (o.tipo == Op::Circulo ? o.c : o.ancho / 2.0), 0) << y;
             filas.insert(static_cast<int>(std::lround(y / kFila)));
         }
         EXPECT_EQ(filas.size(), 27u);

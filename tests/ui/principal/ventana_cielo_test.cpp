@@ -462,6 +462,8 @@ TEST_F(Ventana, ThePanelsFollowTheirOptions) {
     for (const auto& [nombre, valor] : textos) {
         EXPECT_FALSE(valor->empty()) << nombre;
         EXPECT_EQ(texto(nombre).toStdString(), *valor) << nombre;
+        EXPECT_GT(ventana->findChild<QWidget*>(nombre)->palette().color(QPalette::WindowText).lightness(), 180)
+            << nombre << " readable on the dark card";
     }
     EXPECT_EQ(texto("Tex_Eleva").toStdString(), "Elevación = 30°");
 }
