@@ -251,6 +251,8 @@ TEST_F(Marco, TheHelpOpensOnItsContentsAndEveryTopicIsReachable) {
             EXPECT_TRUE(documento.temas.contains(destino))
                 << clave.toStdString() << " links to a missing " << destino.toStdString();
     EXPECT_GE(documento.claves.size(), 15) << "a topic per window and dialog";
+    EXPECT_TRUE(ventana->visor()->document()->defaultStyleSheet().contains(QStringLiteral("h1")))
+        << "the pages keep the help file's own style";
 
     // Following a link shows that topic; Atrás, Adelante and Índice move
     // through the history.
