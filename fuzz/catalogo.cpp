@@ -32,9 +32,13 @@ void compruebaDireccion(const char* que, float x, float y, float z) {
     if (!(r2 == 0 || (r2 > 0.98 && r2 < 1.02))) Incumple(que, r2);
 }
 
-void compruebaCielo(const char* que, float ar, float dec) {
-    CompruebaRango(que, ar, -kHolgura, DosPi + kHolgura);
-    CompruebaRango(que, dec, -MedioPi - kHolgura, MedioPi + kHolgura);
+// A record's place: right ascension and declination in range, and its
+// direction a unit vector or the zero of an empty record.
+template <class R>
+void compruebaLugar(const char* que, const R& r) {
+    CompruebaRango(que, r.AR, -kHolgura, DosPi + kHolgura);
+    CompruebaRango(que, r.Dec, -MedioPi - kHolgura, MedioPi + kHolgura);
+    compruebaDireccion(que, r.x, r.y, r.z);
 }
 
 void compruebaLista(const char* que, const std::vector<std::string>& lista, std::size_t lineas) {
@@ -44,8 +48,7 @@ void compruebaLista(const char* que, const std::vector<std::string>& lista, std:
 void compruebaProfundo(std::span<const ObjetoProfundo> tabla, const std::vector<std::string>& lista) {
     for (const ObjetoProfundo& o : tabla) {
         compruebaTexto("designación", o.Designacion, 6);
-        compruebaCielo("AR/Dec de objeto profundo", o.AR, o.Dec);
-        compruebaDireccion("dirección de objeto profundo", o.x, o.y, o.z);
+        compruebaLugar("lugar de objeto profundo", o);
     }
     compruebaLista("líneas de objetos profundos", lista, tabla.size());
 }
@@ -79,8 +82,7 @@ void compruebaTabla(std::string_view fichero, std::size_t n) {
             compruebaTexto("magnitud Messier", m.Magnitud, 4);
             compruebaTexto("descripción Messier", m.DescripcionTipo, 20);
             compruebaTexto("nombre Messier", m.Nombre, 15);
-            compruebaCielo("AR/Dec Messier", m.AR, m.Dec);
-            compruebaDireccion("dirección Messier", m.x, m.y, m.z);
+            compruebaLugar("lugar Messier", m);
         }
         compruebaLista("lista Messier", e.Lst_Messi, NumMessier);
     } else if (fichero == "VSPDATE.DAT") {
@@ -90,8 +92,7 @@ void compruebaTabla(std::string_view fichero, std::size_t n) {
             compruebaTexto("genitivo", c.Genitivo, 20);
             compruebaTexto("nombre castellano", c.NombreCastellano, 20);
             compruebaTexto("visibilidad", c.Visibilidad, 9);
-            compruebaCielo("AR/Dec de constelación", c.AR, c.Dec);
-            compruebaDireccion("dirección de constelación", c.x, c.y, c.z);
+            compruebaLugar("lugar de constelación", c);
         }
         compruebaLista("lista de constelaciones", e.Lst_Const, NumConstelaciones);
     } else if (fichero == "VSPDATB.DAT") {
@@ -106,9 +107,8 @@ void compruebaTabla(std::string_view fichero, std::size_t n) {
         for (const EstrellaNombre& s : primeros(e.EstrellasNombre, n, NumEstrellasNombre)) {
             compruebaTexto("código de estrella", s.Codigo, 8);
             compruebaTexto("nombre de estrella", s.Nombre, 10);
-            compruebaCielo("AR/Dec de estrella", s.AR, s.Dec);
+            compruebaLugar("lugar de estrella", s);
             CompruebaFinito("magnitud de estrella", s.Magnitud);
-            compruebaDireccion("dirección de estrella", s.x, s.y, s.z);
         }
         CompruebaRango("líneas de estrellas", e.NumIndiceEstrellas, 0, MaxIndiceEstrellas);
         compruebaLista("lista de estrellas", e.Lst_Estre, static_cast<std::size_t>(e.NumIndiceEstrellas));

@@ -52,13 +52,7 @@ std::optional<Options> parseOptions(int argc, char** argv) {
             error("opción desconocida «" + std::string(arg) + "». Escriba «vespera --help» para ver las opciones.");
             return std::nullopt;
         }
-        if (!conValor) {
-            if (i + 1 >= argc) {
-                error("falta el valor de " + std::string(nombre) + ".");
-                return std::nullopt;
-            }
-            valor = argv[++i];
-        }
+        if (!conValor && i + 1 < argc) valor = argv[++i];
         if (valor.empty()) {
             error("falta el valor de " + std::string(nombre) + ".");
             return std::nullopt;
