@@ -29,7 +29,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-
 class Ventana : public PruebaDialogo<VentanaCielo> {
 protected:
     void SetUp() override {
@@ -57,7 +56,7 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(ventana.get()));
         AplicaEstado();
         lienzo = ventana->findChild<LienzoCielo*>();
-        deshacer = ventana->findChild<QPushButton*>("Bot_Undo");
+        deshacer = control<QPushButton>("Bot_Undo");
         ASSERT_TRUE(lienzo && deshacer);
     }
     // The widget pixel where a chart point is drawn.
@@ -65,8 +64,8 @@ protected:
         const QPointF p = lienzo->superficie().toPixel(x, y) / lienzo->superficie().devicePixelRatio();
         return QPoint(static_cast<int>(std::lround(p.x())), static_cast<int>(std::lround(p.y())));
     }
-    QString texto(const char* nombre) { return ventana->findChild<QLabel*>(nombre)->text(); }
-    BotonImagen* boton(const char* nombre) { return ventana->findChild<BotonImagen*>(nombre); }
+    QString texto(const char* nombre) { return control<QLabel>(nombre)->text(); }
+    BotonImagen* boton(const char* nombre) { return control<BotonImagen>(nombre); }
     bool hayDeshacer() const { return fs::exists(carpeta / "Temporal.WRK"); }
 
     std::unique_ptr<VentanaCielo>& ventana = d;
@@ -376,12 +375,12 @@ TEST_F(Ventana, DoubleClicksOnThePanelTextsRunTheirButtons) {
     for (const char* t : {"Tex_Loca", "Tex_Lati", "Tex_Longi", "Tex_Direc", "Tex_Eleva", "Tex_Zoom"}) {
         e.Animando = Verdadero;
         deshacer->show();
-        QTest::mouseDClick(ventana->findChild<QLabel*>(t), Qt::LeftButton);
+        QTest::mouseDClick(control<QLabel>(t), Qt::LeftButton);
         EXPECT_EQ(e.Animando, Falso) << t;
         EXPECT_FALSE(deshacer->isVisible()) << t;
     }
     for (const char* t : {"Tex_FecUni", "Tex_HorUni", "Tex_FecLoc", "Tex_HorLoc", "Tex_FecJul"})
-        QTest::mouseDClick(ventana->findChild<QLabel*>(t), Qt::LeftButton);
+        QTest::mouseDClick(control<QLabel>(t), Qt::LeftButton);
     EXPECT_EQ(lugar, 6);
     EXPECT_EQ(hora, 5);
     EXPECT_EQ(e.DiaJuliano, 2460677.3) << "a double click on a panel never reaches the chart";
@@ -391,7 +390,7 @@ TEST_F(Ventana, DoubleClicksOnThePanelTextsRunTheirButtons) {
         animar = qobject_cast<Animar*>(w) != nullptr;
         w->close();
     });
-    QTest::mouseDClick(ventana->findChild<QLabel*>("Tex_TiempoReal"), Qt::LeftButton);
+    QTest::mouseDClick(control<QLabel>("Tex_TiempoReal"), Qt::LeftButton);
     EXPECT_TRUE(animar);
 }
 
@@ -446,10 +445,10 @@ TEST_F(Ventana, ThePanelsFollowTheirOptions) {
         for (int i = 0; i < 4; ++i) *opciones[i] = mascara >> i & 1 ? Activado : Desactivado;
         AplicaEstado();
         for (int i = 0; i < 4; ++i)
-            EXPECT_EQ(ventana->findChild<QWidget*>(paneles[i])->isVisible(), *opciones[i] == Activado)
+            EXPECT_EQ(control<QWidget>(paneles[i])->isVisible(), *opciones[i] == Activado)
                 << paneles[i] << " with options " << mascara;
     }
-    const QImage tarjeta = ventana->findChild<QWidget*>("Pic_InfoLocali")->grab().toImage();
+    const QImage tarjeta = control<QWidget>("Pic_InfoLocali")->grab().toImage();
     const QColor fondo(tarjeta.pixel(4, tarjeta.height() / 2));
     EXPECT_TRUE(fondo.blue() - fondo.red() >= 10 && fondo.green() < 80) << "a dark blue card under the texts";
     // The location panel shows the texts of the last redraw.
@@ -462,7 +461,7 @@ TEST_F(Ventana, ThePanelsFollowTheirOptions) {
     for (const auto& [nombre, valor] : textos) {
         EXPECT_FALSE(valor->empty()) << nombre;
         EXPECT_EQ(texto(nombre).toStdString(), *valor) << nombre;
-        EXPECT_GT(ventana->findChild<QWidget*>(nombre)->palette().color(QPalette::WindowText).lightness(), 180)
+        EXPECT_GT(control<QWidget>(nombre)->palette().color(QPalette::WindowText).lightness(), 180)
             << nombre << " readable on the dark card";
     }
     EXPECT_EQ(texto("Tex_Eleva").toStdString(), "Elevación = 30°");
@@ -475,8 +474,8 @@ TEST_F(Ventana, ThePadAndTheUndoButtonStandAtTheTopRightCorner) {
     for (const QSize tamano : {QSize(1000, 700), QSize(1300, 900)}) {
         ventana->resize(tamano);
         QApplication::processEvents();
-        const QRect mando = ventana->findChild<QWidget*>("Pic_Mando")->geometry(), undo = deshacer->geometry();
-        const QRect leyenda = ventana->findChild<QWidget*>("Pic_Muestra")->geometry();
+        const QRect mando = control<QWidget>("Pic_Mando")->geometry(), undo = deshacer->geometry();
+        const QRect leyenda = control<QWidget>("Pic_Muestra")->geometry();
         EXPECT_TRUE(ventana->rect().contains(mando) && ventana->rect().contains(leyenda));
         EXPECT_EQ(mando.right(), ventana->rect().right());
         EXPECT_LT(mando.top(), 20);
@@ -499,7 +498,7 @@ TEST_F(Ventana, StartUpShowsTheWindowAndDrawsTheFirstChart) {
     QTimer::singleShot(0, [&] { visibleAlCargar = ventana->isVisible(); });
     ArrancaPrograma((carpeta / "Inicial.vpc").string());
     QCoreApplication::processEvents();
-    deshacer = ventana->findChild<QPushButton*>("Bot_Undo");
+    deshacer = control<QPushButton>("Bot_Undo");
 
     EXPECT_TRUE(ventana->isVisible());
     EXPECT_TRUE(visibleAlCargar) << "the empty window is up while the catalogues load";
@@ -508,7 +507,7 @@ TEST_F(Ventana, StartUpShowsTheWindowAndDrawsTheFirstChart) {
     EXPECT_EQ(e.BotonesActivos, Verdadero);
     EXPECT_FALSE(e.Panel.Tex_Loca.empty());
     EXPECT_EQ(texto("Tex_Loca").toStdString(), e.Panel.Tex_Loca);
-    EXPECT_EQ(ventana->findChild<QWidget*>("Pic_Muestra")->isVisible(), e.PanelObjetos == Activado);
+    EXPECT_EQ(control<QWidget>("Pic_Muestra")->isVisible(), e.PanelObjetos == Activado);
     EXPECT_FALSE(deshacer->isVisible());
 }
 
