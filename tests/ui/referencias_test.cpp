@@ -1,0 +1,187 @@
+// Reference pictures: the main window, each dialog, the message box, the
+// splash and the chart through each surface, drawn from fixed states and
+// compared pixel for pixel with pictures that were looked at by eye and
+// committed in tests/ui/referencias. They hold what the user sees (offsets,
+// colours, layouts, the artwork), which assertions on values do not.
+//
+// The pictures belong to one Qt version and one set of fonts, written down
+// in referencias/entorno.txt; elsewhere the comparison is skipped. After a
+// change meant to be seen, VESPERA_REFERENCIAS=escribe writes them again:
+// look at them before committing. The suite also runs at twice the pixel
+// ratio (QT_SCALE_FACTOR=2), against the "@2x" pictures.
+#include <QFile>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QPainter>
+
+#include <functional>
+
+#include "dialogo.h"
+#include "modal.h"
+#include "impresion/carta_impresa.h"
+#include "core/mensajes.h"
+#include "programa/arranque.h"
+#include "raster/superficie_pintor.h"
+#include "sky/dibujo.h"
+#include "ui/dialogos/animar.h"
+#include "ui/dialogos/buscar.h"
+#include "ui/dialogos/cargaguar.h"
+#include "ui/dialogos/hora.h"
+#include "ui/dialogos/impresor.h"
+#include "ui/dialogos/locali.h"
+#include "ui/dialogos/objetos.h"
+#include "ui/dialogos/personal.h"
+#include "ui/marco/careta.h"
+#include "ui/marco/marco.h"
+#include "ui/principal/ventana_cielo.h"
+
+namespace vsp::ui {
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path kCarpeta = fs::path(VESPERA_PRUEBAS) / "ui" / "referencias";
+
+// What the pictures depend on besides the program.
+QString entorno() {
+    return QStringLiteral("Qt %1; %2; %3\n")
+        .arg(QString::fromLatin1(qVersion()), QFontInfo(QApplication::font()).family(),
+             QFontInfo(FuenteFija()).family());
+}
+
+class Referencias : public PruebaDialogo<QWidget> {
+protected:
+    void SetUp() override {
+        PruebaDialogo::SetUp();
+        QApplication::setCursorFlashTime(0);  // the text cursor never blinks
+        RelojSistema() = [] { return QDateTime(QDate(2025, 3, 15), QTime(21, 30, 40), Qt::UTC); };
+        // The evening of 1 January 2025, looking south 30 degrees up.
+        ProgramState& e = Estado();
+        e.DiaJuliano = 2460677.3;
+        e.Direccion = Pi;
+        e.Elevacion = 30 * RadianesPorGrado;
+        e.PanelControl = e.PanelCursor = e.PanelLocalizacion = e.PanelObjetos = Activado;
+    }
+    void TearDown() override {
+        QApplication::setCursorFlashTime(1000);
+        PruebaDialogo::TearDown();
+    }
+    // The sample situation of that name loaded into the state.
+    void situacion(const char* nombre) {
+        fs::copy_file(fs::path(VESPERA_DATOS) / nombre, carpeta / nombre, fs::copy_options::overwrite_existing);
+        Estado().NombreConfig = nombre;
+        CargaConfig(true);
+    }
+    void compara(const QString& nombre, QImage imagen) {
+        const qreal ratio = qApp->devicePixelRatio();
+        const QString fichero = QString::fromStdString((kCarpeta / nombre.toStdString()).string()) +
+                                (ratio > 1 ? QStringLiteral("@2x.png") : QStringLiteral(".png"));
+        imagen = imagen.convertToFormat(QImage::Format_RGB32);
+        if (qEnvironmentVariable("VESPERA_REFERENCIAS") == QLatin1String("escribe")) {
+            ASSERT_TRUE(imagen.save(fichero)) << fichero.toStdString();
+            return;
+        }
+        const QImage referencia = QImage(fichero).convertToFormat(QImage::Format_RGB32);
+        if (imagen == referencia) return;
+        const QString visto = QString::fromStdString((fs::temp_directory_path() / "").string()) +
+                              QFileInfo(fichero).completeBaseName() + QStringLiteral("-visto.png");
+        imagen.save(visto);
+        ADD_FAILURE() << fichero.toStdString() << " differs from what was drawn, saved as " << visto.toStdString();
+    }
+    // A window shown as the user first sees it.
+    QImage foto(QWidget* w) {
+        EXPECT_TRUE(MuestraActiva(w));
+        QApplication::processEvents();
+        return w->grab().toImage();
+    }
+};
+
+TEST_F(Referencias, EveryWindowLooksAsItWasApproved) {
+    const QString nuestro = entorno();
+    if (qEnvironmentVariable("VESPERA_REFERENCIAS") == QLatin1String("escribe")) {
+        QFile f(QString::fromStdString((kCarpeta / "entorno.txt").string()));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(nuestro.toUtf8());
+    } else {
+        QFile f(QString::fromStdString((kCarpeta / "entorno.txt").string()));
+        if (!f.open(QIODevice::ReadOnly) || QString::fromUtf8(f.readAll()) != nuestro)
+            GTEST_SKIP() << "the reference pictures were drawn with another Qt or other fonts than "
+                         << nuestro.toStdString();
+    }
+
+    // The main window as it starts, then with each sample situation.
+    const auto ventana = [&](const char* nombre, const char* vpc) {
+        if (vpc) situacion(vpc);
+        VentanaCielo v;
+        v.InstalaAvisos();
+        v.resize(1000, 700);
+        EXPECT_TRUE(MuestraActiva(&v));
+        AplicaEstado();
+        QApplication::processEvents();
+        compara(QString::fromLatin1(nombre), v.grab().toImage());
+    };
+    // The charts alone do not depend on the pixel ratio: they are drawn once.
+    const bool doble = qApp->devicePixelRatio() > 1;
+    ventana("ventana", nullptr);
+    if (!doble)
+        for (const char* vpc : {"CONSTELACIONES.VPC", "ECLIPSE 1990.VPC", "PLANETAS 1986.VPC", "SOL DE MEDIANOCHE.VPC"})
+            ventana(vpc, vpc);
+
+    // The dialogs over the built-in situation.
+    const std::vector<std::pair<const char*, std::function<std::unique_ptr<QWidget>()>>> dialogos = {
+        {"animar", [] { return std::make_unique<Animar>(); }},
+        {"buscar", [] { return std::make_unique<Buscar>(); }},
+        {"cargaguar", [] { return std::make_unique<CargaGuar>(); }},
+        {"hora", [] { return std::make_unique<Hora>(); }},
+        {"impresor", [] { return std::make_unique<Impresor>(QSize(800, 600)); }},
+        {"locali", [] { return std::make_unique<Locali>(); }},
+        {"objetos", [] { return std::make_unique<Objetos>(); }},
+        {"personal", [] { return std::make_unique<Personal>(); }},
+    };
+    for (const auto& [nombre, crea] : dialogos) {
+        const std::unique_ptr<QWidget> w = crea();
+        compara(QString::fromLatin1(nombre), foto(w.get()));
+    }
+
+    // A question in the program's message box.
+    InstalaMensajes(nullptr);
+    alAparecer([&](QWidget* caja) {
+        compara(QStringLiteral("mensaje"), caja->grab().toImage());
+        QTest::keyClick(caja, Qt::Key_Escape);
+    });
+    MensajeBox("Salir de VESPERA", "¿Desea terminar la sesión?", 3, 2);
+
+    // The splash half way through its first pass.
+    Estado().Velocidad = 60;
+    {
+        Careta careta;
+        careta.show();
+        while (careta.pasos() < 100) QTest::qWait(1);
+        compara(QStringLiteral("careta"), careta.grab().toImage());
+    }
+
+    // The chart through the vector surface, then the printed chart with its
+    // data strip below.
+    if (doble) return;
+    situacion("CONSTELACIONES.VPC");
+    Estado().ProporcionPantalla = 4.0f / 3;
+    FijaVentanaCielo();
+    QImage vectorial(640, 480, QImage::Format_RGB32);
+    {
+        QPainter pintor(&vectorial);
+        SuperficiePintor superficie(pintor, QSizeF(vectorial.size()));
+        DibujaCielo(superficie);
+    }
+    compara(QStringLiteral("vectorial"), vectorial);
+    QImage pagina(640, 560, QImage::Format_RGB32);
+    pagina.fill(Qt::white);
+    {
+        QPainter pintor(&pagina);
+        pintor.drawImage(0, 0, CartaImpresa(QSize(640, 480), 96, QSizeF(800, 600)));
+        DibujaTira(pintor, QRectF(0, 500, 640, 50));
+    }
+    compara(QStringLiteral("impresa"), pagina);
+}
+
+}  // namespace
+}  // namespace vsp::ui
