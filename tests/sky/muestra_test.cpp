@@ -1,6 +1,5 @@
-// The objects legend on a recording surface: its 27 rows and captions, the
-// star dots at the chart's widths for the zoom, and the deep-sky symbols at
-// their chart size, kept inside their rows.
+// The objects legend on a recording surface: its 27 rows and captions, and
+// the star dots at the chart's widths for the zoom, kept inside their rows.
 #include "sky/muestra.h"
 
 #include <limits>
@@ -107,50 +106,6 @@ TEST_F(Muestra, EachRowShowsItsSymbolAtTheChartsSize) {
         }
     }
     EXPECT_EQ(dibuja().de(Op::Punto)[0].ancho, 9) << "magnitude -1 at zoom 15";
-}
-
-TEST_F(Muestra, DeepSkySymbolsKeepTheirChartSize) {
-    // 500 pixels a chart unit at zoom 1 (the window height is a Single, hence
-    // the tolerance): a class-1 galaxy (0.009) has a radius of 4.5 pixels.
-    SuperficieGrabadora s = dibuja();
-    const auto circulos = s.de(Op::Circulo), cajas = s.de(Op::Caja), lineas = s.de(Op::Linea);
-    ASSERT_EQ(circulos.size(), 4u + 4u + 1u);  // galaxies, clusters, black hole
-    ASSERT_EQ(cajas.size(), 4u);               // planetary and diffuse nebulae
-    const Color blanco = Rgb(255, 255, 255), verde = Rgb(0, 128, 0), gris = Rgb(192, 192, 192);
-    const struct { double r; Color color; } simbolos[8] = {
-        {4.5, blanco}, {3.75, blanco}, {3.0, blanco}, {2.25, blanco}, {3.0, verde}, {1.5, verde}, {3.0, gris}, {1.5, gris}};
-    for (int i = 0; i < 8; ++i) {
-        EXPECT_NEAR(circulos[i].c, simbolos[i].r, 1e-6) << i;
-        EXPECT_EQ(circulos[i].color, simbolos[i].color) << i;
-        EXPECT_DOUBLE_EQ(circulos[i].d, i < 4 ? 0.6 : 1.0) << "galaxies are ellipses";
-        if (i >= 4) {
-            EXPECT_NEAR(lineas[i - 4].c - lineas[i - 4].a, 2 * simbolos[i].r, 1e-6) << "a cluster's diameter";
-        }
-    }
-    for (int i = 0; i < 4; ++i) {
-        EXPECT_NEAR(cajas[i].c - cajas[i].a, i % 2 ? 3.0 : 4.5, 1e-6) << i;
-        EXPECT_EQ(cajas[i].tinta, i < 2 ? Rgb(0, 128, 128) : gris) << i;
-    }
-    // At zoom 2 every symbol doubles on the chart, and in the legend as long
-    // as it fits its row (at most 0.45 of a row: 9 pixels).
-    ponZoom(2);
-    EXPECT_NEAR(dibuja().de(Op::Circulo)[3].c, 4.5, 1e-6);
-    ponZoom(15);
-    for (const Op& c : dibuja().de(Op::Circulo)) EXPECT_LE(c.c, 0.45 * kFila);
-}
-
-TEST_F(Muestra, ADamagedZoomOrWindowStillDrawsTheLegend) {
-    for (float zoom : {0.0f, -3.0f, std::numeric_limits<float>::quiet_NaN()}) {
-        Estado().Zoom = zoom;
-        Estado().VentanaAlto = 0;  // no chart window yet
-        const SuperficieGrabadora s = dibuja();
-        EXPECT_EQ(s.de(Op::Punto).front().ancho, 2) << "drawn as at zoom 1";
-        for (const Op& c : s.de(Op::Circulo)) {
-            EXPECT_TRUE(std::isfinite(c.c));
-            EXPECT_GE(c.c, 1.0) << "a symbol keeps at least a pixel";
-        }
-        EXPECT_EQ(s.textos().size(), 27u);
-    }
 }
 
 }  // namespace

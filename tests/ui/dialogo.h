@@ -17,25 +17,6 @@
 
 namespace vsp::ui {
 
-// Named controls of a dialog as the user reads them: each shown inside it,
-// none over another, each below the one before or beside it to the right.
-inline void EnOrdenDeLectura(const QWidget* d, std::initializer_list<const char*> nombres) {
-    std::vector<std::pair<std::string, QRect>> vistos;
-    for (const char* nombre : nombres) {
-        const QWidget* w = control(d, nombre);
-        if (!w) continue;
-        const QRect r(w->mapTo(d, QPoint(0, 0)), w->size());
-        EXPECT_TRUE(w->isVisible() && d->rect().contains(r)) << nombre;
-        for (const auto& [otro, s] : vistos) EXPECT_FALSE(s.intersects(r)) << nombre << " over " << otro;
-        if (!vistos.empty()) {
-            const QRect& a = vistos.back().second;
-            EXPECT_TRUE(r.top() > a.bottom() || (r.left() > a.right() && r.top() <= a.bottom()))
-                << nombre << " after " << vistos.back().first;
-        }
-        vistos.emplace_back(nombre, r);
-    }
-}
-
 template <class D>
 class PruebaDialogo : public ::testing::Test {
 protected:

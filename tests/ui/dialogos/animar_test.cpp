@@ -42,9 +42,6 @@ TEST_F(AnimarPrueba, OpensShowingTheStepAndTheRealTimeBox) {
     e.TiempoRealActivo = 1;
     abre();
     for (int i = 1; i <= 12; ++i) EXPECT_EQ(unidad(i)->isChecked(), i == 9) << i;
-    // Two columns: minutes to years solar down the first, the longer ones down the second.
-    EnOrdenDeLectura(d.get(), {"Opt_Animar1", "Opt_Animar2", "Opt_Animar3", "Opt_Animar8", "Opt_Animar4", "Opt_Animar9",
-                               "Opt_Animar5", "Opt_Animar10", "Opt_Animar6", "Opt_Animar11", "Opt_Animar7", "Opt_Animar12"});
     EXPECT_EQ(control<QLineEdit>("Tex_Unidades")->text(), QStringLiteral("17"));
     EXPECT_TRUE(control<QCheckBox>("Chk_TiempoReal")->isChecked());
 }

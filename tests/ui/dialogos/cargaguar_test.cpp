@@ -43,8 +43,6 @@ protected:
 
 TEST_F(CargaGuarPrueba, ASavedSituationIsListedSummarisedAndLoadedBack) {
     abre(2, [&] {
-        EnOrdenDeLectura(d.get(), {"Fil_Ficheros", "Pic_BotAceptar", "Pic_BotSalir"});
-        EnOrdenDeLectura(d.get(), {"Tex_Fichero", "Tex_Confi", "Chk_IncluirAnima", "Pic_BotAceptar"});
         auto* nombre = control<QLineEdit>("Tex_Fichero");
         auto* aceptar = control("Pic_BotAceptar");
         EXPECT_FALSE(aceptar->isEnabled());

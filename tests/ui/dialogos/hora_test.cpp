@@ -148,8 +148,6 @@ TEST_F(HoraPrueba, HeldSpinsStepTheTimeWhichIsUnstableUntilReleased) {
 }
 
 TEST_F(HoraPrueba, EnterMovesAlongARowAndTheExitRedrawsOnce) {
-    EnOrdenDeLectura(d.get(), {"Tex_FecDia1", "Tex_FecMes1", "Tex_FecAno1", "Tex_Hora1", "Tex_FecJul", "Tex_FecDia2", "Tex_Zona",
-                               "Bot_FecMedNoc", "PicSpi_Tiempo1", "Opt_Siderea", "Opt_Solar", "Pic_BotSalir"});
     ProgramState& e = Estado();
     e.Precesion = 1;
     caja("Tex_FecDia2")->setFocus();

@@ -173,9 +173,6 @@ TEST_F(LocaliPrueba, AChosenCitySetsThePlaceAndItsZone) {
 }
 
 TEST_F(LocaliPrueba, EnterMovesAlongTheBoxesAsLaidOutAndClosesOnTheExitButton) {
-    EnOrdenDeLectura(d.get(), {"Cbo_Localidad", "Tex_Longi", "PicSpi_Longi", "Tex_Lati", "PicSpi_Lati", "Tex_Zona",
-                               "PicSpi_Zona", "Tex_Direc", "Tex_Eleva", "Tex_Zoom", "Pic_BotSalir"});
-    EnOrdenDeLectura(d.get(), {"PicSpi_Longi", "Pic_Mapa"});
     ProgramState& e = Estado();
     e.Elevacion = 30.4 * Grado;  // shown as 30°
     MuestraLocalizacion();

@@ -36,7 +36,6 @@ protected:
         abre();
     }
     QWidget* selector(int i) const { return control(QStringLiteral("Pic_Selector%1").arg(i).toLatin1()); }
-    QRect sitio(QWidget* w) const { return {w->mapTo(d.get(), QPoint(0, 0)), w->size()}; }
     QLineEdit* campo() const { return control<QLineEdit>("Tex_Teles"); }
 
     int ventanas = 0, borrados = 0;
@@ -72,29 +71,6 @@ TEST_F(PersonalPrueba, EachSelectorCyclesItsOptionAndAppliesIt) {
     EXPECT_GT(zeta, 0);
     d->reject();
     EXPECT_EQ(redibujos, 3) << "precession waits for the closing redraw";
-}
-
-// Two columns of five selectors at even steps, the speed and telescope
-// frames alike under them, one under each column.
-TEST_F(PersonalPrueba, TheSelectorsStandInTwoEvenColumnsOverTwoEqualFrames) {
-    EnOrdenDeLectura(d.get(), {"Pic_Selector1", "Pic_Selector6", "Pic_Selector2", "Pic_Selector7", "Pic_Selector3",
-                               "Pic_Selector9", "Pic_Selector4", "Pic_Selector8", "Pic_Selector5", "Pic_Selector10",
-                               "Fra_Veloc", "Fra_Teles", "Pic_BotSalir"});
-    const QRect veloc = sitio(control("Fra_Veloc")), teles = sitio(control("Fra_Teles"));
-    EXPECT_EQ(teles.size(), veloc.size());
-    EXPECT_EQ(teles.top(), veloc.top());
-    const int columnas[2][5] = {{1, 2, 3, 4, 5}, {6, 7, 9, 8, 10}};
-    const int arriba = sitio(selector(1)).top(), paso = sitio(selector(2)).top() - arriba;
-    for (int c = 0; c < 2; ++c)
-        for (int f = 0; f < 5; ++f) {
-            const QRect s = sitio(selector(columnas[c][f]));
-            EXPECT_EQ(s.left(), (c ? teles : veloc).left()) << columnas[c][f];
-            EXPECT_EQ(s.top(), arriba + f * paso) << columnas[c][f];
-        }
-    const QImage etiqueta = selector(1)->grab().toImage();
-    EXPECT_EQ(QColor(etiqueta.pixel(199, 20)), QColor(Qt::white)) << "the etched frame's light edge";
-    const QRect pomo = sitio(control("PicPot_Veloc"));
-    EXPECT_EQ(pomo.center().x(), veloc.center().x()) << "the speed slider centred in its frame";
 }
 
 TEST_F(PersonalPrueba, TheSpeedKnobStopsAtBothEnds) {

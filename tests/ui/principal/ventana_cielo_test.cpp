@@ -448,9 +448,6 @@ TEST_F(Ventana, ThePanelsFollowTheirOptions) {
             EXPECT_EQ(control<QWidget>(paneles[i])->isVisible(), *opciones[i] == Activado)
                 << paneles[i] << " with options " << mascara;
     }
-    const QImage tarjeta = control<QWidget>("Pic_InfoLocali")->grab().toImage();
-    const QColor fondo(tarjeta.pixel(4, tarjeta.height() / 2));
-    EXPECT_TRUE(fondo.blue() - fondo.red() >= 10 && fondo.green() < 80) << "a dark blue card under the texts";
     // The location panel shows the texts of the last redraw.
     const TextosPanel& p = e.Panel;
     const std::pair<const char*, const std::string*> textos[] = {
@@ -461,8 +458,6 @@ TEST_F(Ventana, ThePanelsFollowTheirOptions) {
     for (const auto& [nombre, valor] : textos) {
         EXPECT_FALSE(valor->empty()) << nombre;
         EXPECT_EQ(texto(nombre).toStdString(), *valor) << nombre;
-        EXPECT_GT(control<QWidget>(nombre)->palette().color(QPalette::WindowText).lightness(), 180)
-            << nombre << " readable on the dark card";
     }
     EXPECT_EQ(texto("Tex_Eleva").toStdString(), "Elevación = 30°");
 }
