@@ -357,55 +357,5 @@ TEST_F(Configuraciones, AFailedLoadIsReportedAndLeavesTheStateAsItWas) {
 // The sample configurations that ship with the program load cleanly and
 // show what their names promise.
 
-// Where a direction stands in the loaded view: inside the chart window, and
-// the sine of its altitude at the loaded instant and place.
-struct Vista { bool enLaVentana; double altitud; };
-Vista vista(float x, float y, float z) {
-    ProgramState& e = Estado();
-    ProyectaPunto(x, y, z);
-    const bool dentro = e.VistaZ > 0 && std::fabs(e.VistaX) < std::fabs(e.VentanaAncho) / 2 &&
-                        std::fabs(e.VistaY) < std::fabs(e.VentanaAlto) / 2;
-    const double elevacion = e.Elevacion;
-    e.Elevacion = MedioPi;  // looking at the zenith the depth is sin(altitude)
-    ProyectaPunto(x, y, z);
-    e.Elevacion = elevacion;
-    return {dentro, e.VistaZ};
-}
-
-TEST(Ejemplos, EverySampleLoadsCleanlyAndShowsWhatItsNamePromises) {
-    MotorNuevo();
-    avisos().Mensaje = [](const std::string& t, const std::string& m, int16_t, int16_t) {
-        ADD_FAILURE() << t << ": " << m;
-        return true;
-    };
-    ProgramState& e = Estado();
-    e.CarpetaTrabajo = VESPERA_DATOS;
-    const auto carga = [&](const char* nombre) {
-        e.NombreConfig = nombre;
-        CargaConfig();
-        AplicaEstado();
-        EXPECT_EQ(e.EstadoArchivo, 0) << nombre;
-        EXPECT_FALSE(e.DescripcionConfig.empty()) << nombre;
-        const CuerpoSolar& t = e.ElementosPlanetas[CuerpoTierra];  // the Sun: opposite the Earth
-        float x, y, z;
-        CosenosDirectores(t.AR + Pi, -t.Dec, x, y, z);
-        return vista(x, y, z);
-    };
-    for (const char* nombre : ConfiguracionesEjemplo) carga(nombre);
-    const Vista eclipse = carga("ECLIPSE 1990.VPC"), bisiesto = carga("SOL BISIESTO.VPC");
-    EXPECT_TRUE(eclipse.enLaVentana && bisiesto.enLaVentana);
-    EXPECT_GT(eclipse.altitud, -0.01);  // rising during the eclipse
-    const Vista medianoche = carga("SOL DE MEDIANOCHE.VPC");
-    EXPECT_TRUE(medianoche.enLaVentana);
-    EXPECT_GT(medianoche.altitud, 0.05);  // up at midnight
-    EXPECT_LT(carga("INICIAL.VPC").altitud, std::sin(-12 * RadianesPorGrado));  // a dark evening sky
-    carga("PLÉYADES.VPC");
-    const ObjetoMessier& m45 = e.Messier[44];
-    EXPECT_TRUE(vista(m45.x, m45.y, m45.z).enLaVentana);
-    EXPECT_GE(e.Zoom, 10.0f);
-    EXPECT_EQ(e.NivelEstrellas, 7);
-    ReiniciaAvisos();
-}
-
 }  // namespace
 }  // namespace vsp

@@ -37,30 +37,6 @@ protected:
     }
 };
 
-TEST_F(Muestra, TwentySevenRowsWithTheirCaptions) {
-    const SuperficieGrabadora s = dibuja();
-    const Op& ventana = s.operaciones.front();
-    ASSERT_EQ(ventana.tipo, Op::Ventana);
-    EXPECT_EQ(ventana.c, kAncho);
-    EXPECT_EQ(ventana.d, kAlto) << "y grows downwards, one pixel a unit";
-
-    // Each caption is printed from (3.4 h, k h - h / 2), in order.
-    int k = 0;
-    for (size_t i = 1; i < s.operaciones.size(); ++i) {
-        if (s.operaciones[i].tipo != Op::Texto) continue;
-        ++k;
-        const Op& mueve = s.operaciones[i - 1];
-        ASSERT_EQ(mueve.tipo, Op::Mueve);
-        EXPECT_DOUBLE_EQ(mueve.a, 3.4 * kFila);
-        EXPECT_DOUBLE_EQ(mueve.b, k * kFila - kFila / 2) << "row " << k;
-        EXPECT_EQ(s.operaciones[i].texto, Estado().TextosLeyenda[k]);
-    }
-    EXPECT_EQ(k, 27);
-    EXPECT_EQ(Estado().TextosLeyenda[1], "Estrellas  M. -1");
-    EXPECT_EQ(Estado().TextosLeyenda[27], "Agujeros Negros ");
-    EXPECT_EQ(s.operaciones.back().tipo, Op::Refresca);
-}
-
 // Every row holds its symbol at its middle, and the star rows' dots have the
 // width the chart gives a star of that magnitude at that zoom.
 TEST_F(Muestra, EachRowShowsItsSymbolAtTheChartsSize) {

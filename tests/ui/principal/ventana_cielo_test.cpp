@@ -448,17 +448,6 @@ TEST_F(Ventana, ThePanelsFollowTheirOptions) {
             EXPECT_EQ(control<QWidget>(paneles[i])->isVisible(), *opciones[i] == Activado)
                 << paneles[i] << " with options " << mascara;
     }
-    // The location panel shows the texts of the last redraw.
-    const TextosPanel& p = e.Panel;
-    const std::pair<const char*, const std::string*> textos[] = {
-        {"Tex_Loca", &p.Tex_Loca},     {"Tex_Longi", &p.Tex_Longi},   {"Tex_Lati", &p.Tex_Lati},
-        {"Tex_Direc", &p.Tex_Direc},   {"Tex_Eleva", &p.Tex_Eleva},   {"Tex_Zoom", &p.Tex_Zoom},
-        {"Tex_FecUni", &p.Tex_FecUni}, {"Tex_HorUni", &p.Tex_HorUni}, {"Tex_FecLoc", &p.Tex_FecLoc},
-        {"Tex_HorLoc", &p.Tex_HorLoc}, {"Tex_FecJul", &p.Tex_FecJul}};
-    for (const auto& [nombre, valor] : textos) {
-        EXPECT_FALSE(valor->empty()) << nombre;
-        EXPECT_EQ(texto(nombre).toStdString(), *valor) << nombre;
-    }
     EXPECT_EQ(texto("Tex_Eleva").toStdString(), "Elevación = 30°");
 }
 
