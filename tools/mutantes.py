@@ -12,11 +12,8 @@ A mutant that does not compile is not counted. Survivors are listed with
 their file, line and change, to be read: some change nothing a user could
 see (equivalent mutants), the others are gaps in the tests.
 
-The painters of the program's artwork (icons, frame, splash, sheet of control
-pictures) are left out unless --con-arte is given: they are pictures drawn in
-code, judged by eye like the files in data/, and a one-pixel change in them is
-not a fault a test should pin down. The copy is the committed HEAD of this
-repository, brought up to date at every run.
+The copy is the committed HEAD of this repository, brought up to date at
+every run.
 """
 
 import argparse
@@ -39,8 +36,6 @@ OPERADORES = [
     (r" \+ ", " - ", "aritmética"), (r" - ", " + ", "aritmética"),
     (r" \* ", " / ", "aritmética"), (r" / ", " * ", "aritmética"),
 ]
-ARTE = {"ui/marco/arte_marco.cpp", "ui/marco/careta.cpp", "ui/principal/botonera_arte.cpp",
-        "ui/mandos/hoja_imagenes.cpp"}
 # Numbers, not digits of a character literal such as '0'.
 CONSTANTE = re.compile(r"(?<![\w.'])(\d+)(?![\w.'])")
 # A statement that can be dropped: a call or an assignment ending its line.
@@ -89,7 +84,6 @@ def main():
     p.add_argument("--semilla", type=int, default=1, help="seed of the sample")
     p.add_argument("--carpetas", default="core,time,catalog,sky,config,programa,raster,impresion,ui",
                    help="folders of src/ to mutate")
-    p.add_argument("--con-arte", action="store_true", help="mutate the artwork painters too")
     p.add_argument("--copia", default="/tmp/vespera-mutantes", help="scratch copy of the repository")
     args = p.parse_args()
 
@@ -106,8 +100,7 @@ def main():
     if ejecuta(construye, copia, 3600) != 0 or ejecuta(["ctest", "--test-dir", "build", "-j2"], copia, 3600) != 0:
         sys.exit("la copia sin mutar no construye o no pasa sus pruebas")
 
-    fuentes = sorted(f for c in args.carpetas.split(",") for f in (copia / "src" / c).rglob("*.cpp")
-                     if args.con_arte or str(f.relative_to(copia / "src")) not in ARTE)
+    fuentes = sorted(f for c in args.carpetas.split(",") for f in (copia / "src" / c).rglob("*.cpp"))
     todos = list(mutantes(fuentes))
     random.Random(args.semilla).shuffle(todos)
     muertos, vivos, sin_compilar = 0, [], 0
