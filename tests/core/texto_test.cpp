@@ -14,13 +14,14 @@ TEST(Texto, CountsAndCutsByCharacters) {
     EXPECT_EQ(leftChars("ab", 5), "ab");
 }
 
-TEST(Texto, PadsAndTrims) {
+TEST(Texto, PadsTrimsAndFolds) {
     EXPECT_EQ(padRight("Quásars", 10), "Quásars   ");
     EXPECT_EQ(padRight("Cangrejo largo", 8), "Cangrejo");
     EXPECT_EQ(padLeft("5", 3), "  5");
     EXPECT_EQ(padLeft("12345", 3), "12345");
     EXPECT_EQ(trimSpaces("  1 MINUTO "), "1 MINUTO");
     EXPECT_EQ(trimSpaces("   "), "");
+    EXPECT_EQ(foldForSearch("Ángel Ñu ×2"), "angel nu ×2") << "signs are no letters";
 }
 
 TEST(Texto, ReadsTheNumberAtTheStartOfATypedText) {

@@ -1,6 +1,6 @@
 // The Qt raster surface, judged by the pixels it leaves: a mirrored window
 // mirrors figures but not labels, exclusive-or drawing is undone by drawing
-// again, soft ink blends, degenerate windows and invisible lines. How whole
+// again, degenerate windows and invisible lines. How whole
 // charts look is held by the reference pictures (tests/ui/referencias).
 #include "raster/superficie_qt.h"
 
@@ -54,16 +54,6 @@ TEST(SuperficieQt, AMirroredWindowMirrorsPointsButNotLabels) {
     EXPECT_NE(a, a.mirrored(true, false)) << "an N is not its own mirror image";
 }
 
-TEST(SuperficieQt, PrintMovesTheCurrentPositionALineDown) {
-    Lienzo l;
-    l.s.moveTo(0, 0.5);  // pixel row 25
-    l.s.print("");
-    l.s.lineTo(0, -0.5);
-    EXPECT_EQ(l.lit().left(), 50);
-    EXPECT_GE(l.lit().top(), 25 + 11) << "at least the font's 11 pixels lower";
-    EXPECT_LE(l.lit().top(), 25 + 16);
-}
-
 TEST(SuperficieQt, DrawingACircleTwiceInExclusiveOrRestoresTheImageSmoothOrNot) {
   for (const bool suave : {false, true}) {
     Lienzo l;
@@ -85,30 +75,6 @@ TEST(SuperficieQt, DrawingACircleTwiceInExclusiveOrRestoresTheImageSmoothOrNot) 
     l.s.print("M 31");
     EXPECT_EQ(l.s.image(), antes) << suave;
   }
-}
-
-// Soft edges blend the ink into what lies under it: ink of the very colour
-// underneath leaves the image as it was, whatever the coverage.
-TEST(SuperficieQt, InkOfTheBackgroundsOwnColourLeavesItAsItWas) {
-    for (const bool suave : {false, true}) {
-        Lienzo l;
-        const Color fondo = Rgb(60, 120, 200);
-        l.s.setForeground(fondo);
-        for (int i = 0; i < 100; ++i) l.s.line(-1, 0.99 - i * 0.02, 1, 0.99 - i * 0.02);
-        const QImage antes = l.s.image().copy();
-        ASSERT_EQ(QColor(antes.pixel(7, 93)), QColor(60, 120, 200));
-        l.s.setSmooth(suave);
-        l.s.setDrawWidth(5);
-        l.s.point(0.3, 0.3);
-        l.s.moveTo(-0.8, 0.8);
-        l.s.print("Mg 31");
-        EXPECT_EQ(l.s.image(), antes) << suave;
-        l.s.setForeground(kWhite);
-        l.s.point(0.3, 0.3);
-        l.s.moveTo(-0.8, 0.8);
-        l.s.print("Mg 31");
-        EXPECT_NE(l.s.image(), antes) << "both land on the image";
-    }
 }
 
 // A window without width or height, or not finite, is refused: drawing goes

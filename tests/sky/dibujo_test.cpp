@@ -191,22 +191,6 @@ TEST_F(Dibujo, LabelsStayWithinTheirLevels) {
     EXPECT_GT(constelaciones, 0);
 }
 
-TEST_F(Dibujo, AFigureVertexWithAPenFlagIsNeverJoined) {
-    ProgramState& e = Estado();
-    e.NivelConstel = 1;
-    e.LineasConst.fill({});
-    // Two figures of two vertices near the zenith: A-B and C-D, never B-C.
-    const double grado = RadianesPorGrado;
-    const double puntos[4][2] = {{0, 0}, {2, 0}, {4, 1}, {6, 1}};
-    for (int i = 0; i < 4; ++i) {
-        VerticeFigura& v = e.LineasConst[i];
-        v.Pluma = (i % 2 == 0) ? 1 : 0;
-        CosenosDirectores(e.TiempoSidereo + puntos[i][0] * grado, e.Latitud + puntos[i][1] * grado, v.x, v.y, v.z);
-    }
-    DibujaConstelaciones(s);
-    EXPECT_EQ(s.de(Op::Linea).size(), 2u);
-}
-
 TEST_F(Dibujo, DeepSkyLabels) {
     ProgramState& e = Estado();
     // M102 straight overhead: drawn, never labelled.
