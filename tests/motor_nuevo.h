@@ -36,6 +36,15 @@ inline void MotorNuevo(bool conCatalogos = true) {
     CargaCatalogos();
 }
 
+// The fixture of most engine tests: a fresh engine, with the catalogues
+// unless asked without, and no message handler left behind.
+template <bool conCatalogos = true>
+class MotorFresco : public ::testing::Test {
+protected:
+    void SetUp() override { MotorNuevo(conCatalogos); }
+    void TearDown() override { ReiniciaAvisos(); }
+};
+
 // A fresh, empty folder of the running test's own (the caller removes it),
 // named by the process too, as other runs of the suite may share the machine.
 inline std::filesystem::path CarpetaDePrueba() {

@@ -7,7 +7,6 @@
 
 #include <cstring>
 #include <fstream>
-#include <map>
 #include <span>
 
 #include "catalog/lector.h"
@@ -20,16 +19,10 @@ namespace fs = std::filesystem;
 
 constexpr double kGrado = 3.14159265358979323846 / 180;
 
-const std::map<std::string, std::size_t> kTamanos = {
-    {"VSPDATH.DAT", 178 * 28},   {"VSPDATF.DAT", 12 * 107},   {"VSPDATG.DAT", 109 * 66},
-    {"VSPDATE.DAT", 88 * 94},    {"VSPDATB.DAT", 873 * 14},   {"VSPDAT3.DAT", 1234 * 28},
-    {"VSPDAT4.DAT", 142 * 28},   {"VSPDAT5.DAT", 174 * 28},   {"VSPDAT2.DAT", 2583 * 44},
-    {"VSPDAT1.DAT", 26520 * 18}, {"VSPDATD.DAT", 900 * 12}};
-
-class Catalogos : public ::testing::Test {
+class Catalogos : public MotorFresco<false> {
 protected:
     void SetUp() override {
-        MotorNuevo(false);
+        MotorFresco::SetUp();
         avisos().Mensaje = [this](const std::string& titulo, const std::string& texto, int16_t lineas,
                                   int16_t tipo) {
             EXPECT_EQ(titulo, "Cargando datos iniciales");
@@ -41,7 +34,6 @@ protected:
         FijaCarpetaPrograma(VESPERA_DATOS);
         CargaCatalogos();
     }
-    void TearDown() override { ReiniciaAvisos(); }
 
     std::vector<std::string> mensajes;
 };
@@ -56,9 +48,8 @@ double separacion(float x, float y, float z, double ar, double dec) {
     return std::atan2(cruz, punto);
 }
 
-TEST_F(Catalogos, TheElevenFilesHaveTheirSizesAndLoadSilently) {
-    for (const auto& [nombre, tamano] : kTamanos)
-        EXPECT_EQ(fs::file_size(fs::path(VESPERA_DATOS) / nombre), tamano) << nombre;
+// A file of another size than its records would give its message.
+TEST_F(Catalogos, TheShippedFilesLoadSilently) {
     EXPECT_TRUE(mensajes.empty()) << mensajes.front();
 }
 
@@ -205,8 +196,8 @@ protected:
     void SetUp() override {
         Catalogos::SetUp();
         carpeta = CarpetaDePrueba();
-        for (const auto& [nombre, tamano] : kTamanos)
-            fs::copy_file(fs::path(VESPERA_DATOS) / nombre, carpeta / nombre);
+        for (const auto& f : fs::directory_iterator(VESPERA_DATOS))
+            if (f.path().extension() == ".DAT") fs::copy_file(f.path(), carpeta / f.path().filename());
         FijaCarpetaPrograma(carpeta.string());
     }
     void TearDown() override {

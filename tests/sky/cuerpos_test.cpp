@@ -34,11 +34,7 @@ struct Lugar {
     double jd, ar, dec;
 };
 
-class Cuerpos : public ::testing::Test {
-protected:
-    void SetUp() override { MotorNuevo(); }
-    void TearDown() override { ReiniciaAvisos(); }
-};
+using Cuerpos = MotorFresco<>;
 
 // The chart's instant and place (zone 0), as the dialogs leave them; the
 // longitude in degrees east of Greenwich.

@@ -16,10 +16,10 @@ namespace {
 
 using Op = Operacion;
 
-class Dibujo : public ::testing::Test {
+class Dibujo : public MotorFresco<> {
 protected:
     void SetUp() override {
-        MotorNuevo();
+        MotorFresco::SetUp();
         ProgramState& e = Estado();
         // Madrid at noon of 1 January 2025 (the Sun, the new Moon, Mercury and
         // Venus up), looking straight up, the top of the chart south.
@@ -36,7 +36,6 @@ protected:
         CalculaDireccionMenosPi();
         FijaVentanaCielo();
     }
-    void TearDown() override { ReiniciaAvisos(); }
 
     static void todo() {
         ProgramState& e = Estado();
@@ -92,7 +91,6 @@ TEST_F(Dibujo, LayersAreDrawnInTheirOrder) {
     EXPECT_EQ(ops[ops.size() - 2].tipo, Op::Circulo);  // the telescope circle, last, in yellow
     EXPECT_EQ(ops[ops.size() - 2].color, Rgb(255, 255, 0));
     EXPECT_EQ(ops.back().tipo, Op::Refresca);
-    EXPECT_EQ(Estado().Panel.Tex_Zoom, "Zoom = 1.0");
 }
 
 TEST_F(Dibujo, StarsBehindTheObserverAreNeverDrawn) {
@@ -256,8 +254,7 @@ TEST_F(Dibujo, TheMoonShowsItsPhaseByElongation) {
             EXPECT_EQ(sectores[0].d, c.desde) << c.grados;
             EXPECT_EQ(sectores[0].e, c.hasta) << c.grados;
         }
-        ASSERT_EQ(una.de(Op::Circulo).size(), 1u);  // the dark disc, grey outline
-        EXPECT_EQ(una.de(Op::Circulo)[0].color, Rgb(128, 128, 128));
+        EXPECT_EQ(una.de(Op::Circulo).size(), 1u);  // the dark disc
     }
     // Behind the observer: nothing, not even the label.
     e.TiempoSidereo = luna.AR + Pi;

@@ -9,11 +9,7 @@
 namespace vsp {
 namespace {
 
-class Localizacion : public ::testing::Test {
-protected:
-    void SetUp() override { MotorNuevo(); }
-    void TearDown() override { ReiniciaAvisos(); }
-};
+using Localizacion = MotorFresco<>;
 
 TEST_F(Localizacion, ChoosingACitySetsPlaceAndZone) {
     struct Caso { const char* ciudad; float zona; } casos[] = {

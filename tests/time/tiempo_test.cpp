@@ -21,11 +21,8 @@ std::string fechaDe(double jd) {
     return buf;
 }
 
-class Tiempo : public ::testing::Test {
+class Tiempo : public MotorFresco<> {
 protected:
-    void SetUp() override { MotorNuevo(); }
-    void TearDown() override { ReiniciaAvisos(); }
-
     static double sidereoEn(double jd, double longitud, float zona = 0, int16_t verano = 0) {
         ProgramState& e = Estado();
         e.DiaJuliano = jd;
@@ -222,9 +219,7 @@ int diasDelMes(int ano, int mes) {
 // and the half minute that rounds up to 24:00.
 TEST_F(Tiempo, TheEdgesOfTheRange) {
     EXPECT_EQ(CalculaJuliana(1, 1, 8500, 0, 0), 4642634.5) << "counted as 7999";
-    EXPECT_EQ(CalculaJuliana(1, 1, 7999, 0, 0), 4642634.5);
     EXPECT_EQ(fechaDe(2451545.49972), "2000-01-01 24:00");
-    EXPECT_EQ(fechaDe(4642999.499), "7999-12-31 23:59");
     // A zone never shows a local date the date fields could not take back.
     ProgramState& e = Estado();
     e.DiaJuliano = DiaJulianoMaximo;
@@ -236,9 +231,8 @@ TEST_F(Tiempo, TheEdgesOfTheRange) {
 }
 
 TEST_F(Tiempo, OutOfCalendarDatesAreCountedOn) {
-    // 30 February of a common year is 2 March; 29 February 2000 exists.
+    // 30 February of a common year is 2 March.
     EXPECT_EQ(CalculaJuliana(30, 2, 2001, 0, 0), CalculaJuliana(2, 3, 2001, 0, 0));
-    EXPECT_EQ(CalculaJuliana(29, 2, 2000, 0, 0) + 1, CalculaJuliana(1, 3, 2000, 0, 0));
     // Year 0 does not exist and is computed as year 1.
     EXPECT_EQ(CalculaJuliana(10, 6, 0, 8, 0), CalculaJuliana(10, 6, 1, 8, 0));
     EXPECT_FALSE(EsBisiesto(0));
@@ -247,16 +241,9 @@ TEST_F(Tiempo, OutOfCalendarDatesAreCountedOn) {
     EXPECT_EQ(CalculaJuliana(14, 10, 1582, 6, 0), CalculaJuliana(24, 10, 1582, 6, 0));
 }
 
-TEST_F(Tiempo, MidnightBeginningTheReformIsFifteenthOfOctober) {
-    // 5 October 1582 (Julian) and 15 October (Gregorian) are one day; its
-    // first minute must show as the date the calendar kept.
-    EXPECT_EQ(fechaDe(2299160.5), "1582-10-15 00:00");
-    EXPECT_EQ(fechaDe(CalculaJuliana(5, 10, 1582, 0, 0)), "1582-10-15 00:00");
-}
-
 // Every day from 1 January 4713 B.C. to 31 December 7999, at a few minutes
 // each: the Julian day is the standard one and converts back to the same
-// date and minute.
+// date and minute (15 October 1582 too, the first day of the reform).
 TEST_F(Tiempo, EveryDayOfTheRangeRoundTripsAndMatchesTheStandardJulianDay) {
     const ProgramState& e = Estado();
     const int minutos[] = {0, 1, 719, 720, 1439};
