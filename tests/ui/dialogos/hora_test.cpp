@@ -56,8 +56,6 @@ protected:
 };
 
 TEST_F(HoraPrueba, TypedDatesAndTimesSetTheInstant) {
-    ASSERT_EQ(fila(1), "15/03/1990 20:30");
-    ASSERT_EQ(fila(2), "15/03/1990 21:30");
     struct Caso { int16_t formato; const char* campo; const char* tecleado; const char* universal; } casos[] = {
         {1, "Tex_Hora1", "9:5", "15/03/1990 09:50"},
         {1, "Tex_Hora1", "25:10", "15/03/1990 23:10"},

@@ -42,13 +42,6 @@ protected:
     }
     QLineEdit* caja(const char* nombre) const { return control<QLineEdit>(nombre); }
     std::string texto(const char* nombre) const { return caja(nombre)->text().toStdString(); }
-    // Types keys over an overtype box from character `desde`.
-    void sobrescribe(const char* nombre, int desde, const QString& teclas) {
-        QLineEdit* c = caja(nombre);
-        c->setFocus(Qt::MouseFocusReason);
-        c->setCursorPosition(desde);
-        QTest::keyClicks(c, teclas);
-    }
     // Whether the map on the screen (not merely the map's own idea of it)
     // has the cross's upright and bar through the place.
     bool cruzEnPantalla() {
@@ -129,7 +122,7 @@ TEST_F(LocaliPrueba, LatitudeAndLongitudeAreTypedOver) {
         e.Latitud = 45 * 3600 * S;
         e.Longitud = 0;
         MuestraLocalizacion();
-        sobrescribe(c.caja, c.desde, QString::fromUtf8(c.teclas));
+        Sobrescribe(caja(c.caja), c.desde, QString::fromUtf8(c.teclas));
         EXPECT_EQ(texto(c.caja), c.queda) << c.caja << " " << c.teclas;
         EXPECT_EQ(caja(c.caja)->cursorPosition(), c.cursor) << c.caja << " " << c.teclas;
         EXPECT_NEAR(std::string(c.caja) == "Tex_Lati" ? e.Latitud : e.Longitud, c.valor, 1e-12)
@@ -140,7 +133,7 @@ TEST_F(LocaliPrueba, LatitudeAndLongitudeAreTypedOver) {
     EXPECT_TRUE(cruzEnPantalla());
 
     // A deletion and a paste are undone.
-    sobrescribe("Tex_Longi", 0, QStringLiteral("0135"));
+    Sobrescribe(caja("Tex_Longi"), 0, QStringLiteral("0135"));
     QTest::keyClick(caja("Tex_Longi"), Qt::Key_Backspace);
     QApplication::clipboard()->setText(QString(300, u'7'));
     QTest::keyClick(caja("Tex_Longi"), Qt::Key_V, Qt::ControlModifier);
@@ -187,7 +180,7 @@ TEST_F(LocaliPrueba, EnterMovesAlongTheBoxesAsLaidOutAndClosesOnTheExitButton) {
     EXPECT_NEAR(e.Direccion, 135 * Grado, 1e-12) << "a box is read as Enter leaves it";
     EXPECT_EQ(e.Elevacion, 30.4 * Grado) << "a box passed through untouched changes nothing";
     const double sidereo = e.TiempoSidereo;
-    sobrescribe("Tex_Longi", 0, QStringLiteral("0900000"));  // 90 degrees west of Madrid's 3.7
+    Sobrescribe(caja("Tex_Longi"), 0, QStringLiteral("0900000"));  // 90 degrees west of Madrid's 3.7
     control("Pic_BotSalir")->setFocus();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     EXPECT_FALSE(d->isVisible());

@@ -448,24 +448,6 @@ TEST_F(Ventana, ThePanelsFollowTheirOptions) {
             EXPECT_EQ(control<QWidget>(paneles[i])->isVisible(), *opciones[i] == Activado)
                 << paneles[i] << " with options " << mascara;
     }
-    EXPECT_EQ(texto("Tex_Eleva").toStdString(), "Elevación = 30°");
-}
-
-// The pad at the top right corner, the undo button right under it, the
-// objects' legend below both, all inside the window whatever its size.
-TEST_F(Ventana, ThePadAndTheUndoButtonStandAtTheTopRightCorner) {
-    deshacer->show();
-    for (const QSize tamano : {QSize(1000, 700), QSize(1300, 900)}) {
-        ventana->resize(tamano);
-        QApplication::processEvents();
-        const QRect mando = control<QWidget>("Pic_Mando")->geometry(), undo = deshacer->geometry();
-        const QRect leyenda = control<QWidget>("Pic_Muestra")->geometry();
-        EXPECT_TRUE(ventana->rect().contains(mando) && ventana->rect().contains(leyenda));
-        EXPECT_EQ(mando.right(), ventana->rect().right());
-        EXPECT_LT(mando.top(), 20);
-        EXPECT_EQ(undo.topRight(), mando.bottomRight() + QPoint(0, 1)) << "right under the pad";
-        EXPECT_GT(leyenda.top(), undo.bottom());
-    }
 }
 
 TEST_F(Ventana, StartUpShowsTheWindowAndDrawsTheFirstChart) {
