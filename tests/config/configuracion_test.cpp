@@ -127,7 +127,7 @@ TEST_F(Configuraciones, SavingThenLoadingRestoresEveryField) {
     EXPECT_EQ(ficheros(), std::vector<std::string>{"viaje.vpc"});
 }
 
-TEST_F(Configuraciones, NamesAreCorrectedToVpc) {
+TEST_F(Configuraciones, NamesAreCorrectedToVpcAndListedInAlphabeticalOrder) {
     struct Caso { const char* escrito; const char* guardado; } casos[] = {
         {"nombre", "nombre.vpc"}, {"nombre.txt", "nombre.vpc"}, {"a.b.vpc", "a.b.vpc"},
         {"a.b.c", "a.vpc"},       {"NOMBRE.VPC", "NOMBRE.VPC"}, {"Viaje.WRK", "Viaje.WRK"}};
@@ -144,6 +144,8 @@ TEST_F(Configuraciones, NamesAreCorrectedToVpc) {
     guarda("sub/fuera");
     EXPECT_EQ(Estado().EstadoArchivo, 52);
     EXPECT_TRUE(ficheros().empty());
+    for (const char* nombre : {"b.VPC", "a.vpc", "c.txt", "B.vpc"}) escribe(nombre, "");
+    EXPECT_EQ(ListaConfiguraciones(), (std::vector<std::string>{"a.vpc", "B.vpc", "b.VPC"}));
 }
 
 TEST_F(Configuraciones, ReplacingAFileAsksFirstAndKeepsItsCase) {

@@ -94,6 +94,10 @@ TEST(Exporta, TheSvgHasAnElementPerLineAndLabelAndItsStarsOnThePngsPixels) {
     std::sscanf(contenido.c_str() + caja, "/MediaBox [0 0 %lf %lf]", &ancho, &alto);
     EXPECT_EQ(ancho, 600) << "800 x 600 pixels at 96 dpi, in points";
     EXPECT_EQ(alto, 450);
+    // A PNG is drawn afresh at the size asked when no picture is given.
+    const QString png = QString::fromStdString((carpeta / "carta.png").string());
+    ASSERT_TRUE(ExportaCarta(png, tamano));
+    EXPECT_EQ(QImage(png).size(), tamano);
 
     EXPECT_FALSE(ExportaCarta(QString::fromStdString((carpeta / "carta.bmp").string()), tamano));
     EXPECT_FALSE(ExportaCarta(QString::fromStdString((carpeta / "no-existe" / "carta.svg").string()), tamano));

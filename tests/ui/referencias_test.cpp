@@ -158,6 +158,11 @@ TEST_F(Referencias, EveryWindowLooksAsItWasApproved) {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
+    // The program's own pointers.
+    for (const auto& [nombre, puntero] : {std::pair{"lapiz", Puntero::Lapiz}, {"goma", Puntero::Goma},
+                                          {"mano", Puntero::ManoIndice}})
+        compara(QStringLiteral("cursor-") + QLatin1String(nombre), CursorPrograma(puntero).pixmap().toImage());
+
     // A question in the program's message box.
     InstalaMensajes(nullptr);
     alAparecer([&](QWidget* caja) {

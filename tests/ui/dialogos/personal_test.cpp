@@ -74,10 +74,10 @@ TEST_F(PersonalPrueba, TheSpeedKnobStopsAtBothEnds) {
     ProgramState& e = Estado();
     auto* deslizador = control("PicPot_Veloc");
     e.Velocidad = 50;
-    QTest::mousePress(deslizador, Qt::LeftButton, {}, QPoint(63, 35));  // on the knob at 57..69
-    for (int x : {73, 130, 400}) QTest::mouseMove(deslizador, QPoint(x, 35));
+    QTest::mousePress(deslizador, Qt::LeftButton, {}, QPoint(57, 35));  // the left edge of the knob at 57..69
+    for (int x : {67, 124, 394}) QTest::mouseMove(deslizador, QPoint(x, 35));
     EXPECT_EQ(e.Velocidad, 100);
-    QTest::mouseMove(deslizador, QPoint(93, 35));  // back past where 100 was: the knob waits
+    QTest::mouseMove(deslizador, QPoint(87, 35));  // back past where 100 was: the knob waits
     EXPECT_EQ(e.Velocidad, 80);
     QTest::mouseMove(deslizador, QPoint(-300, 35));
     EXPECT_EQ(e.Velocidad, 0);

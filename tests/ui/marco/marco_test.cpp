@@ -196,14 +196,21 @@ TEST_F(Marco, TheSplashEndsByItselfAfterTwoPasses) {
     EXPECT_EQ(careta.pasos(), 2 * Careta::kPasosPorPase);
 }
 
-TEST_F(Marco, AKeyEndsTheSplashAfterTheCurrentStep) {
+TEST_F(Marco, AKeyOrAClickEndsTheSplashAfterTheCurrentStep) {
     Estado().Velocidad = 60;
-    Careta careta;
-    QTimer::singleShot(200, &careta, [&careta] { pulsaTecla(&careta, Qt::Key_Space); });
-    careta.exec();
-    // About four steps of 48 ms; far from the 704 of a whole showing.
-    EXPECT_GE(careta.pasos(), 1);
-    EXPECT_LT(careta.pasos(), 40);
+    for (const bool clic : {false, true}) {
+        Careta careta;
+        QTimer::singleShot(200, &careta, [&careta, clic] {
+            clic ? QTest::mouseClick(&careta, Qt::LeftButton) : pulsaTecla(&careta, Qt::Key_Space);
+        });
+        careta.exec();
+        // About four steps of 48 ms; far from the 704 of a whole showing.
+        const int pasos = careta.pasos();
+        EXPECT_GE(pasos, 1);
+        EXPECT_LT(pasos, 40);
+        QTest::qWait(150);
+        EXPECT_EQ(careta.pasos(), pasos) << "no step drawn after the end";
+    }
 }
 
 // ---------------------------------------------------------------------------

@@ -156,8 +156,10 @@ TEST_F(Ventana, ADragTurnsTheViewUnderThePointerWithOneUndoPointAndTheWheelZooms
                        Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
         QApplication::sendEvent(lienzo, &ev);
     };
+    const QImage leyenda = control<QWidget>("Pic_Muestra")->grab().toImage();
     rueda(120);
     EXPECT_FLOAT_EQ(e.Zoom, 1.5f);
+    EXPECT_NE(control<QWidget>("Pic_Muestra")->grab().toImage(), leyenda) << "the legend's symbols follow the zoom";
     rueda(60);  // half a notch waits for its other half
     EXPECT_FLOAT_EQ(e.Zoom, 1.5f);
     rueda(60);
