@@ -1,5 +1,6 @@
 // The text helpers every typed field and panel relies on: counting and
 // cutting by characters, padding, and reading the number a text starts with.
+#include "core/ficheros.h"
 #include "motor_nuevo.h"
 
 namespace vsp {
@@ -22,6 +23,7 @@ TEST(Texto, PadsTrimsAndFolds) {
     EXPECT_EQ(trimSpaces("  1 MINUTO "), "1 MINUTO");
     EXPECT_EQ(trimSpaces("   "), "");
     EXPECT_EQ(foldForSearch("Ángel Ñu ×2 Ÿÿ"), "angel nu ×2 Ÿy") << "signs are no letters";
+    EXPECT_EQ(minusculas("ÁRBOL × Ñ"), "árbol × ñ");
 }
 
 TEST(Texto, ReadsTheNumberAtTheStartOfATypedText) {

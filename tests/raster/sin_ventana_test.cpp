@@ -193,6 +193,7 @@ TEST_F(Render, SiriusIsDrawnWhereTheProjectionPutsItOnTheScreenAndOnThePrintedPa
     EXPECT_NE(SalidaDe("pdfinfo " + pdf).find("Page size:       " + std::to_string(qRound(hoja.width())) + " x " +
                                             std::to_string(qRound(hoja.height()))),
               std::string::npos);
+    EXPECT_EQ(readFile(dir / "carta.pdf").find("/DCTDecode"), std::string::npos) << "no lossy image: stars stay sharp";
     ASSERT_EQ(std::system(("pdftoppm -r 100 -png -singlefile " + pdf + " " + quoted((dir / "pagina").string())).c_str()), 0);
     const QImage pagina(QString::fromStdString((dir / "pagina.png").string()));
     const double mm = 100 / 25.4;  // page pixels per millimetre

@@ -1,5 +1,6 @@
 // The Qt raster surface, judged by the pixels it leaves: exclusive-or
-// drawing is undone by drawing again, degenerate windows and invisible lines.
+// drawing is undone by drawing again, degenerate windows, invisible lines and
+// boxes, and width-2 rings.
 // How whole charts look, mirrored ones among them (the built-in situation's
 // image is reversed), is held by the reference pictures (tests/ui/referencias).
 #include "raster/superficie_qt.h"
@@ -73,15 +74,16 @@ TEST(SuperficieQt, ADegenerateWindowIsIgnored) {
     }
 }
 
-TEST(SuperficieQt, InvisibleLinesMoveThePositionWithoutMarking) {
+TEST(SuperficieQt, InvisibleLinesAndBoxesMoveThePositionWithoutMarking) {
     Lienzo l;
     l.s.setLineStyle(EstiloInvisible);
     l.s.line(-0.8, -0.5, 0.8, -0.5);
     l.s.moveTo(-0.8, 0.5);
-    l.s.lineTo(0.8, 0.5);
+    l.s.lineTo(0.2, 0.5);
+    l.s.box(-0.9, -0.9, 0.8, 0.5);  // ending on its second corner
     EXPECT_TRUE(l.lit().isEmpty());
     l.s.setLineStyle(EstiloSolido);
-    l.s.lineTo(0.8, -0.5);  // from where the invisible line ended
+    l.s.lineTo(0.8, -0.5);  // from where the invisible box ended
     EXPECT_EQ(l.lit(), QRect(90, 25, 1, 51));
     l.s.setDrawWidth(2);  // two pixels across, each line in its own colour
     l.s.line(-0.8, 0.9, 0.4, 0.9);
@@ -90,6 +92,16 @@ TEST(SuperficieQt, InvisibleLinesMoveThePositionWithoutMarking) {
     const auto fila = [&l](int y) { return (l.s.image().pixel(40, y) & 0xffffff) != 0; };
     EXPECT_TRUE(!fila(88) && fila(89) && fila(90) && !fila(91));
     EXPECT_EQ(QColor(l.s.image().pixel(40, 90)), QColor(255, 0, 0));
+}
+
+// Width 2 draws a circle as two one-pixel rings, two pixels thick.
+TEST(SuperficieQt, AWidthTwoCircleIsTwoPixelsThick) {
+    Lienzo l;
+    l.s.setDrawWidth(2);
+    l.s.circle(0, 0, 0.5, kWhite);
+    int grosor = 0;
+    for (int x = 0; x < 50; ++x) grosor += (l.s.image().pixel(x, 50) & 0xffffff) != 0;
+    EXPECT_EQ(grosor, 2);
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QListWidget>
 #include <QPainter>
 
 #include <functional>
@@ -129,6 +130,14 @@ TEST_F(Referencias, EveryWindowLooksAsItWasApproved) {
         if (!vpc) ui::control(&v, "Bot_Undo")->show();  // as after a centring
         QApplication::processEvents();
         compara(QString::fromUtf8(nombre), v.grab().toImage());
+        if (vpc) return;
+        // The pad with its bottom button sunk while the animation dialog is up.
+        QWidget* mando = ui::control(&v, "Pic_Mando");
+        alAparecer([&](QWidget* animar) {
+            compara(QStringLiteral("mando-animar"), mando->grab().toImage());
+            animar->close();
+        });
+        QTest::mouseClick(mando, Qt::LeftButton, {}, QPoint(37, 221));
     };
     // The charts alone do not depend on the pixel ratio: they are drawn once.
     const bool doble = qApp->devicePixelRatio() > 1;
@@ -163,6 +172,15 @@ TEST_F(Referencias, EveryWindowLooksAsItWasApproved) {
     for (const auto& [nombre, puntero] : {std::pair{"lapiz", Puntero::Lapiz}, {"goma", Puntero::Goma},
                                           {"mano", Puntero::ManoIndice}})
         compara(QStringLiteral("cursor-") + QLatin1String(nombre), CursorPrograma(puntero).pixmap().toImage());
+
+    // A category of the search, with its header and legend.
+    {
+        Buscar buscar;
+        EXPECT_TRUE(MuestraActiva(&buscar));
+        auto* indice = ui::control<QListWidget>(&buscar, "Lst_Indice");
+        QTest::mouseClick(indice->viewport(), Qt::LeftButton, {}, indice->visualItemRect(indice->item(4)).center());
+        compara(QStringLiteral("buscar-galaxias"), buscar.grab().toImage());
+    }
 
     // A question in the program's message box.
     InstalaMensajes(nullptr);
