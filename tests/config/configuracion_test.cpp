@@ -289,10 +289,10 @@ TEST_F(Configuraciones, ALoadRestoresTheDrawnPlanetsOnlyAndNeverRealTime) {
 // takes its default): the state they leave, written back.
 TEST_F(Configuraciones, NumbersAreReadInEveryFormAndBroughtIntoRange) {
     struct Caso { const char* texto; const char* queda; } casos[] = {
-        {"2.4515455E+06 , 3,.5, -0.25e0,1e-400,0.5, 2.5\r\n\"Una, dos\"\r\n"
+        {"2.4515455E+06 , -2,.5, -0.25e0,1e-400,0.5, 2.5\r\n\"Una, dos\"\r\n"
          "7,4,4,2,2,2,2,2,3,2,0,0,12,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,0,1,1,1,1,1,1,1,1\r\n"
          "150 , 112,1,1,1,1,1,1,1,1,1,+5.2e-2,100,-3.5,1,99,0,1\r\n",
-         "2451545.5,3,0.5,-0.25,0,0.5,2.5\r\n\"Una, dos\"\r\n"
+         "2451545.5,-1,0.5,-0.25,0,0.5,2.5\r\n\"Una, dos\"\r\n"
          "7,4,4,2,2,2,2,2,3,2,0,0,12,1,1,1,1,1,1,1,1,0,0,0,0,1,1,1,0,0,0,0,0,0,1,1,1,0,1,1,1,1\r\n"
          "150,112,1,1,1,1,1,1,1,1,1,0.052,100,-3.5,1,99,0,1\r\n"},
         {"1e300,500,-1,9,-7,2,0\r\n\"x\"\r\n"

@@ -93,19 +93,6 @@ TEST_F(Dibujo, LayersAreDrawnInTheirOrder) {
     EXPECT_EQ(ops.back().tipo, Op::Refresca);
 }
 
-TEST_F(Dibujo, StarsBehindTheObserverAreNeverDrawn) {
-    ProgramState& e = Estado();
-    e.NivelEstrellas = 7;
-    DibujaEstrellas(s);
-    int delante = 0;
-    for (int i = 0; i < NumEstrellas; ++i) {
-        ProyectaPunto(e.Estrellas[i].x, e.Estrellas[i].y, e.Estrellas[i].z);
-        delante += e.VistaZ >= e.ProfMinima;
-    }
-    EXPECT_EQ(static_cast<int>(s.de(Op::Punto).size()), delante);
-    EXPECT_LT(delante, NumEstrellas * 3 / 5);
-}
-
 // The first entry of every labelled table overhead, at its lowest level:
 // drawn, and its label written where it stands.
 TEST_F(Dibujo, TheFirstEntryOfEachLayerIsDrawnAndLabelledAtItsPlace) {
@@ -314,6 +301,9 @@ TEST_F(Dibujo, ADamagedStateNeverReadsOutsideATable) {
         DibujaCielo(una);
         EXPECT_EQ(una.operaciones.back().tipo, Op::Refresca);
     }
+    SuperficieGrabadora ninguno;
+    for (int cuerpo : {-1, 0, NumCuerpos + 1}) DibujaCuerpo(ninguno, cuerpo);
+    EXPECT_TRUE(ninguno.operaciones.empty()) << "no body of that number";
 }
 
 }  // namespace

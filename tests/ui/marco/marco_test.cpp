@@ -21,7 +21,6 @@
 #include "core/constantes.h"
 #include "core/estado.h"
 #include "core/mensajes.h"
-#include "ui/marco/arte_marco.h"
 #include "ui/marco/ayuda.h"
 #include "ui/marco/careta.h"
 #include "ui/marco/marco.h"
