@@ -146,6 +146,7 @@ TEST_F(Referencias, EveryWindowLooksAsItWasApproved) {
         {"animar", [] { return std::make_unique<Animar>(); }},
         {"buscar", [] { return std::make_unique<Buscar>(); }},
         {"cargaguar", [] { return std::make_unique<CargaGuar>(); }},
+        {"cargaguar-carga", [] { Estado().ModoCargaGuar = 1; return std::make_unique<CargaGuar>(); }},
         {"hora", [] { return std::make_unique<Hora>(); }},
         {"impresor", [] { return std::make_unique<Impresor>(QSize(800, 600)); }},
         {"locali", [] { return std::make_unique<Locali>(); }},
