@@ -60,12 +60,14 @@ TEST_F(Busqueda, EachCategoryCentresTheEntryOfItsRowInTheMiddle) {
         const std::string fila(FilasCategoria(c.categoria)[static_cast<std::size_t>(c.fila)]);
         EXPECT_TRUE(fila.starts_with(c.empieza)) << fila;
         mensajes.clear();
+        const double antes = e.DiaJuliano;
         if (!CentraEntrada(c.categoria, c.fila)) {
             ASSERT_EQ(mensajes.size(), 1u) << fila << ": refused, with the message";
             EXPECT_TRUE(mensajes[0].starts_with("Buscar Objetos: ")) << fila;
             continue;
         }
         ++centrados;
+        EXPECT_TRUE(e.DiaJuliano >= antes && e.DiaJuliano < antes + 1) << fila << ": forward, within a day";
         float X, Y, Z;
         double tolerancia = pixel;
         if (c.categoria == 0) {

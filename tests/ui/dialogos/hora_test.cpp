@@ -64,6 +64,9 @@ TEST_F(HoraPrueba, TypedDatesAndTimesSetTheInstant) {
         {1, "Tex_Hora1", "21:30", "15/03/1990 21:30"},
         {1, "Tex_FecMes2", "4", "15/04/1990 21:30"},
         {1, "Tex_FecDia1", "31", "30/04/1990 21:30"},  // April has 30 days
+        {1, "Tex_FecMes1", "6", "30/06/1990 21:30"},   {1, "Tex_FecDia1", "31", "30/06/1990 21:30"},  // so has June
+        {1, "Tex_FecMes1", "7", "30/07/1990 21:30"},   {1, "Tex_FecDia1", "31", "31/07/1990 21:30"},  // July has 31
+        {1, "Tex_FecMes1", "4", "30/04/1990 21:30"},
         {1, "Tex_FecAno1", "0", "30/04/1 21:30"},      // year 0 is A.D. 1
         {1, "Tex_FecAno1", "-", "30/04/-1 21:30"},     // 1 B.C.
         {1, "Tex_FecAno2", "99999", "30/04/7999 21:30"},
