@@ -322,8 +322,8 @@ TEST_F(Configuraciones, AFailedLoadIsReportedAndLeavesTheStateAsItWas) {
         const char* mensaje;
         const char* motivo;
     } casos[] = {
-        {"texto.vpc", "2451545,1a,0,0,0,0,2\r\n", 13, "ERROR CID13 ha ocurrido.\r\nArchivo: texto.vpc",
-         "línea 1, campo 2: «1a» no es un número"},
+        {"texto.vpc", "2451545,1aaaaaaaaaaaaaaaaaaaaaañññ,0,0,0,0,2\r\n", 13,  // cut to 24 bytes, between characters
+         "ERROR CID13 ha ocurrido.\r\nArchivo: texto.vpc", "línea 1, campo 2: «1aaaaaaaaaaaaaaaaaaaaaa» no es un número"},
         {"grande.vpc", "2451545,99999,0,0,0,0,2\r\n", 6, "ERROR CID06 ha ocurrido.\r\nArchivo: grande.vpc",
          "línea 1, campo 2: «99999» no cabe en este campo (-32768 a 32767)"},
         {"cortado.vpc", "2451545,3,0.1,0.7,3.14,0.5,3\r\n\"x\"\r\n2,1", 62,

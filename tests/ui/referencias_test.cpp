@@ -170,13 +170,14 @@ TEST_F(Referencias, EveryWindowLooksAsItWasApproved) {
                                           {"mano", Puntero::ManoIndice}})
         compara(QStringLiteral("cursor-") + QLatin1String(nombre), CursorPrograma(puntero).pixmap().toImage());
 
-    // A category of the search, with its header and legend.
-    {
+    // Categories of the search: the Solar System with its explanation, the
+    // galaxies with their header and legend.
+    for (const auto& [nombre, fila] : {std::pair{"buscar-sistema-solar", 0}, {"buscar-galaxias", 4}}) {
         Buscar buscar;
         EXPECT_TRUE(MuestraActiva(&buscar));
         auto* indice = ui::control<QListWidget>(&buscar, "Lst_Indice");
-        QTest::mouseClick(indice->viewport(), Qt::LeftButton, {}, indice->visualItemRect(indice->item(4)).center());
-        compara(QStringLiteral("buscar-galaxias"), buscar.grab().toImage());
+        QTest::mouseClick(indice->viewport(), Qt::LeftButton, {}, indice->visualItemRect(indice->item(fila)).center());
+        compara(QString::fromLatin1(nombre), buscar.grab().toImage());
     }
 
     // A question in the program's message box.
@@ -199,19 +200,20 @@ TEST_F(Referencias, EveryWindowLooksAsItWasApproved) {
         break;
     }
 
-    // The chart through the vector surface, then the printed chart with its
-    // data strip below.
+    // The chart through the vector surface, by day and by night, then the
+    // printed chart with its data strip below.
     if (doble) return;
-    situacion("CONSTELACIONES.VPC");
-    Estado().ProporcionPantalla = 4.0f / 3;
-    FijaVentanaCielo();
-    QImage vectorial(640, 480, QImage::Format_RGB32);
-    {
+    for (const auto& [nombre, vpc] : {std::pair{"vectorial-dia", "SOL BISIESTO.VPC"}, {"vectorial", "CONSTELACIONES.VPC"}}) {
+        situacion(vpc);
+        Estado().ProporcionPantalla = 4.0f / 3;
+        FijaVentanaCielo();
+        QImage vectorial(640, 480, QImage::Format_RGB32);
         QPainter pintor(&vectorial);
         SuperficiePintor superficie(pintor, QSizeF(vectorial.size()));
         DibujaCielo(superficie);
+        pintor.end();
+        compara(QString::fromLatin1(nombre), vectorial);
     }
-    compara(QStringLiteral("vectorial"), vectorial);
     QImage pagina(640, 560, QImage::Format_RGB32);
     pagina.fill(Qt::white);
     {

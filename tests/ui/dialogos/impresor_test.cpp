@@ -125,7 +125,13 @@ TEST_F(ImpresorPrueba, WithoutAPrinterOrWhenItFailsThePageIsOfferedAsAPdf) {
         EXPECT_NE(f.path().extension(), ".pdf") << "no partial file left behind";
 }
 
+// The preview shows one page, of the size typed even in a box not yet left.
 TEST_F(ImpresorPrueba, ThePreviewShowsOnePage) {
+    ASSERT_TRUE(MuestraActiva(d.get()));
+    auto* ancho = control<QLineEdit>("Tex_Ancho");
+    ancho->setFocus(Qt::TabFocusReason);
+    ancho->selectAll();
+    QTest::keyClicks(ancho, QStringLiteral("120"));
     int paginas = -1;
     alAparecer([&paginas](QWidget* vista) {
         auto* hoja = vista->findChild<QPrintPreviewWidget*>("Hoja");
@@ -135,6 +141,7 @@ TEST_F(ImpresorPrueba, ThePreviewShowsOnePage) {
     });
     d->previsualiza();
     EXPECT_EQ(paginas, 1);
+    EXPECT_EQ(Estado().AnchoImpresion, 120);
 }
 
 }  // namespace
