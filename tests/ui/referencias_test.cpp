@@ -205,6 +205,7 @@ TEST_F(Referencias, EveryWindowLooksAsItWasApproved) {
     if (doble) return;
     for (const auto& [nombre, vpc] : {std::pair{"vectorial-dia", "SOL BISIESTO.VPC"}, {"vectorial", "CONSTELACIONES.VPC"}}) {
         situacion(vpc);
+        AplicaEstado();
         Estado().ProporcionPantalla = 4.0f / 3;
         FijaVentanaCielo();
         QImage vectorial(640, 480, QImage::Format_RGB32);
