@@ -94,6 +94,15 @@ TEST(SuperficieQt, InvisibleLinesAndBoxesMoveThePositionWithoutMarking) {
     EXPECT_EQ(QColor(l.s.image().pixel(40, 90)), QColor(255, 0, 0));
 }
 
+// Without smoothing, dots wider than three pixels are discs of whole pixels.
+TEST(SuperficieQt, WideCrispDotsAreDiscs) {
+    Lienzo l;
+    l.s.setDrawWidth(5);
+    l.s.point(0.01, -0.01);  // the centre of pixel (50, 50)
+    EXPECT_EQ(l.lit(), QRect(48, 48, 5, 5));
+    EXPECT_EQ(l.s.image().pixel(48, 48) & 0xffffff, 0u) << "a round corner";
+}
+
 // Width 2 draws a circle as two one-pixel rings, two pixels thick.
 TEST(SuperficieQt, AWidthTwoCircleIsTwoPixelsThick) {
     Lienzo l;
