@@ -32,6 +32,7 @@
 #include "ui/dialogos/locali.h"
 #include "ui/dialogos/objetos.h"
 #include "ui/dialogos/personal.h"
+#include "ui/marco/arte_marco.h"
 #include "ui/marco/careta.h"
 #include "ui/marco/marco.h"
 #include "ui/principal/ventana_cielo.h"
@@ -63,10 +64,6 @@ protected:
         e.Direccion = Pi;
         e.Elevacion = 30 * RadianesPorGrado;
         e.PanelControl = e.PanelCursor = e.PanelLocalizacion = e.PanelObjetos = Activado;
-    }
-    void TearDown() override {
-        QApplication::setCursorFlashTime(1000);
-        PruebaDialogo::TearDown();
     }
     // The sample situation of that name loaded into the state.
     void situacion(const char* nombre) {
@@ -199,6 +196,7 @@ TEST_F(Referencias, EveryWindowLooksAsItWasApproved) {
         compara(QStringLiteral("careta"), primera, 100);
         break;
     }
+    compara(QStringLiteral("careta-textos"), arte::Tiras().toImage());  // they scroll in later
 
     // The chart through the vector surface, by day and by night, then the
     // printed chart with its data strip below.
