@@ -197,6 +197,7 @@ TEST_F(Referencias, EveryWindowLooksAsItWasApproved) {
         break;
     }
     compara(QStringLiteral("careta-textos"), arte::Tiras().toImage());  // they scroll in later
+    compara(QStringLiteral("careta-cielo"), arte::CieloCareta(QSize(290, 200)).toImage());  // exactly
 
     // The chart through the vector surface, by day and by night, then the
     // printed chart with its data strip below.
