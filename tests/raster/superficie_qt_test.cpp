@@ -1,13 +1,11 @@
 // The Qt raster surface, judged by the pixels it leaves: exclusive-or
 // drawing is undone by drawing again, degenerate windows, invisible lines and
-// boxes, and width-2 rings.
-// How whole charts look, mirrored ones among them (the built-in situation's
-// image is reversed), is held by the reference pictures (tests/ui/referencias).
+// boxes. How each figure and whole charts look is held by the reference
+// pictures (tests/ui/referencias).
 #include "raster/superficie_qt.h"
 
 #include <gtest/gtest.h>
 
-#include <QColor>
 #include <QImage>
 #include <QRect>
 
@@ -85,32 +83,6 @@ TEST(SuperficieQt, InvisibleLinesAndBoxesMoveThePositionWithoutMarking) {
     l.s.setLineStyle(EstiloSolido);
     l.s.lineTo(0.8, -0.5);  // from where the invisible box ended
     EXPECT_EQ(l.lit(), QRect(90, 25, 1, 51));
-    l.s.setDrawWidth(2);  // two pixels across, each line in its own colour
-    l.s.line(-0.8, 0.9, 0.4, 0.9);
-    l.s.setForeground(Rgb(255, 0, 0));
-    l.s.line(-0.8, -0.8, 0.4, -0.8);
-    const auto fila = [&l](int y) { return (l.s.image().pixel(40, y) & 0xffffff) != 0; };
-    EXPECT_TRUE(!fila(88) && fila(89) && fila(90) && !fila(91));
-    EXPECT_EQ(QColor(l.s.image().pixel(40, 90)), QColor(255, 0, 0));
-}
-
-// Without smoothing, dots wider than three pixels are discs of whole pixels.
-TEST(SuperficieQt, WideCrispDotsAreDiscs) {
-    Lienzo l;
-    l.s.setDrawWidth(5);
-    l.s.point(0.01, -0.01);  // the centre of pixel (50, 50)
-    EXPECT_EQ(l.lit(), QRect(48, 48, 5, 5));
-    EXPECT_EQ(l.s.image().pixel(48, 48) & 0xffffff, 0u) << "a round corner";
-}
-
-// Width 2 draws a circle as two one-pixel rings, two pixels thick.
-TEST(SuperficieQt, AWidthTwoCircleIsTwoPixelsThick) {
-    Lienzo l;
-    l.s.setDrawWidth(2);
-    l.s.circle(0, 0, 0.5, kWhite);
-    int grosor = 0;
-    for (int x = 0; x < 50; ++x) grosor += (l.s.image().pixel(x, 50) & 0xffffff) != 0;
-    EXPECT_EQ(grosor, 2);
 }
 
 }  // namespace

@@ -23,6 +23,7 @@
 #include "core/mensajes.h"
 #include "programa/arranque.h"
 #include "raster/superficie_pintor.h"
+#include "raster/superficie_qt.h"
 #include "sky/dibujo.h"
 #include "ui/dialogos/animar.h"
 #include "ui/dialogos/buscar.h"
@@ -222,6 +223,68 @@ TEST_F(Referencias, EveryWindowLooksAsItWasApproved) {
         DibujaTira(pintor, QRectF(0, 500, 640, 50));
     }
     compara(QStringLiteral("impresa"), pagina);
+
+    // Every figure on each surface: the raster one crisp and smooth at both
+    // pixel ratios (resized to them after a first drawing), the vector one
+    // smooth and crisp.
+    const auto muestrario = [](Superficie& s) {
+        s.setForeground(Rgb(255, 255, 160));
+        s.line(2, 102, 80, 102);  // in the width the surface starts with
+        for (int w = 1; w <= 6; ++w) {
+            s.setDrawWidth(w);
+            s.point(w * 13 - 0.3, 112.4);
+            s.point(w * 13 + 0.4, -0.6);  // cut by the edge
+            for (const auto& [dx, dy] : {std::pair{12, 0}, {11, 5}, {9, 9}, {5, 11}, {0, 12}})
+                s.line(w * 25 - 20, 62, w * 25 - 20 + dx, 62 + dy);
+            s.box(w * 25 - 22, 48, w * 25 - 22 + (w % 2 ? 14 : 1), 40);
+            s.circle(w * 25 - 15, 28, w * 1.5, Rgb(255, 128, 0), 0.6 + w * 0.1);
+        }
+        s.setDrawWidth(2);
+        s.setFillStyle(RellenoSolido);
+        s.setFillColor(Rgb(0, 120, 60));
+        s.circle(152, 110, 3.2, Rgb(255, 0, 0));
+        s.circle(170, -30, 50, Rgb(255, 0, 0));  // past the cached rings
+        s.pie(30, 10, 8, 30, 120, Rgb(255, 255, 255));
+        s.pie(50, 10, 8, 45, 45, Rgb(255, 255, 255));  // the whole disc
+        s.setLineStyle(EstiloInvisible);
+        s.circle(70, 10, 6, 0);
+        s.setLineStyle(EstiloSolido);
+        s.moveTo(88, 118);
+        s.print("M 31\nNGC 224");
+        s.print("Andrómeda");  // below the two lines
+        s.setFillStyle(RellenoTransparente);
+        s.setDrawMode(ModoXor);
+        s.setForeground(Rgb(0, 255, 255));
+        s.circle(125, 45, 12, Rgb(0, 255, 255));
+        s.line(95, 25, 150, 60);
+        s.setDrawWidth(3);
+        s.point(125, 45);
+        s.moveTo(112, 48);
+        s.print("XOR");
+    };
+    QImage todas(640, 360, QImage::Format_RGB32);
+    QPainter pintor(&todas);
+    for (const auto& [suave, dpr] : {std::pair{false, 1}, {true, 1}, {false, 2}, {true, 2}}) {
+        SuperficieQt s(QSize(8, 8), 1);
+        s.setSmooth(suave);
+        s.setWindow(0, 120, 160, -120);
+        s.setBackground(Rgb(0, 0, 60));
+        s.point(1, 1);
+        s.resize(QSize(160, 120) * dpr, dpr);
+        muestrario(s);
+        pintor.drawImage(suave * 160 * dpr, (dpr - 1) * 120, s.image());
+    }
+    for (const bool suave : {true, false}) {
+        QImage vectorial(160, 120, QImage::Format_RGB32);
+        QPainter suyo(&vectorial);
+        SuperficiePintor s(suyo, QSizeF(160, 120), suave);
+        s.setBackground(Rgb(0, 0, 60));
+        muestrario(s);
+        suyo.end();
+        pintor.drawImage(320 + 160 * !suave, 0, vectorial);
+    }
+    pintor.end();
+    compara(QStringLiteral("muestrario"), todas);
 }
 
 }  // namespace
