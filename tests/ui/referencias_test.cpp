@@ -20,6 +20,7 @@
 #include "dialogo.h"
 #include "modal.h"
 #include "impresion/carta_impresa.h"
+#include "core/avisos.h"
 #include "core/mensajes.h"
 #include "programa/arranque.h"
 #include "raster/superficie_pintor.h"
@@ -132,6 +133,24 @@ TEST_F(Referencias, EveryWindowLooksAsItWasApproved) {
             animar->close();
         });
         QTest::mouseClick(mando, Qt::LeftButton, {}, QPoint(37, 221));
+        // The pad while each arrow key's step redraws the chart: that
+        // arrow pressed.
+        const ProgramState guardado = Estado();
+        QApplication::setActiveWindow(&v);
+        QImage teclas;
+        int i = 0;
+        avisos().Redibujo = [&] {
+            QImage m = mando->grab().toImage();
+            m.setDevicePixelRatio(1);
+            if (teclas.isNull()) teclas = QImage(m.width() * 8, m.height(), QImage::Format_RGB32);
+            QPainter(&teclas).drawImage(m.width() * i++, 0, m);
+        };
+        for (const Qt::Key tecla : {Qt::Key_Left, Qt::Key_Right, Qt::Key_Down, Qt::Key_Up, Qt::Key_Minus,
+                                    Qt::Key_Plus, Qt::Key_PageDown, Qt::Key_PageUp})
+            QTest::keyClick(&v, tecla);
+        EXPECT_EQ(i, 8);
+        compara(QStringLiteral("mando-teclas"), teclas);
+        Estado() = guardado;
     };
     // The charts alone do not depend on the pixel ratio: they are drawn once.
     const bool doble = qApp->devicePixelRatio() > 1;
