@@ -203,7 +203,8 @@ TEST_F(Dibujo, MessierSymbolsTakeTheirTypesColourAndASizeByTheMagnitudeText) {
     ProgramState& e = Estado();
     struct Caso { const char* tipo; const char* mag; Op::Tipo op; double tamano; Color color; } casos[] = {
         {"3", " 3.9", Op::Caja, 0.0045, Rgb(192, 192, 192)}, {"4", " 4.0", Op::Caja, 0.003, Rgb(0, 128, 128)},
-        {"2", " 1.5", Op::Circulo, 0.009, Rgb(255, 255, 255)}, {"2", " 8.0", Op::Circulo, 0.0045, Rgb(255, 255, 255)},
+        {"2", " 1.5", Op::Circulo, 0.009, Rgb(255, 255, 255)}, {"2", " 2.0", Op::Circulo, 0.0075, Rgb(255, 255, 255)},
+        {"2", " 8.0", Op::Circulo, 0.0045, Rgb(255, 255, 255)},
         {"5", " 3.0", Op::Circulo, 0.006, Rgb(0, 128, 0)}, {"6", " 5.6", Op::Circulo, 0.003, Rgb(192, 192, 192)}};
     for (const auto& c : casos) {
         for (ObjetoMessier& m : e.Messier) m.x = m.y = m.z = 0;  // only the test object
@@ -277,15 +278,15 @@ TEST_F(Dibujo, DaylightFollowsTheSunsAltitude) {
     CuerpoSolar& tierra = e.ElementosPlanetas[CuerpoTierra];
     tierra.AR = 0;  // the Sun at right ascension pi, on the equator
     tierra.Dec = 0;
+    e.Casillas.fill(0);
+    e.Casillas[Chk_LuzDi] = 1;
     struct Caso { double seno; Color fondo; } casos[] = {
         {0, Rgb(0, 0, 192)}, {-0.1, Rgb(0, 0, 128)}, {0.5, Rgb(0, 0, 192)}, {-0.15, Rgb(0, 0, 0)}, {-0.5, Rgb(0, 0, 0)}};
     for (const auto& c : casos) {
         // At the equator a body on the equator has sin(altitude) = cos(hour angle).
         e.TiempoSidereo = Pi + std::acos(c.seno);
-        SuperficieGrabadora una;
-        una.setBackground(Rgb(0, 0, 0));
-        DibujaLuzDiurna(una);
-        EXPECT_EQ(una.fondo, c.fondo) << c.seno;
+        DibujaCielo(s);  // on one surface: a night after a day is black again
+        EXPECT_EQ(s.fondo, c.fondo) << c.seno;
     }
     EXPECT_EQ(e.Elevacion, 0.3);  // restored
 }
