@@ -252,7 +252,8 @@ TEST_F(Referencias, EveryWindowLooksAsItWasApproved) {
         for (int w = 1; w <= 6; ++w) {
             s.setDrawWidth(w);
             s.point(w * 13 - 0.3, 112.4);
-            s.point(w * 13 + 0.4, -0.6);  // cut by the edge
+            for (const auto& [x, y] : {std::pair{w * 13 + 0.4, -0.6}, {-0.6, w * 13 + 2.0}, {160.6, w * 13 + 2.0}})
+                s.point(x, y);  // cut by the edges
             for (const auto& [dx, dy] : {std::pair{12, 0}, {11, 5}, {9, 9}, {5, 11}, {0, 12}})
                 s.line(w * 25 - 20, 62, w * 25 - 20 + dx, 62 + dy);
             s.box(w * 25 - 22, 48, w * 25 - 22 + (w % 2 ? 14 : 1), 40);
