@@ -14,6 +14,7 @@
 #include <QFontInfo>
 #include <QListWidget>
 #include <QPainter>
+#include <QTextStream>
 
 #include <functional>
 
@@ -96,6 +97,36 @@ protected:
         ADD_FAILURE() << fichero.toStdString() << " differs from what was drawn (" << distintos
                       << " pixels or another size), saved as " << visto.toStdString();
     }
+    // What the pictures cannot show, compared with `nombre`.txt: each
+    // control's tool tip, accessible name, pointer, focus policy, whether it
+    // is enabled and shown, and the Tab order. Taken at the first pixel
+    // ratio only: at the second only the pointers' hot spots differ.
+    void comparaArbol(const QString& nombre, QWidget* w) {
+        if (qApp->devicePixelRatio() > 1) return;
+        QString arbol;
+        QTextStream t(&arbol);
+        for (QWidget* h : w->findChildren<QWidget*>()) {
+            if (h->objectName().startsWith(QLatin1String("qt_"))) continue;
+            t << h->metaObject()->className() << ' ' << h->objectName() << " | " << h->toolTip() << " | "
+              << h->accessibleName() << " | " << h->focusPolicy() << (h->isEnabled() ? "" : " inactivo")
+              << (h->isVisibleTo(w) ? "" : " oculto");
+            if (h->testAttribute(Qt::WA_SetCursor))
+                t << " puntero " << h->cursor().shape() << ' ' << h->cursor().hotSpot().x() << ',' << h->cursor().hotSpot().y();
+            t << '\n';
+        }
+        t << "Tab:";
+        for (QWidget* h = w->nextInFocusChain(); h != w; h = h->nextInFocusChain())
+            if (h->isVisibleTo(w) && h->focusPolicy() & Qt::TabFocus) t << ' ' << h->objectName();
+        t << '\n';
+        t.flush();
+        QFile f(QString::fromStdString((kCarpeta / (nombre.toStdString() + ".txt")).string()));
+        if (kEscribe) {
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(arbol.toUtf8()) > 0);
+            return;
+        }
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << nombre.toStdString();
+        EXPECT_EQ(QString::fromUtf8(f.readAll()).toStdString(), arbol.toStdString()) << nombre.toStdString();
+    }
     // A window shown as the user first sees it.
     QImage foto(QWidget* w) {
         EXPECT_TRUE(MuestraActiva(w));
@@ -126,6 +157,7 @@ TEST_F(Referencias, EveryWindowLooksAsItWasApproved) {
         QApplication::processEvents();
         compara(QString::fromUtf8(nombre), v.grab().toImage());
         if (vpc) return;
+        comparaArbol(QStringLiteral("ventana"), &v);
         // The pad with its bottom button sunk while the animation dialog is up.
         QWidget* mando = ui::control(&v, "Pic_Mando");
         alAparecer([&](QWidget* animar) {
@@ -173,11 +205,13 @@ TEST_F(Referencias, EveryWindowLooksAsItWasApproved) {
     for (const auto& [nombre, crea] : dialogos) {
         const std::unique_ptr<QWidget> w = crea();
         compara(QString::fromLatin1(nombre), foto(w.get()));
+        comparaArbol(QString::fromLatin1(nombre), w.get());
     }
 
     // The help on its contents page.
     if (QWidget* ayuda = AbreAyuda(nullptr)) {
         compara(QStringLiteral("ayuda"), foto(ayuda));
+        comparaArbol(QStringLiteral("ayuda"), ayuda);
         ayuda->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
@@ -201,6 +235,7 @@ TEST_F(Referencias, EveryWindowLooksAsItWasApproved) {
     InstalaMensajes(nullptr);
     alAparecer([&](QWidget* caja) {
         compara(QStringLiteral("mensaje"), caja->grab().toImage());
+        comparaArbol(QStringLiteral("mensaje"), caja);
         QTest::keyClick(caja, Qt::Key_Escape);
     });
     MensajeBox("Salir de VESPERA", "¿Desea terminar la sesión?", 3, 2);
