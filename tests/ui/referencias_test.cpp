@@ -200,7 +200,7 @@ TEST_F(Referencias, EveryWindowLooksAsItWasApproved) {
         {"impresor", [] { return std::make_unique<Impresor>(QSize(800, 600)); }},
         {"locali", [] { return std::make_unique<Locali>(); }},
         {"objetos", [] { return std::make_unique<Objetos>(); }},
-        {"personal", [] { return std::make_unique<Personal>(); }},
+        {"personal", [] { Estado().Velocidad = 0; return std::make_unique<Personal>(); }},  // the knob at its end
     };
     for (const auto& [nombre, crea] : dialogos) {
         const std::unique_ptr<QWidget> w = crea();
