@@ -229,6 +229,7 @@ TEST_F(Referencias, EveryWindowLooksAsItWasApproved) {
         auto* indice = ui::control<QListWidget>(&buscar, "Lst_Indice");
         QTest::mouseClick(indice->viewport(), Qt::LeftButton, {}, indice->visualItemRect(indice->item(fila)).center());
         compara(QString::fromLatin1(nombre), buscar.grab().toImage());
+        comparaArbol(QString::fromLatin1(nombre), &buscar);
     }
 
     // A question in the program's message box.
