@@ -129,9 +129,7 @@ TEST_F(ImpresorPrueba, WithoutAPrinterOrWhenItFailsThePageIsOfferedAsAPdf) {
 TEST_F(ImpresorPrueba, ThePreviewShowsOnePage) {
     ASSERT_TRUE(MuestraActiva(d.get()));
     auto* ancho = control<QLineEdit>("Tex_Ancho");
-    ancho->setFocus(Qt::TabFocusReason);
-    ancho->selectAll();
-    QTest::keyClicks(ancho, QStringLiteral("120"));
+    TecleaEncima(ancho, QStringLiteral("120"));
     int paginas = -1;
     alAparecer([&paginas](QWidget* vista) {
         auto* hoja = vista->findChild<QPrintPreviewWidget*>("Hoja");

@@ -208,9 +208,7 @@ TEST_F(LocaliPrueba, TheDialogShowsTheStateWhateverChangedIt) {
     MuestraLocalizacion();
     EXPECT_TRUE(cruzEnPantalla());
     // A typed box not yet left is read when the dialog closes.
-    caja("Tex_Eleva")->setFocus();
-    caja("Tex_Eleva")->selectAll();
-    QTest::keyClicks(caja("Tex_Eleva"), QStringLiteral("60"));
+    TecleaEncima(caja("Tex_Eleva"), QStringLiteral("60"));
     d->reject();
     EXPECT_NEAR(Estado().Elevacion, 60 * Grado, 1e-12);
     EXPECT_EQ(redibujos, 1);

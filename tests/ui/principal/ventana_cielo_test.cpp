@@ -43,7 +43,6 @@ protected:
         e.Elevacion = 30 * RadianesPorGrado;
         e.Zoom = 1;
         e.SentidoImagen = 1;
-        e.Precesion = 2;
         e.NivelEstrellas = 3;
         e.PanelControl = e.PanelCursor = e.PanelLocalizacion = e.PanelObjetos = Activado;
         e.Telescopio = Desactivado;
@@ -475,7 +474,6 @@ TEST_F(Ventana, StartUpShowsTheWindowAndDrawsTheFirstChart) {
     EXPECT_EQ(e.BotonesActivos, Verdadero);
     EXPECT_FALSE(e.Panel.Tex_Loca.empty());
     EXPECT_EQ(texto("Tex_Loca").toStdString(), e.Panel.Tex_Loca);
-    EXPECT_EQ(control<QWidget>("Pic_Muestra")->isVisible(), e.PanelObjetos == Activado);
     EXPECT_FALSE(deshacer->isVisible());
 }
 
