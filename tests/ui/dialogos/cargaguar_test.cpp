@@ -4,7 +4,6 @@
 // No, and a failed load that changes nothing.
 #include "ui/dialogos/cargaguar.h"
 
-#include <QAbstractButton>
 #include <QListWidget>
 
 #include <fstream>

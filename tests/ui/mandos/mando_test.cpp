@@ -5,7 +5,6 @@
 // dialog, the refusals while real time runs, the caption and the cursor.
 #include "ui/mandos/mando.h"
 
-#include <QAbstractButton>
 #include <QScreen>
 #include <QSignalSpy>
 

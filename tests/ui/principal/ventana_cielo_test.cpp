@@ -19,10 +19,8 @@
 #include "core/constantes.h"
 #include "sky/proyeccion.h"
 #include "time/formatos.h"
-#include "time/tiempo.h"
 #include "ui/principal/lienzo_cielo.h"
 #include "ui/dialogos/animar.h"
-#include "ui/mandos/mando.h"
 
 namespace vsp::ui {
 namespace {
