@@ -1,7 +1,7 @@
 // Driving windows as the user does: a named control looked up, the window
 // made the active one (so that keys and focus reach it), a box typed over
-// from a cursor position or typed over and left with Tab, and a click on a
-// control that repeats while held.
+// from a cursor position, over the whole of it, or over it and left with
+// Tab, and a click on a control that repeats while held.
 #pragma once
 
 #include <QApplication>
@@ -33,6 +33,13 @@ inline bool MuestraActiva(QWidget* ventana) {
 inline void Sobrescribe(QLineEdit* caja, int desde, const QString& teclas) {
     caja->setFocus(Qt::MouseFocusReason);
     caja->setCursorPosition(desde);
+    QTest::keyClicks(caja, teclas);
+}
+
+// Keys typed over the whole of a box, which keeps the focus.
+inline void TecleaEncima(QLineEdit* caja, const QString& teclas) {
+    caja->setFocus(Qt::TabFocusReason);
+    caja->selectAll();
     QTest::keyClicks(caja, teclas);
 }
 

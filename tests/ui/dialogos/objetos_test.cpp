@@ -6,7 +6,6 @@
 #include "ui/dialogos/objetos.h"
 
 #include <QCheckBox>
-#include <QRadioButton>
 
 #include <map>
 

@@ -101,12 +101,16 @@ TEST_F(Marco, AnInformationBoxClosesOnAKeyOrOnPressingItsButton) {
     EXPECT_EQ(Estado().SonidoDatos, bytesSonido(5));
 }
 
-TEST_F(Marco, TwoMessagesInARowGetFreshBoxesWithTheirOwnTitleTextAndSize) {
-    struct Vista { QString titulo, texto; int alto = 0; };
+// Each box shows its own title, text and size, and the normal pointer over
+// an hourglass that it gives back.
+TEST_F(Marco, TwoMessagesInARowGetFreshBoxesWithTheirOwnTitleTextSizeAndPointer) {
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    struct Vista { QString titulo, texto; int alto = 0; bool normal = false; };
     std::vector<Vista> vistas;
     const auto mira = [&vistas](QWidget* caja) {
         vistas.push_back({control<QLineEdit>(caja, "Tex_Titulo")->text(),
-                          control<QTextEdit>(caja, "Tex_Mensaje")->toPlainText(), caja->height()});
+                          control<QTextEdit>(caja, "Tex_Mensaje")->toPlainText(), caja->height(),
+                          QGuiApplication::overrideCursor() == nullptr});
         pulsaTecla(caja, Qt::Key_Return);
     };
     alAparecer(mira);
@@ -121,6 +125,10 @@ TEST_F(Marco, TwoMessagesInARowGetFreshBoxesWithTheirOwnTitleTextAndSize) {
         << "line breaks are the text's own, double spaces kept";
     EXPECT_EQ(vistas[1].alto - vistas[0].alto, 3 * QFontMetrics(QApplication::font()).lineSpacing())
         << "three lines more, three lines taller";
+    EXPECT_TRUE(vistas[0].normal && vistas[1].normal);
+    ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    QGuiApplication::restoreOverrideCursor();
 }
 
 TEST_F(Marco, ANewMessageClosesTheBoxStillOpen) {
@@ -136,20 +144,6 @@ TEST_F(Marco, ANewMessageClosesTheBoxStillOpen) {
     });
     MensajeBox("Primero", "Un aviso", 1, 1);
     EXPECT_TRUE(primeraCerrada);
-}
-
-TEST_F(Marco, TheBoxShowsTheNormalPointerAndGivesTheHourglassBack) {
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    bool normal = false;
-    alAparecer([&](QWidget* caja) {
-        normal = QGuiApplication::overrideCursor() == nullptr;
-        pulsaTecla(caja, Qt::Key_Return);
-    });
-    MensajeBox("Cargando datos iniciales", "ERROR CTA76: La senda no existe", 1, 1);
-    EXPECT_TRUE(normal);
-    ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
-    EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
-    QGuiApplication::restoreOverrideCursor();
 }
 
 // ---------------------------------------------------------------------------
@@ -188,14 +182,13 @@ TEST_F(Marco, ACheckBoxShowsThePencilWhenClearAndTheEraserWhenTicked) {
 // ---------------------------------------------------------------------------
 // Splash screen
 
-TEST_F(Marco, TheSplashEndsByItselfAfterTwoPasses) {
+// Left alone, at the greatest speed, the splash ends after two passes; a
+// key or a click ends it after the current step.
+TEST_F(Marco, TheSplashEndsByItselfAfterTwoPassesOrOnAKeyOrAClick) {
     Estado().Velocidad = 100;
-    Careta careta;
-    careta.exec();
-    EXPECT_EQ(careta.pasos(), 2 * Careta::kPasosPorPase);
-}
-
-TEST_F(Marco, AKeyOrAClickEndsTheSplashAfterTheCurrentStep) {
+    Careta sola;
+    sola.exec();
+    EXPECT_EQ(sola.pasos(), 2 * Careta::kPasosPorPase);
     Estado().Velocidad = 60;
     for (const bool clic : {false, true}) {
         Careta careta;

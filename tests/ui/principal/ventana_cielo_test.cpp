@@ -19,10 +19,8 @@
 #include "core/constantes.h"
 #include "sky/proyeccion.h"
 #include "time/formatos.h"
-#include "time/tiempo.h"
 #include "ui/principal/lienzo_cielo.h"
 #include "ui/dialogos/animar.h"
-#include "ui/mandos/mando.h"
 
 namespace vsp::ui {
 namespace {
@@ -43,7 +41,6 @@ protected:
         e.Elevacion = 30 * RadianesPorGrado;
         e.Zoom = 1;
         e.SentidoImagen = 1;
-        e.Precesion = 2;
         e.NivelEstrellas = 3;
         e.PanelControl = e.PanelCursor = e.PanelLocalizacion = e.PanelObjetos = Activado;
         e.Telescopio = Desactivado;
@@ -475,7 +472,6 @@ TEST_F(Ventana, StartUpShowsTheWindowAndDrawsTheFirstChart) {
     EXPECT_EQ(e.BotonesActivos, Verdadero);
     EXPECT_FALSE(e.Panel.Tex_Loca.empty());
     EXPECT_EQ(texto("Tex_Loca").toStdString(), e.Panel.Tex_Loca);
-    EXPECT_EQ(control<QWidget>("Pic_Muestra")->isVisible(), e.PanelObjetos == Activado);
     EXPECT_FALSE(deshacer->isVisible());
 }
 
