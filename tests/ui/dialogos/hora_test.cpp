@@ -71,8 +71,8 @@ TEST_F(HoraPrueba, TypedDatesAndTimesSetTheInstant) {
         {1, "Tex_FecAno1", "-", "30/04/-1 21:30"},     // 1 B.C.
         {1, "Tex_FecAno2", "99999", "30/04/7999 21:30"},
         {1, "Tex_FecDia1", "", "01/04/7999 21:30"},
-        {2, "Tex_Hora1", "09:30 PM", "01/04/7999 09:30 PM"},
-        {2, "Tex_FecDia1", "20", "20/04/7999 09:30 PM"},  // the afternoon stays
+        {2, "Tex_Hora1", "08:30 PM", "01/04/7999 08:30 PM"},
+        {2, "Tex_FecDia1", "20", "20/04/7999 08:30 PM"},  // the afternoon stays
         {2, "Tex_Hora1", "12:30 PM", "20/04/7999 11:30 PM"},
         {2, "Tex_Hora2", "1:00 am", "21/04/7999 00:00 AM"},
     };

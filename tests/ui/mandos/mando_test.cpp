@@ -213,6 +213,7 @@ TEST_F(MandoPrueba, BottomButtonOpensTheAnimationDialog) {
         EXPECT_EQ(e.BotonesActivos, Falso);
         EXPECT_EQ(e.Animando, Falso);
         EXPECT_EQ(oculta.count(), 1);
+        EXPECT_LE((modal->geometry().center() - ventana.geometry().center()).manhattanLength(), 4) << "centred";
         QTest::mouseClick(control(modal, "Pic_BotSalir"), Qt::LeftButton);
     });
     mando->pulsaEn(8, 214);  // as the panel's real-time text double-clicked

@@ -146,6 +146,10 @@ TEST_F(Ventana, ADragTurnsTheViewUnderThePointerWithOneUndoPointAndTheWheelZooms
     QTest::mouseClick(deshacer, Qt::LeftButton);
     EXPECT_DOUBLE_EQ(e.Direccion, antes.Direccion);
     EXPECT_DOUBLE_EQ(e.Elevacion, antes.Elevacion);
+    QTest::mousePress(lienzo, Qt::LeftButton, {}, a);  // a press that moves less than 4 pixels is a click
+    QTest::mouseMove(lienzo, a + QPoint(2, 1));
+    QTest::mouseRelease(lienzo, Qt::LeftButton, {}, a + QPoint(2, 1));
+    EXPECT_NE(e.DiaJuliano, antes.DiaJuliano) << "the click centres";
 
     // The wheel: half a unit of zoom per notch, away from the user zooms in.
     const auto rueda = [this](int octavos) {
@@ -453,6 +457,7 @@ TEST_F(Ventana, StartUpShowsTheWindowAndDrawsTheFirstChart) {
     // A fresh engine and window, started as the program starts, from a copy
     // of the initial configuration that ships.
     ventana.reset();
+    EXPECT_EQ(avisos().VentanaPrincipal, nullptr) << "nothing is left pointing at a closed window";
     MotorNuevo(false);
     ventana = std::make_unique<VentanaCielo>();
     ventana->InstalaAvisos();
@@ -466,6 +471,7 @@ TEST_F(Ventana, StartUpShowsTheWindowAndDrawsTheFirstChart) {
     deshacer = control<QPushButton>("Bot_Undo");
 
     EXPECT_TRUE(ventana->isVisible());
+    EXPECT_LE((ventana->geometry().center() - ventana->screen()->availableGeometry().center()).manhattanLength(), 4);
     EXPECT_TRUE(visibleAlCargar) << "the empty window is up while the catalogues load";
     EXPECT_TRUE(mensajes.empty());
     const ProgramState& e = Estado();
