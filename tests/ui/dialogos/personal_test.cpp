@@ -42,9 +42,10 @@ TEST_F(PersonalPrueba, EachSelectorCyclesItsOptionAndAppliesIt) {
     ProgramState& e = Estado();
     const float anchoDirecto = e.VentanaAncho;
     for (int i = 1; i <= NumOpciones; ++i) {
-        QTest::mouseClick(selector(i), Qt::LeftButton, {}, QPoint(100, 24));  // beside the knob: nothing
+        for (QPoint p : {QPoint(3, 24), QPoint(34, 24), QPoint(18, 13), QPoint(18, 35)})  // beside the knob: nothing
+            QTest::mouseClick(selector(i), Qt::LeftButton, {}, p);
         EXPECT_EQ(e.*Opciones[i].valor, Activado) << i;
-        QTest::mouseClick(selector(i), Qt::LeftButton, {}, Pomo);
+        QTest::mouseClick(selector(i), Qt::LeftButton, {}, i % 2 ? QPoint(4, 14) : QPoint(33, 34));  // its corners
         EXPECT_EQ(e.*Opciones[i].valor, Desactivado) << i;
     }
     EXPECT_EQ(ventanas, 4) << "the four panels shown or hidden at once";

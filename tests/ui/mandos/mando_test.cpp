@@ -268,11 +268,16 @@ TEST_F(MandoPrueba, CaptionNamesTheStepSingularOrPlural) {
 }
 
 TEST_F(MandoPrueba, TheHandShowsOverTheKeysAndTheBottomButtonOnly) {
-    for (QPoint p : {tecla(0, 0), tecla(4, 1), QPoint(10, 22), QPoint(30, 220)}) {
+    // Each row's keys, 14 pixels high from 22 + 43 * row, at x 10..33 and 41..63, to their last pixel.
+    std::vector<std::pair<QPoint, bool>> casos = {{{8, 214}, true}, {{66, 229}, true}, {{7, 220}, false}, {{37, 230}, false}};
+    for (int arriba = 22; arriba <= 194; arriba += 43)
+        for (const auto& [p, mano] : {std::pair{QPoint(10, arriba), true}, {{63, arriba + 13}, true}, {{33, arriba + 13}, true},
+                                      {{41, arriba}, true}, {{9, arriba}, false}, {{64, arriba}, false}, {{34, arriba}, false},
+                                      {{40, arriba}, false}, {{21, arriba - 1}, false}, {{52, arriba + 14}, false}})
+            casos.emplace_back(p, mano);
+    for (const auto& [p, mano] : casos) {
         QTest::mouseMove(mando, p);
-        EXPECT_TRUE(mando->testAttribute(Qt::WA_SetCursor)) << p.x() << ", " << p.y();
-        QTest::mouseMove(mando, QPoint(37, 50));
-        EXPECT_FALSE(mando->testAttribute(Qt::WA_SetCursor));
+        EXPECT_EQ(mando->testAttribute(Qt::WA_SetCursor), mano) << p.x() << ", " << p.y();
     }
 }
 
