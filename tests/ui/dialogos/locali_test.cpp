@@ -169,9 +169,6 @@ TEST_F(LocaliPrueba, EnterMovesAlongTheBoxesAsLaidOutAndClosesOnTheExitButton) {
     ProgramState& e = Estado();
     e.Elevacion = 30.4 * Grado;  // shown as 30°
     MuestraLocalizacion();
-    caja("Tex_Zona")->setFocus();
-    QTest::keyClick(caja("Tex_Zona"), Qt::Key_Tab);
-    EXPECT_EQ(QApplication::focusWidget(), caja("Tex_Direc")) << "Tab follows the same order";
     caja("Tex_Longi")->setFocus();
     for (const char* nombre : {"Tex_Longi", "Tex_Lati", "Tex_Zona", "Tex_Direc", "Tex_Eleva", "Tex_Zoom"}) {
         ASSERT_EQ(QApplication::focusWidget(), caja(nombre)) << nombre;
