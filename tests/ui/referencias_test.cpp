@@ -300,6 +300,7 @@ TEST_F(Referencias, EveryWindowLooksAsItWasApproved) {
         s.setFillColor(Rgb(0, 120, 60));
         s.circle(152, 110, 3.2, Rgb(255, 0, 0));
         s.circle(170, -30, 50, Rgb(255, 0, 0));  // past the cached rings
+        s.circle(-40, 60, 48, Rgb(255, 0, 0));   // the largest cached one
         s.pie(30, 10, 8, 30, 120, Rgb(255, 255, 255));
         s.pie(50, 10, 8, 45, 45, Rgb(255, 255, 255));  // the whole disc
         s.setLineStyle(EstiloInvisible);
