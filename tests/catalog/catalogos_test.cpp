@@ -248,7 +248,7 @@ TEST_F(CatalogosDanados, ARecordWithNaNOrAnAngleOutOfRangeIsLeftEmpty) {
         bool doble;  // an 8-byte field, else 4
         bool (*vacio)(const ProgramState&);
     } casos[] = {
-        {"VSPDATH.DAT", 24, 7.97e23, false, [](const ProgramState& p) { return p.Localidades[0].Nombre.front() == ' '; }},
+        {"VSPDATH.DAT", 24, 7.97e23, false, [](const ProgramState& p) { return p.Localidades[0].Nombre == std::string(20, ' '); }},
         {"VSPDATH.DAT", 20, -0.1, false, [](const ProgramState& p) { return p.Localidades[0].Nombre.front() == ' '; }},
         {"VSPDATG.DAT", 7, -2.86e14, false, [](const ProgramState& p) { return p.Messier[0].x == 0; }},
         {"VSPDATE.DAT", 74, 6.6e28, false, [](const ProgramState& p) { return p.Constelaciones[0].x == 0; }},

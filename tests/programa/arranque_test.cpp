@@ -80,6 +80,9 @@ TEST_F(Arranque, StartUpLoadsTheInitialConfigurationAndDrawsOnce) {
     EXPECT_EQ(e.EstadoArchivo, 0);
     EXPECT_FALSE(e.DescripcionConfig.empty());  // the sample "INICIAL.VPC", found without regard to case
     EXPECT_EQ(e.PasoTiempo, e.TablaUnidades[e.UnidadAnima] * e.FactorAnima);
+    Estado().UnidadAnima = NumUnidades;  // the last unit steps like the others
+    AplicaEstado();
+    EXPECT_EQ(e.PasoTiempo, e.TablaUnidades[NumUnidades] * e.FactorAnima);
     EXPECT_NE(e.VentanaAncho, 0.0f);
     EXPECT_NE(e.Tex_Direc, "");
 }
