@@ -83,7 +83,7 @@ TEST_F(ImpresorPrueba, TypedAndSpunSizesKeepTheChartAtFourToThreeOnThePage) {
         paginas = hoja ? hoja->pageCount() : -1;
         vista->close();
     });
-    d->previsualiza();
+    QTest::mouseClick(control("Bot_VistaPrevia"), Qt::LeftButton);
     EXPECT_EQ(paginas, 1);
     EXPECT_EQ(Estado().AnchoImpresion, 120);
 }
