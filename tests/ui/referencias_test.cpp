@@ -283,6 +283,7 @@ TEST_F(Referencias, EveryWindowLooksAsItWasApproved) {
     // pixel ratios (resized to them after a first drawing), the vector one
     // smooth and crisp.
     const auto muestrario = [](Superficie& s) {
+        s.setWindow(0, 120, 0, -120);  // no width: refused
         s.setForeground(Rgb(255, 255, 160));
         s.line(2, 102, 80, 102);  // in the width the surface starts with
         for (int w = 1; w <= 6; ++w) {
