@@ -7,6 +7,8 @@
 
 #include <numbers>
 
+#include "sky/pasos_vista.h"
+
 namespace vsp {
 namespace {
 
@@ -148,6 +150,7 @@ TEST_F(ProyeccionTest, PuntoACoordenadasNamesNoSkyPointOutsideTheCircleOrAtZenit
         PuntoACoordenadas(c.X, c.Y, ra, dec, alt, az);
         EXPECT_EQ(ra, SinPuntoCielo) << c.elevation << " " << c.X << " " << c.Y;
         EXPECT_EQ(dec, SinPuntoCielo) << c.elevation << " " << c.X << " " << c.Y;
+        EXPECT_FALSE(ArrastraVista(c.X, c.Y, 0.1, 0.2)) << "a drag there turns nothing";
     }
 }
 
