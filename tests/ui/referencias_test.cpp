@@ -1,8 +1,10 @@
 // Reference pictures: the main window, each dialog, the message box, the
-// splash and the chart through each surface, drawn from fixed states and
-// compared pixel for pixel with pictures that were looked at by eye and
-// committed in tests/ui/referencias. They hold what the user sees (offsets,
-// colours, layouts, the artwork), which assertions on values do not.
+// splash, every figure of both drawing surfaces and the chart through each,
+// drawn from fixed states and compared pixel for pixel with pictures that
+// were looked at by eye and committed in tests/ui/referencias. They hold
+// what the user sees (offsets, colours, layouts, the artwork), which
+// assertions on values do not; a text beside each window's picture holds
+// what no picture shows (tool tips, pointers, focus and Tab order).
 //
 // The pictures belong to one Qt version and one set of fonts, written down
 // in referencias/entorno.txt; elsewhere the comparison is skipped. After a
