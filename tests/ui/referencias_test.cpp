@@ -101,8 +101,9 @@ protected:
     }
     // What the pictures cannot show, compared with `nombre`.txt: each
     // control's tool tip, accessible name, pointer, focus policy, whether it
-    // is enabled and shown, and the Tab order. Taken at the first pixel
-    // ratio only: at the second only the pointers' hot spots differ.
+    // is enabled and shown, the window's title and icon, and the Tab order.
+    // Taken at the first pixel ratio only: at the second only the pointers'
+    // hot spots differ.
     void comparaArbol(const QString& nombre, QWidget* w) {
         if (qApp->devicePixelRatio() > 1) return;
         QString arbol;
@@ -116,7 +117,7 @@ protected:
                 t << " puntero " << h->cursor().shape() << ' ' << h->cursor().hotSpot().x() << ',' << h->cursor().hotSpot().y();
             t << '\n';
         }
-        t << "Tab:";
+        t << w->windowTitle() << (w->windowIcon().isNull() ? "" : " con icono") << "\nTab:";
         for (QWidget* h = w->nextInFocusChain(); h != w; h = h->nextInFocusChain())
             if (h->isVisibleTo(w) && h->focusPolicy() & Qt::TabFocus) t << ' ' << h->objectName();
         t << '\n';
@@ -286,6 +287,7 @@ TEST_F(Referencias, EveryWindowLooksAsItWasApproved) {
     // smooth and crisp.
     const auto muestrario = [](Superficie& s) {
         s.setWindow(0, 120, 0, -120);  // no width: refused
+        s.setWindow(std::nan(""), 120, 160, -120);  // nor a place that is not a number
         s.setForeground(Rgb(255, 255, 160));
         s.line(2, 102, 80, 102);  // in the width the surface starts with
         for (int w = 1; w <= 6; ++w) {
