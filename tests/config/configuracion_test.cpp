@@ -229,13 +229,10 @@ TEST_F(Configuraciones, AShortInitialFileKeepsTheDefaultsForWhatItLacks) {
     carga("Inicial.vpc");
     EXPECT_TRUE(mensajes.empty());
     EXPECT_EQ(e.EstadoArchivo, 0);
-    EXPECT_EQ(e.DiaJuliano, 2451545.0);
-    EXPECT_EQ(e.Zoom, 3.0f);
-    EXPECT_EQ(e.DescripcionConfig, "Corto");
-    EXPECT_EQ(e.NivelEstrellas, 2);
-    EXPECT_EQ(e.NivelConstel, 1);
-    EXPECT_EQ(e.Velocidad, 50);
-    EXPECT_EQ(e.Casillas[Chk_Luna], 1);
+    EXPECT_EQ(TextoConfiguracion(),  // the first two fields of the third line read, the rest the defaults
+              "2451545,-1,0.1,0.7,3.14,0.5,3\r\n\"Corto\"\r\n"
+              "2,1,3,1,1,1,1,1,1,1,1,0,3,0,1,1,1,1,0,1,1,0,0,0,0,0,0,0,0,0,0,0,0,0,1,1,1,0,0,0,1,1\r\n"
+              "100,50,1,1,1,2,1,2,2,1,1,0.0523596,50,0,0,1,0,0\r\n");
 
     // The same file under another name stops with its message.
     fs::rename(carpeta / "INICIAL.VPC", carpeta / "corto.vpc");
