@@ -186,15 +186,19 @@ TEST_F(Dibujo, DeepSkyLabels) {
     EXPECT_EQ(std::count(textos.begin(), textos.end(), " M102"), 0);
     EXPECT_TRUE(std::any_of(s.operaciones.begin(), s.operaciones.end(),
                             [](const Op& o) { return o.tipo == Op::Circulo && std::hypot(o.a, o.b) < 1e-5; }));
-    // Galaxies and nebulae are named only when asked.
+    // Galaxies and nebulae are named only when asked; a damaged class past
+    // the last draws the last size.
     e.NivelGalaxias = 4;
     e.NivelNebDifusas = 2;
+    CosenosDirectores(e.TiempoSidereo, e.Latitud, e.Galaxias[0].x, e.Galaxias[0].y, e.Galaxias[0].z);
+    e.Galaxias[0].Clase = 9;
     for (int16_t nombres : {0, 1}) {
         e.Casillas[Chk_IdentiProfun] = nombres;
         SuperficieGrabadora una;
         DibujaGalaxias(una);
         DibujaNebDifusas(una);
         EXPECT_FALSE(una.de(Op::Caja).empty());
+        EXPECT_NEAR(una.de(Op::Circulo).at(0).c, 0.0045, 1e-9);
         EXPECT_EQ(una.textos().empty(), nombres == 0);
     }
 }

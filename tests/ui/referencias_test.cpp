@@ -57,6 +57,18 @@ QString entorno() {
              QFontInfo(FuenteFija()).family());
 }
 
+// Ends the splash with a key as it draws its step number `paso`.
+struct Parada : QObject {
+    Parada(Careta& c, int p) : careta(c), paso(p) {}
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::Paint && careta.pasos() == paso - 1)
+            QCoreApplication::postEvent(&careta, new QKeyEvent(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier));
+        return false;
+    }
+    Careta& careta;
+    int paso;
+};
+
 class Referencias : public PruebaDialogo<QWidget> {
 protected:
     void SetUp() override {
@@ -244,17 +256,15 @@ TEST_F(Referencias, EveryWindowLooksAsItWasApproved) {
     });
     MensajeBox("Salir de VESPERA", "¿Desea terminar la sesión?", 3, 2);
 
-    // The splash at its first step, 120 ms long at the least speed: taken
-    // again should a busy machine have let the next step in.
-    Estado().Velocidad = 0;
-    for (int intento = 0; intento < 5; ++intento) {
-        Careta careta;
-        careta.show();
-        const QImage primera = careta.grab().toImage();
-        if (careta.pasos() > 1) continue;
-        compara(QStringLiteral("careta"), primera, 100);
-        break;
-    }
+    // The splash stopped by a key at its 151st step, where the logo has
+    // reached the top and the three texts are in view.
+    Estado().Velocidad = 100;
+    Careta careta;
+    Parada parada(careta, 151);
+    careta.findChild<QWidget*>(QStringLiteral("Pic_Careta"))->installEventFilter(&parada);
+    careta.exec();
+    EXPECT_EQ(careta.pasos(), 151);
+    compara(QStringLiteral("careta"), careta.grab().toImage(), 100);
     compara(QStringLiteral("careta-textos"), arte::Tiras().toImage());  // they scroll in later
     compara(QStringLiteral("careta-cielo"), arte::CieloCareta(QSize(290, 200)).toImage());  // exactly
 
@@ -308,9 +318,12 @@ TEST_F(Referencias, EveryWindowLooksAsItWasApproved) {
         s.circle(-40, 60, 48, Rgb(255, 0, 0));   // the largest cached one
         s.pie(30, 10, 8, 30, 120, Rgb(255, 255, 255));
         s.pie(50, 10, 8, 45, 45, Rgb(255, 255, 255));  // the whole disc
-        s.setLineStyle(EstiloInvisible);
+        s.setLineStyle(EstiloInvisible);  // marks nothing but moves the position
         s.circle(70, 10, 6, 0);
+        s.line(60, 20, 70, 30);
+        s.box(72, 2, 80, 14);
         s.setLineStyle(EstiloSolido);
+        s.lineTo(84, 2);  // from the box's second corner
         s.moveTo(88, 118);
         s.print("M 31\nNGC 224");
         s.print("Andrómeda");  // below the two lines
