@@ -79,7 +79,11 @@ TEST(Exporta, TheSvgHasAnElementPerLineAndLabelAndItsStarsOnThePngsPixels) {
     e.NivelEstrellas = 7;
     SuperficieQt raster(tamano);
     DibujaCielo(raster);
+    e.ProporcionPantalla = 2;  // the window's own shape, the export's only while it draws
+    FijaVentanaCielo();
+    const float anchoVentana = e.VentanaAncho;
     const Svg estrellas = exporta(carpeta / "estrellas.svg", tamano, raster.image());
+    EXPECT_EQ(e.VentanaAncho, anchoVentana);
     EXPECT_GT(estrellas.estrellas, 3000);
     EXPECT_EQ(estrellas.apagadas, 0);
 
