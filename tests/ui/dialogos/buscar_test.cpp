@@ -97,6 +97,10 @@ TEST_F(BuscarPrueba, TypingFindsInEveryCategoryOrFiltersTheListing) {
     EXPECT_FALSE(d->isVisible());
     EXPECT_EQ(Estado().CentradoHecho, Verdadero);
     EXPECT_TRUE(caja->text().isEmpty()) << "closing clears the box";
+    d->show();
+    QTest::keyClicks(caja, QStringLiteral("ORIÓN"));
+    clicEn(hallados, 1, true);  // or a double click on any finding
+    EXPECT_FALSE(d->isVisible());
 
     d->show();
     abreCategoria(2);
