@@ -283,6 +283,8 @@ TEST_F(Referencias, EveryWindowLooksAsItWasApproved) {
         pintor.end();
         compara(QString::fromLatin1(nombre), vectorial);
     }
+    Estado().ProporcionPantalla = 2;  // the window's shape, not the page's
+    FijaVentanaCielo();
     QImage pagina(640, 560, QImage::Format_RGB32);
     pagina.fill(Qt::white);
     {
