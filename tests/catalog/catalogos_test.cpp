@@ -152,6 +152,7 @@ TEST_F(Catalogos, ListLinesKeepTheirColumns) {
                                   m1.Magnitud + "  " + FormatoHoras(m1.AR) + "  " + FormatoGrados(m1.Dec));
     EXPECT_EQ(e.Lst_Messi[101], "102 " + e.Messier[101].Designacion + "  " + e.Messier[101].DescripcionTipo);
     EXPECT_EQ(utf8Length(e.Lst_Const[0]), 1u + 3 + 3 + 20 + 2 + 20 + 2 + 20 + 3 + 9);
+    EXPECT_TRUE(e.Lst_Const[0].ends_with("   90N a 68S")) << "Andromeda's visibility: " << e.Lst_Const[0];
 }
 
 TEST_F(Catalogos, StarListingHoldsEveryBayerStarAndEveryStarToMagnitude3) {
