@@ -69,7 +69,7 @@ void estadoAlAzar(std::mt19937& azar) {
     e.Direccion = real(0, 6.28);
     e.Elevacion = real(0, 1.57);
     e.Zoom = static_cast<float>(real(1, 15));
-    e.DescripcionConfig = "Cielo, \"raro\" de Málaga " + std::to_string(entero(0, 999));
+    e.DescripcionConfig = "Cielo, \"raro\"\r\nde Málaga " + std::to_string(entero(0, 999));
     using S = ProgramState;
     const struct { int16_t S::*campo; int a, b; } enteros[] = {
         {&S::NivelEstrellas, 0, 7}, {&S::NivelConstel, 0, 4},     {&S::NivelGalaxias, 1, 4},
@@ -111,7 +111,7 @@ TEST_F(Configuraciones, SavingThenLoadingRestoresEveryField) {
         EXPECT_EQ(e.ZonaHoraria, antes.ZonaHoraria);
         EXPECT_EQ(e.CampoTelescopio, antes.CampoTelescopio);
         EXPECT_EQ(e.TelescopioRadio, antes.CampoTelescopio / 2);
-        EXPECT_EQ(e.DescripcionConfig.find('"'), std::string::npos);
+        EXPECT_EQ(e.DescripcionConfig.find_first_of("\"\r\n"), std::string::npos);
     }
     EXPECT_TRUE(mensajes.empty());
     EXPECT_EQ(ficheros(), std::vector<std::string>{"viaje.vpc"});
