@@ -78,7 +78,7 @@ TEST_F(Arranque, StartUpLoadsTheInitialConfigurationAndDrawsOnce) {
     EXPECT_EQ(e.CarpetaTrabajo, programa.string());
     EXPECT_EQ(e.SaltoLinea, "\r\n");
     EXPECT_EQ(e.EstadoArchivo, 0);
-    EXPECT_FALSE(e.DescripcionConfig.empty());  // the sample "INICIAL.VPC", found without regard to case
+    EXPECT_TRUE(e.DescripcionConfig.starts_with("Noche de verano")) << "the sample \"INICIAL.VPC\", found without regard to case";
     EXPECT_EQ(e.PasoTiempo, e.TablaUnidades[e.UnidadAnima] * e.FactorAnima);
     Estado().UnidadAnima = NumUnidades;  // the last unit steps like the others
     AplicaEstado();
