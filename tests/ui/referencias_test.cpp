@@ -14,6 +14,7 @@
 #include <QFile>
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPainter>
 #include <QTextStream>
@@ -113,7 +114,8 @@ protected:
     }
     // What the pictures cannot show, compared with `nombre`.txt: each
     // control's tool tip, accessible name, pointer, focus policy, whether it
-    // is enabled and shown, the window's title and icon, and the Tab order.
+    // is enabled and shown, what a text box selects when Tab reaches it, the
+    // window's title and icon, and the Tab order.
     // Taken at the first pixel ratio only: at the second only the pointers'
     // hot spots differ.
     void comparaArbol(const QString& nombre, QWidget* w) {
@@ -127,6 +129,11 @@ protected:
               << (h->isVisibleTo(w) ? "" : " oculto");
             if (h->testAttribute(Qt::WA_SetCursor))
                 t << " puntero " << h->cursor().shape() << ' ' << h->cursor().hotSpot().x() << ',' << h->cursor().hotSpot().y();
+            if (auto* caja = qobject_cast<QLineEdit*>(h); caja && caja->isVisibleTo(w) && caja->isEnabled()) {
+                caja->setFocus(Qt::TabFocusReason);  // what the keyboard's arrival selects
+                QApplication::processEvents();
+                t << " selecciona " << caja->selectedText().size() << " desde " << caja->cursorPosition();
+            }
             t << '\n';
         }
         t << w->windowTitle() << (w->windowIcon().isNull() ? "" : " con icono") << "\nTab:";
