@@ -309,6 +309,9 @@ TEST_F(Dibujo, ADamagedStateNeverReadsOutsideATable) {
     SuperficieGrabadora ninguno;
     for (int cuerpo : {-1, 0, NumCuerpos + 1}) DibujaCuerpo(ninguno, cuerpo);
     EXPECT_TRUE(ninguno.operaciones.empty()) << "no body of that number";
+    const double sol = e.ElementosPlanetas[CuerpoSol].AR;
+    for (int cuerpo : {0, CuerpoTierra, CuerpoSol}) CalculaPlaneta(cuerpo);
+    EXPECT_EQ(e.ElementosPlanetas[CuerpoSol].AR, sol) << "no planet of those numbers";
 }
 
 }  // namespace
