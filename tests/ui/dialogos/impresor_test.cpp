@@ -99,6 +99,7 @@ TEST_F(ImpresorPrueba, PrintsTheChartOnThePrinterAndRedrawsTheWindow) {
     EXPECT_EQ(Estado().SonidoDatos, campana.readAll().toStdString()) << "the printing chime";
     EXPECT_EQ(Estado().AltoImpresion, 150);
     EXPECT_TRUE(unaPagina(pdf));
+    EXPECT_EQ(SalidaDe("pdfimages -list '" + pdf.string() + "' | awk 'NR == 3 { print $4 / $5 }'"), "1.33333\n") << "the chart at 4:3";
     EXPECT_EQ(SalidaDe("pdftotext '" + pdf.string() + "' - | tr -d ' \\n\\f'"), "") << "no strip asked for";
     EXPECT_EQ(redibujos, 1);
     EXPECT_TRUE(mensajes.empty());
