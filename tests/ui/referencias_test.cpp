@@ -41,6 +41,7 @@
 #include "ui/marco/arte_marco.h"
 #include "ui/marco/careta.h"
 #include "ui/marco/marco.h"
+#include "ui/mandos/spin.h"
 #include "ui/principal/ventana_cielo.h"
 
 namespace vsp::ui {
@@ -229,6 +230,19 @@ TEST_F(Referencias, EveryWindowLooksAsItWasApproved) {
         compara(QString::fromLatin1(nombre), foto(w.get()));
         comparaArbol(QString::fromLatin1(nombre), w.get());
     }
+
+    // A spin as each key's step runs: that key pressed.
+    QImage spinPulsado[2];
+    QWidget marco;
+    AccionSpin accion;
+    Spin* spin = nullptr;
+    accion.paso = [&](int sentido) { spinPulsado[sentido > 0] = spin->grab().toImage(); };
+    spin = new Spin(accion, nullptr, &marco);
+    EXPECT_TRUE(MuestraActiva(&marco));
+    ClicSostenido(spin, SpinArriba);
+    ClicSostenido(spin, SpinAbajo);
+    compara(QStringLiteral("spin-arriba"), spinPulsado[1]);
+    compara(QStringLiteral("spin-abajo"), spinPulsado[0]);
 
     // The help on its contents page.
     if (QWidget* ayuda = AbreAyuda(nullptr)) {
