@@ -331,7 +331,7 @@ TEST_F(Referencias, EveryWindowLooksAsItWasApproved) {
             for (const auto& [dx, dy] : {std::pair{12, 0}, {11, 5}, {9, 9}, {5, 11}, {0, 12}})
                 s.line(w * 25 - 20, 62, w * 25 - 20 + dx, 62 + dy);
             s.box(w * 25 - 22, 48, w * 25 - 22 + (w % 2 ? 14 : 1), 40);
-            s.circle(w * 25 - 15, 28, w * 1.5, Rgb(255, 128, 0), 0.6 + w * 0.1);
+            s.circle(w * 25 - 15 + w * 0.25, 28 + w * 0.25, w * 1.5, Rgb(255, 128, 0), 0.6 + w * 0.1);  // on half pixels too
         }
         s.setDrawWidth(2);
         s.setFillStyle(RellenoSolido);

@@ -50,16 +50,18 @@ TEST_F(ObjetosPrueba, EveryBoxIsTheStateItShows) {
         EXPECT_EQ(e.Casillas[static_cast<std::size_t>(c.casilla)], c.activa ? 1 : 0) << c.nombre;
         EXPECT_EQ(casilla->isChecked(), c.activa) << c.nombre;
     }
-    // The grids exclude each other.
-    clic("Chk_ARDEC15");
+    // The grids exclude each other; other boxes leave them alone.
     clic("Chk_ARDEC30");
     EXPECT_EQ(e.Casillas[Chk_ARDEC30], 1);
-    EXPECT_EQ(e.Casillas[Chk_ARDEC15], 0);
-    EXPECT_FALSE(control<QCheckBox>("Chk_ARDEC15")->isChecked());
+    clic("Chk_ARDEC15");
+    clic("Chk_Plane7");
+    EXPECT_EQ(e.Casillas[Chk_ARDEC15], 1);
+    EXPECT_EQ(e.Casillas[Chk_ARDEC30], 0);
+    EXPECT_FALSE(control<QCheckBox>("Chk_ARDEC30")->isChecked());
     // A state applied from elsewhere (a configuration) shows.
-    e.Casillas[Chk_Plane7] = 1;
+    e.Casillas[Chk_Plane7] = 0;
     d->muestra();
-    EXPECT_TRUE(control<QCheckBox>("Chk_Plane7")->isChecked());
+    EXPECT_FALSE(control<QCheckBox>("Chk_Plane7")->isChecked());
 }
 
 TEST_F(ObjetosPrueba, LevelsAndOptionsSetTheStateAndEnableWhatDependsOnThem) {
