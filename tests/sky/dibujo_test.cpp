@@ -60,8 +60,10 @@ TEST_F(Dibujo, LayersAreDrawnInTheirOrder) {
     todo();
     Estado().TelescopioVisible = -1;
     Estado().TelescopioRadio = 0.01;
+    s.setDrawWidth(3);  // as the last chart may have left it
     DibujaCielo(s);
     const auto& ops = s.operaciones;
+    EXPECT_EQ(s.de(Op::Linea).at(0).ancho, 1);
     const auto tinta = [&](Color c) {
         return primera(ops, [c](const Op& o) { return o.tipo == Op::Tinta && o.color == c; });
     };
