@@ -4,7 +4,6 @@
 #include "programa/arranque.h"
 
 #include <cstdlib>
-#include <fstream>
 
 #include "motor_nuevo.h"
 #include "programa/impresion.h"
@@ -60,7 +59,7 @@ TEST_F(Arranque, AReadOnlyProgramFolderSendsConfigurationsToTheUserFolderOnce) {
     for (const char* nombre : ConfiguracionesEjemplo) EXPECT_TRUE(fs::exists(propia / nombre)) << nombre;
 
     // The user's own files and choices are kept on the next start.
-    std::ofstream(propia / "mio.vpc") << "x";
+    EscribeContenido(propia / "mio.vpc", "x");
     fs::remove(propia / "PLÉYADES.VPC");
     PreparaCarpeta(kSoloLectura);
     EXPECT_TRUE(fs::exists(propia / "mio.vpc"));

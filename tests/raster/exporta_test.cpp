@@ -12,7 +12,6 @@
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <iterator>
 
 #include "../motor_nuevo.h"
@@ -89,8 +88,7 @@ TEST(Exporta, TheSvgHasAnElementPerLineAndLabelAndItsStarsOnThePngsPixels) {
 
     // A PDF is the same chart on one page of the window's size.
     ASSERT_TRUE(ExportaCarta(QString::fromStdString((carpeta / "carta.pdf").string()), tamano));
-    std::ifstream pdf(carpeta / "carta.pdf", std::ios::binary);
-    const std::string contenido((std::istreambuf_iterator<char>(pdf)), std::istreambuf_iterator<char>());
+    const std::string contenido = ContenidoDe(carpeta / "carta.pdf");
     EXPECT_TRUE(contenido.starts_with("%PDF"));
     const std::size_t caja = contenido.find("/MediaBox [");
     ASSERT_NE(caja, std::string::npos);

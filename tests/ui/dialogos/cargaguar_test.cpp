@@ -6,8 +6,6 @@
 
 #include <QListWidget>
 
-#include <fstream>
-#include <sstream>
 
 #include "../dialogo.h"
 #include "core/constantes.h"
@@ -33,11 +31,6 @@ protected:
         accion();
         d.reset();
     }
-    std::string contenido(const char* nombre) const {
-        std::stringstream s;
-        s << std::ifstream(carpeta / nombre, std::ios::binary).rdbuf();
-        return s.str();
-    }
 };
 
 TEST_F(CargaGuarPrueba, ASavedSituationIsListedSummarisedAndLoadedBack) {
@@ -56,8 +49,8 @@ TEST_F(CargaGuarPrueba, ASavedSituationIsListedSummarisedAndLoadedBack) {
         EXPECT_FALSE(d->isVisible());
     });
     const std::string guardada = TextoConfiguracion();
-    EXPECT_NE(contenido("Eclipse de Sevilla.vpc").find("\"Con la Luna\""), std::string::npos);
-    std::ofstream(carpeta / "ALFA.VPC") << "basura";  // listed first, and so chosen at once
+    EXPECT_NE(ContenidoDe(carpeta / "Eclipse de Sevilla.vpc").find("\"Con la Luna\""), std::string::npos);
+    EscribeContenido(carpeta / "ALFA.VPC", "basura");  // listed first, and so chosen at once
 
     // Something else, then the saved situation loaded back.
     Estado().DiaJuliano += 100;
@@ -82,7 +75,7 @@ TEST_F(CargaGuarPrueba, TheSummaryShowsTheFileOrWhyItCannotBeRead) {
     SeleccionaLocalidad(0);  // the first city of the list is a city too
     e.NombreConfig = "primera";
     GuardaConfig();
-    std::ofstream(carpeta / "roto.vpc") << "2451545,abc";
+    EscribeContenido(carpeta / "roto.vpc", "2451545,abc");
     const std::string antes = TextoConfiguracion();
     abre(1, [&] {
         const auto resumen = [&] { return control("Pic_Datos")->accessibleDescription(); };
@@ -105,7 +98,7 @@ TEST_F(CargaGuarPrueba, TheSummaryShowsTheFileOrWhyItCannotBeRead) {
 TEST_F(CargaGuarPrueba, NoToReplacingKeepsTheDialogOpenAndTheFileAsItWasAndTheExitLeavesIt) {
     Estado().NombreConfig = "mia";
     GuardaConfig();
-    const std::string vieja = contenido("mia.vpc");
+    const std::string vieja = ContenidoDe(carpeta / "mia.vpc");
     Estado().DiaJuliano += 1;
     respuesta = false;
     abre(2, [&] {
@@ -118,7 +111,7 @@ TEST_F(CargaGuarPrueba, NoToReplacingKeepsTheDialogOpenAndTheFileAsItWasAndTheEx
     });
     ASSERT_EQ(mensajes.size(), 1u);
     EXPECT_TRUE(mensajes[0].starts_with("Guardar configuración: Ya existe un archivo")) << mensajes[0];
-    EXPECT_EQ(contenido("mia.vpc"), vieja);
+    EXPECT_EQ(ContenidoDe(carpeta / "mia.vpc"), vieja);
 }
 
 }  // namespace
