@@ -6,7 +6,12 @@ runs the test suite and reports which changes the tests catch (killed) and
 which they miss (survived). It works in a scratch copy of the repository, so
 the working tree is never touched.
 
-    python3 tools/mutantes.py --muestra 100 --semilla 7
+    python3 tools/mutantes.py --muestra 100 --semilla 7 [--sin-referencias]
+
+With --sin-referencias the reference pictures and approved texts are left
+out, so that only the assertions can kill: what the suite catches on a
+machine where the pictures cannot be compared. The result is given per
+folder of src/.
 
 A mutant that does not compile is not counted. Survivors are listed with
 their file, line and change, to be read: some change nothing a user could
@@ -85,6 +90,8 @@ def main():
     p.add_argument("--carpetas", default="core,time,catalog,sky,config,programa,raster,impresion,ui",
                    help="folders of src/ to mutate")
     p.add_argument("--copia", default="/tmp/vespera-mutantes", help="scratch copy of the repository")
+    p.add_argument("--sin-referencias", action="store_true",
+                   help="leave out the reference pictures and texts: kills by assertions alone")
     args = p.parse_args()
 
     copia = pathlib.Path(args.copia)
@@ -100,10 +107,14 @@ def main():
     if ejecuta(construye, copia, 3600) != 0 or ejecuta(["ctest", "--test-dir", "build", "-j2"], copia, 3600) != 0:
         sys.exit("la copia sin mutar no construye o no pasa sus pruebas")
 
+    pruebas = ["ctest", "--test-dir", "build", "-j2", "--timeout", "120", "--stop-on-failure"]
+    if args.sin_referencias:
+        pruebas += ["-E", "^Referencias\\."]
     fuentes = sorted(f for c in args.carpetas.split(",") for f in (copia / "src" / c).rglob("*.cpp"))
     todos = list(mutantes(fuentes))
     random.Random(args.semilla).shuffle(todos)
     muertos, vivos, sin_compilar = 0, [], 0
+    por_carpeta = {}  # folder: [killed, tried]
     inicio = time.time()
     for f, n, nueva, descripcion in todos:
         if muertos + len(vivos) >= args.muestra:
@@ -117,8 +128,11 @@ def main():
                 sin_compilar += 1
                 continue
             sitio = f"{f.relative_to(copia)}:{n + 1}"
-            if ejecuta(["ctest", "--test-dir", "build", "-j2", "--timeout", "120", "--stop-on-failure"], copia, 3600) != 0:
+            cuenta = por_carpeta.setdefault(f.relative_to(copia / "src").parts[0], [0, 0])
+            cuenta[1] += 1
+            if ejecuta(pruebas, copia, 3600) != 0:
                 muertos += 1
+                cuenta[0] += 1
             else:
                 vivos.append(f"{sitio}  {descripcion}")
             print(f"[{muertos + len(vivos)}/{args.muestra}] {'vivo  ' if vivos and vivos[-1].startswith(sitio) else 'muerto'} {sitio} {descripcion}", flush=True)
@@ -126,7 +140,10 @@ def main():
             f.write_text(original, encoding="utf-8")
     probados = muertos + len(vivos)
     print(f"\n{probados} mutantes probados en {time.time() - inicio:.0f} s ({sin_compilar} no compilaban):"
-          f" {muertos} muertos, {len(vivos)} vivos, {100 * muertos / max(probados, 1):.0f} % muertos")
+          f" {muertos} muertos, {len(vivos)} vivos, {100 * muertos / max(probados, 1):.0f} % muertos"
+          + (" por las aserciones solas" if args.sin_referencias else ""))
+    for carpeta, (m, t) in sorted(por_carpeta.items()):
+        print(f"  {carpeta:10} {m:3} de {t:3} muertos")
     for v in vivos:
         print("  vivo:", v)
 

@@ -1,13 +1,15 @@
-// The window tests run inside a QApplication on the offscreen platform.
+// The window tests run inside a QApplication on the offscreen platform, in
+// surroundings of their own (entorno.h).
 #include <QApplication>
 #include <QStandardPaths>
 
 #include <gtest/gtest.h>
 
+#include "../entorno.h"
 #include "ui/marco/marco.h"
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    vsp::AislaEntorno();
     QApplication app(argc, argv);
     QStandardPaths::setTestModeEnabled(true);  // the user's own settings stay untouched
     ::testing::InitGoogleTest(&argc, argv);
