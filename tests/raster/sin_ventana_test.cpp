@@ -28,6 +28,7 @@
 #include "core/estado.h"
 #include "impresion/impresora.h"
 #include "programa/arranque.h"
+#include "programa/impresion.h"
 #include "sky/proyeccion.h"
 
 namespace vsp {
@@ -182,9 +183,7 @@ TEST_F(Render, SiriusIsDrawnWhereTheProjectionPutsItOnTheScreenAndOnThePrintedPa
 
     // The page: the default printer's, or A4 without one; the chart 200 x 150
     // mm from the printable area's corner, Sirius on it where the screen
-    // has it, the strip below after half its height. (What the strip says and
-    // how it is drawn are held by tests/programa and the printed chart's
-    // reference picture.)
+    // has it, the strip below after half its height, with the strip's texts.
     QPrinter impresora(QPrinter::HighResolution);
     EligeImpresora(impresora);
     const QRectF util = impresora.pageLayout().paintRect(QPageLayout::Millimeter);
@@ -209,6 +208,14 @@ TEST_F(Render, SiriusIsDrawnWhereTheProjectionPutsItOnTheScreenAndOnThePrintedPa
     const int filaTira = qRound((util.top() + 150) * mm + 18.0 / 96 * 100);  // top of its frame
     EXPECT_LT(qGray(pagina.pixel(cielo.left() + 100, filaTira)), 200);
     EXPECT_EQ(qGray(pagina.pixel(cielo.left() + 100, filaTira - 4)), 255);
+
+    std::string texto = SalidaDe("pdftotext -layout " + pdf + " -");
+    std::erase(texto, ' ');
+    for (const TextoTira& t : TextosTira()) {
+        std::string esperado = t.texto;
+        std::erase(esperado, ' ');
+        EXPECT_NE(texto.find(esperado), std::string::npos) << t.texto << " in\n" << texto;
+    }
 }
 
 }  // namespace

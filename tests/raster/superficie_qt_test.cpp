@@ -1,15 +1,141 @@
-// The Qt raster surface: exclusive-or drawing is undone by drawing again.
-// How each figure looks, and how degenerate windows and invisible lines are
-// refused or left unmarked, is held by the reference pictures
-// (tests/ui/referencias).
+// The Qt drawing surfaces, judged by the pixels they leave: a mirrored window
+// mirrors figures but not labels, degenerate windows are refused, invisible
+// lines and boxes only move the position, widths are whole pixels, and
+// exclusive-or drawing is undone by drawing again. The vector surface, drawn
+// into an image, must put its figures where the raster one does.
 #include "raster/superficie_qt.h"
 
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <QPainter>
+#include <QRect>
+
+#include <cmath>
+#include <memory>
+
+#include "raster/superficie_pintor.h"
 
 namespace vsp {
 namespace {
+
+constexpr Color kBlanco = Rgb(255, 255, 255);
+
+// The box round the pixels that are not black.
+QRect tinta(const QImage& im) {
+    QRect r;
+    for (int y = 0; y < im.height(); ++y)
+        for (int x = 0; x < im.width(); ++x)
+            if (im.pixel(x, y) & 0xffffff) r |= QRect(x, y, 1, 1);
+    return r;
+}
+
+// A 100 x 100 image over the window [-1, 1] x [-1, 1], y upwards, mirrored
+// left-right when asked: 50 pixels a unit. Crisp, as the sharpest setting
+// draws; `vectorial` draws through the vector surface instead.
+struct Lienzo {
+    explicit Lienzo(bool espejo = false, bool vectorial = false) : raster(QSize(100, 100)) {
+        imagen.fill(Qt::black);
+        if (vectorial) {
+            pintor = std::make_unique<QPainter>(&imagen);
+            pintorSup = std::make_unique<SuperficiePintor>(*pintor, QSizeF(100, 100), false);
+        }
+        s().setWindow(espejo ? 1 : -1, 1, espejo ? -2 : 2, -2);
+        s().setBackground(0);
+        s().setForeground(kBlanco);
+    }
+    Superficie& s() { return pintorSup ? static_cast<Superficie&>(*pintorSup) : raster; }
+    // What is drawn so far; `fin` ends the vector surface's painting.
+    const QImage& image(bool fin = true) {
+        if (!pintor) return raster.image();
+        if (fin) pintor->end();
+        return imagen;
+    }
+    QRect lit() { return tinta(image()); }
+
+    SuperficieQt raster;
+    QImage imagen{100, 100, QImage::Format_RGB32};
+    std::unique_ptr<QPainter> pintor;
+    std::unique_ptr<SuperficiePintor> pintorSup;
+};
+
+TEST(SuperficieQt, AMirroredWindowMirrorsPointsButNotLabels) {
+    Lienzo directo, espejo(true);
+    espejo.s().point(0.5, 0);
+    EXPECT_EQ(espejo.lit(), QRect(25, 50, 1, 1)) << "positive x on the left";
+
+    // The same pixel, (25, 25), in both windows.
+    directo.s().moveTo(-0.5, 0.5);
+    espejo.s().moveTo(0.5, 0.5);
+    directo.s().print("N");
+    espejo.s().print("N");
+    const QRect caja(20, 20, 30, 30);
+    const QImage a = directo.image().copy(caja), b = espejo.image().copy(caja);
+    EXPECT_TRUE(QRect(25, 25, 12, 14).contains(directo.lit())) << "the text hangs from the current position";
+    EXPECT_EQ(a, b);
+    EXPECT_NE(a, a.mirrored(true, false)) << "an N is not its own mirror image";
+}
+
+// A window without width or height, or not finite, is refused by both
+// surfaces: drawing goes on through the window before it.
+TEST(SuperficieQt, ADegenerateWindowIsIgnored) {
+    const double nan = std::nan(""), inf = INFINITY;
+    const double ventanas[][4] = {{-1, 1, 0, -2}, {-1, 1, 2, 0}, {nan, 1, 2, -2}, {-1, inf, 2, -2},
+                                  {-1, 1, nan, -2}, {-1, 1, 2, -inf}};
+    for (const bool vectorial : {false, true})
+        for (const auto& v : ventanas) {
+            Lienzo l(false, vectorial);
+            l.s().setWindow(v[0], v[1], v[2], v[3]);
+            l.s().setDrawWidth(2);
+            l.s().point(0.51, -0.01);
+            EXPECT_EQ(l.lit(), QRect(75, 50, 2, 2)) << v[0] << " " << v[1] << " " << v[2] << " " << v[3] << vectorial;
+            EXPECT_EQ(l.s().windowWidth(), 2);
+        }
+}
+
+TEST(SuperficieQt, InvisibleLinesAndBoxesMoveThePositionWithoutMarking) {
+    for (const bool vectorial : {false, true}) {
+        Lienzo l(false, vectorial);
+        l.s().setLineStyle(EstiloInvisible);
+        l.s().line(-0.8, -0.5, 0.8, -0.5);
+        l.s().moveTo(-0.8, 0.5);
+        l.s().lineTo(0.2, 0.5);
+        l.s().circle(0, 0, 0.5, kBlanco);
+        l.s().box(-0.9, -0.9, 0.8, 0.5);  // ending on its second corner
+        EXPECT_TRUE(tinta(l.image(false)).isEmpty());
+        l.s().setLineStyle(EstiloSolido);
+        l.s().lineTo(0.8, -0.5);  // from where the invisible box ended
+        EXPECT_EQ(l.lit(), QRect(90, 25, 1, 51)) << vectorial;
+    }
+}
+
+// Lines two pixels wide are two pixels across, each in its own colour;
+// boxes and rings too; crisp dots wider than three are discs.
+TEST(SuperficieQt, WidthsAreWholePixels) {
+    Lienzo l;
+    l.s().setDrawWidth(2);
+    l.s().line(-0.8, 0.9, 0.4, 0.9);
+    l.s().setForeground(Rgb(255, 0, 0));
+    l.s().line(-0.8, -0.8, 0.4, -0.8);
+    const auto fila = [&l](int x, int y) { return (l.raster.image().pixel(x, y) & 0xffffff) != 0; };
+    EXPECT_TRUE(!fila(40, 3) && fila(40, 4) && fila(40, 5) && !fila(40, 6));
+    EXPECT_TRUE(!fila(40, 88) && fila(40, 89) && fila(40, 90) && !fila(40, 91));
+    EXPECT_EQ(QColor(l.raster.image().pixel(40, 90)), QColor(255, 0, 0));
+
+    Lienzo anillo;
+    anillo.s().setDrawWidth(2);
+    anillo.s().circle(0, 0, 0.5, kBlanco);
+    int grosor = 0;
+    for (int x = 0; x < 50; ++x) grosor += (anillo.raster.image().pixel(x, 50) & 0xffffff) != 0;
+    EXPECT_EQ(grosor, 2);
+
+    Lienzo punto;
+    punto.s().setDrawWidth(5);
+    punto.s().point(0.01, -0.01);  // the centre of pixel (50, 50)
+    EXPECT_EQ(punto.lit(), QRect(48, 48, 5, 5));
+    EXPECT_EQ(punto.raster.image().pixel(48, 48) & 0xffffff, 0u) << "a round corner";
+    EXPECT_NE(punto.raster.image().pixel(48, 50) & 0xffffff, 0u);
+}
 
 TEST(SuperficieQt, DrawingACircleTwiceInExclusiveOrRestoresTheImageSmoothOrNot) {
     for (const bool suave : {false, true}) {
