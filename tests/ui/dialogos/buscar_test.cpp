@@ -101,6 +101,20 @@ TEST_F(BuscarPrueba, TypingFindsInEveryCategoryOrFiltersTheListing) {
     QTest::keyClicks(caja, QStringLiteral("ORIÓN"));
     clicEn(hallados, 1, true);  // or a double click on any finding
     EXPECT_FALSE(d->isVisible());
+    d->show();
+    QTest::keyClicks(caja, QStringLiteral("ORIÓN"));
+    clicEn(hallados, 1);  // or Enter on a finding chosen in the list
+    QTest::keyClick(hallados, Qt::Key_Return);
+    EXPECT_FALSE(d->isVisible());
+    // In a listing, Enter in the box centres its first match.
+    d->show();
+    abreCategoria(0);
+    caja->setFocus();
+    Estado().CentradoHecho = Falso;
+    QTest::keyClicks(caja, QStringLiteral("marte"));
+    QTest::keyClick(caja, Qt::Key_Return);
+    EXPECT_FALSE(d->isVisible());
+    EXPECT_EQ(Estado().CentradoHecho, Verdadero);
 
     d->show();
     abreCategoria(2);

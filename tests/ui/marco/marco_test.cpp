@@ -1,6 +1,7 @@
 // The frame shared by the windows: the message box driven through its keys
 // and buttons, the sounds, the cursors, the splash screen and the help window.
 #include <QCheckBox>
+#include <QCursor>
 #include <QLineEdit>
 #include <QPointer>
 #include <QFile>
@@ -12,7 +13,9 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include <cstdlib>
 #include <functional>
+#include <set>
 
 #include "../modal.h"
 #include "../teclea.h"
@@ -167,6 +170,35 @@ TEST_F(Marco, SoundOnLoadsEachWaveWithoutAnAudioDevice) {
 
 // ---------------------------------------------------------------------------
 // Cursors
+
+// Each pointer is a picture of its own whose hot spot lies on its drawing:
+// the pencil's lead, the eraser's rubbing edge, the fingertip.
+TEST_F(Marco, EachPointerIsItsOwnPictureActingAtItsTip) {
+    const struct { Puntero puntero; QPoint punta; QRgb color; } punteros[] = {
+        {Puntero::Lapiz, {2, 29}, qRgb(0x2b, 0x2b, 0x33)},
+        {Puntero::Goma, {4, 27}, qRgb(0xf2, 0x9a, 0xae)},
+        {Puntero::ManoIndice, {13, 1}, qRgb(255, 255, 255)}};
+    std::set<qint64> claves;
+    for (const auto& p : punteros) {
+        const QCursor& c = CursorPrograma(p.puntero);
+        EXPECT_EQ(c.shape(), Qt::BitmapCursor);
+        EXPECT_EQ(c.hotSpot(), p.punta);
+        const QImage imagen = c.pixmap().toImage();
+        ASSERT_EQ(imagen.deviceIndependentSize(), QSizeF(32, 32));
+        // The drawing near the hot spot, within two pixels, in its colour.
+        bool tinta = false;
+        for (int dy = -2; dy <= 2; ++dy)
+            for (int dx = -2; dx <= 2; ++dx) {
+                const QPoint q = (p.punta + QPoint(dx, dy)) * imagen.devicePixelRatio();
+                const QRgb px = imagen.rect().contains(q) ? imagen.pixel(q) : 0;
+                tinta |= qAlpha(px) == 255 && std::abs(qRed(px) - qRed(p.color)) < 40 &&
+                         std::abs(qGreen(px) - qGreen(p.color)) < 40 && std::abs(qBlue(px) - qBlue(p.color)) < 40;
+            }
+        EXPECT_TRUE(tinta) << static_cast<int>(p.puntero);
+        claves.insert(c.pixmap().cacheKey());
+    }
+    EXPECT_EQ(claves.size(), 3u);
+}
 
 TEST_F(Marco, ACheckBoxShowsThePencilWhenClearAndTheEraserWhenTicked) {
     QCheckBox casilla(QStringLiteral("Sol"));

@@ -224,12 +224,17 @@ TEST_F(Ventana, EachKeyReachesItsAction) {
     EXPECT_GT(e.DiaJuliano, instante);
 }
 
-TEST_F(Ventana, AClickOffTheSkyDoesNothing) {
+TEST_F(Ventana, AClickOrADragFromOffTheSkyDoesNothing) {
     const ProgramState antes = Estado();
     // Beyond the sky's disc, at the foot of the chart where no panel lies.
-    QTest::mouseClick(lienzo, Qt::LeftButton, {}, pixelDe(0.6, -1.2));
+    const QPoint fuera = pixelDe(0.6, -1.2);
+    QTest::mouseClick(lienzo, Qt::LeftButton, {}, fuera);
+    QTest::mousePress(lienzo, Qt::LeftButton, {}, fuera);
+    for (int i = 1; i <= 5; ++i) QTest::mouseMove(lienzo, fuera - QPoint(20, 30) * i);
+    QTest::mouseRelease(lienzo, Qt::LeftButton, {}, fuera - QPoint(100, 150));
     EXPECT_EQ(Estado().DiaJuliano, antes.DiaJuliano);
     EXPECT_EQ(Estado().Direccion, antes.Direccion);
+    EXPECT_EQ(Estado().Elevacion, antes.Elevacion);
     EXPECT_TRUE(mensajes.empty());
     EXPECT_FALSE(hayDeshacer() || deshacer->isVisible());
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr) << "the hourglass is gone again";
