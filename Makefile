@@ -13,8 +13,9 @@ JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 PAQUETES = cmake make g++ libgtest-dev libgmock-dev libbenchmark-dev \
            qt6-base-dev qt6-svg-dev qt6-multimedia-dev fonts-dejavu-core poppler-utils
 # The package and its tests: dpkg-shlibdeps finds the .deb's dependencies,
-# and the desktop entry and the metainfo are checked by their validators.
-PAQUETES += dpkg-dev desktop-file-utils appstream
+# the desktop entry and the metainfo are checked by their validators, and
+# the .deb by lintian.
+PAQUETES += dpkg-dev desktop-file-utils appstream lintian
 # The fuzz harnesses (make fuzz): clang with libFuzzer and the sanitizers.
 PAQUETES += clang libclang-rt-14-dev
 
