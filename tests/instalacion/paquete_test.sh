@@ -2,9 +2,9 @@
 # The .deb that `make package` builds, unpacked with dpkg-deb into a scratch
 # root: its files pass appstreamcli's check of an installed tree, and its
 # vespera finds its data there and draws the chart the build tree draws,
-# pixel for pixel, with the same panel. lintian finds neither errors nor
-# warnings in it (without lintian that check alone is left out). Skipped (77)
-# without the other tools.
+# pixel for pixel, with the same panel. lintian finds no error in it (its
+# warnings are shown; without lintian that check alone is left out). Skipped
+# (77) without the other tools.
 #   paquete_test.sh BUILD_DIR BUILD_TREE_VESPERA
 set -eu
 construccion=$1
@@ -24,12 +24,11 @@ if ! cpack --config "$construccion/CPackConfig.cmake" -B "$tmp/paquete" >"$tmp/c
 fi
 dpkg-deb -x "$tmp"/paquete/vespera_*.deb "$tmp/raiz"
 
-# lintian reads the .deb while the rest runs. Warnings fail as errors do: the
-# package has none, and the ones it had (a changelog under a name Debian does
-# not look for) were real faults.
+# lintian reads the .deb while the rest runs. Its warnings are printed but
+# fail nothing, since each lintian version brings new ones.
 lintian=
 if command -v lintian >/dev/null 2>&1; then
-  lintian --fail-on error,warning "$tmp"/paquete/vespera_*.deb >"$tmp/lintian.txt" 2>&1 &
+  lintian --fail-on error "$tmp"/paquete/vespera_*.deb >"$tmp/lintian.txt" 2>&1 &
   lintian=$!
 else
   echo "Sin comprobar con lintian: falta lintian (make deps lo instala)."
@@ -51,8 +50,12 @@ dibuja "$arbol" arbol
 cmp "$tmp/instalado/panel.txt" "$tmp/arbol/panel.txt"
 cmp "$tmp/instalado/carta.png" "$tmp/arbol/carta.png"
 echo "El paquete dibuja la misma carta: $(head -1 "$tmp/instalado/panel.txt")"
-if [ -n "$lintian" ] && ! wait "$lintian"; then
+if [ -n "$lintian" ]; then
+  fallo=0
+  wait "$lintian" || fallo=1
   cat "$tmp/lintian.txt"
-  echo "lintian encuentra errores o avisos en el paquete."
-  exit 1
+  if [ "$fallo" = 1 ]; then
+    echo "lintian encuentra errores en el paquete."
+    exit 1
+  fi
 fi
