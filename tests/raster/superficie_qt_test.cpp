@@ -48,7 +48,7 @@ struct Lienzo {
     // What is drawn so far; `fin` ends the vector surface's painting.
     const QImage& image(bool fin = true) {
         if (!pintor) return raster.image();
-        if (fin) pintor->end();
+        if (fin && pintor->isActive()) pintor->end();
         return imagen;
     }
     QRect lit() { return tinta(image()); }
@@ -135,6 +135,56 @@ TEST(SuperficieQt, WidthsAreWholePixels) {
     EXPECT_EQ(punto.lit(), QRect(48, 48, 5, 5));
     EXPECT_EQ(punto.raster.image().pixel(48, 48) & 0xffffff, 0u) << "a round corner";
     EXPECT_NE(punto.raster.image().pixel(48, 50) & 0xffffff, 0u);
+}
+
+// Rings and ellipses, small (drawn from a cache) or large, filled or not,
+// and labels, at the size and place the window gives, crisp or smooth, on
+// either surface.
+TEST(SuperficieQt, FiguresAndLabelsStandWhereTheWindowPutsThem) {
+    const auto cerca = [](QRect a, QRect b) {
+        return std::abs(a.left() - b.left()) <= 1 && std::abs(a.top() - b.top()) <= 1 &&
+               std::abs(a.right() - b.right()) <= 1 && std::abs(a.bottom() - b.bottom()) <= 1;
+    };
+    QRect etiqueta[2];
+    for (const bool vectorial : {false, true})
+        for (const bool suave : {false, true}) {
+            const auto caso = [&](auto dibuja, QRect esperado, const char* que) {
+                Lienzo l(false, vectorial);
+                if (!vectorial) l.raster.setSmooth(suave);
+                else l.pintor->setRenderHint(QPainter::Antialiasing, suave);
+                dibuja(l.s());
+                const QRect visto = tinta(l.image());
+                EXPECT_TRUE(esperado.isNull() || cerca(visto, esperado)) << que << " vectorial " << vectorial << " suave " << suave << ": ("
+                    << visto.left() << "," << visto.top() << ")-(" << visto.right() << "," << visto.bottom() << ")";
+                return l.image().copy();
+            };
+            caso([](Superficie& s) { s.circle(0.2, -0.1, 0.4, kBlanco); }, QRect(QPoint(40, 35), QPoint(80, 75)), "ring");
+            caso([](Superficie& s) { s.circle(0, 0, 0.98, kBlanco); }, QRect(QPoint(1, 1), QPoint(99, 99)), "large ring");
+            caso([](Superficie& s) { s.circle(-0.3, 0.2, 0.4, kBlanco, 0.5); }, QRect(QPoint(15, 30), QPoint(55, 50)),
+                 "ellipse");
+            const QImage disco = caso([](Superficie& s) {
+                s.setFillStyle(RellenoSolido);
+                s.setFillColor(Rgb(0, 120, 60));
+                s.circle(0, 0, 0.3, Rgb(255, 0, 0));
+            }, QRect(QPoint(35, 35), QPoint(65, 65)), "disc");
+            EXPECT_EQ(QColor(disco.pixel(50, 50)), QColor(0, 120, 60));
+            EXPECT_GT(qRed(disco.pixel(50, 34)) + qRed(disco.pixel(50, 35)) + qRed(disco.pixel(50, 36)), 200)
+                << "outlined in its own colour";
+            const QImage sector = caso([](Superficie& s) {
+                s.setFillColor(Rgb(0, 0, 255));
+                s.pie(0, 0, 0.6, 0, 90, kBlanco);  // the upper right quarter
+            }, QRect(QPoint(50, 20), QPoint(80, 50)), "sector");
+            EXPECT_EQ(QColor(sector.pixel(60, 40)), QColor(0, 0, 255));
+            etiqueta[vectorial] = tinta(caso([](Superficie& s) {
+                s.moveTo(-0.8, 0.8);
+                s.print("M 31");
+            }, QRect(), "").copy());
+        }
+    // Labels hang from the position, 11 pixels high, alike on both surfaces.
+    EXPECT_TRUE(cerca(etiqueta[0], etiqueta[1]));
+    EXPECT_TRUE(QRect(10, 10, 30, 12).contains(etiqueta[0])) << etiqueta[0].width() << "x" << etiqueta[0].height();
+    EXPECT_GE(etiqueta[0].height(), 8);
+    EXPECT_GE(etiqueta[0].width(), 20);
 }
 
 TEST(SuperficieQt, DrawingACircleTwiceInExclusiveOrRestoresTheImageSmoothOrNot) {
