@@ -69,8 +69,10 @@ def mutantes(fuentes):
                 for m in re.finditer(patron, codigo):
                     yield f, n, linea[:m.start()] + nuevo + linea[m.end():], f"{tipo}: «{m.group(0).strip()}» → «{nuevo.strip()}»"
             for m in CONSTANTE.finditer(codigo):
-                valor = int(m.group(1))
-                yield f, n, linea[:m.start()] + str(valor + 1) + linea[m.end():], f"constante: {valor} → {valor + 1}"
+                texto = m.group(1)
+                # An octal literal (07777) stays octal.
+                nuevo = "0" + format(int(texto, 8) + 1, "o") if len(texto) > 1 and texto[0] == "0" else str(int(texto) + 1)
+                yield f, n, linea[:m.start()] + nuevo + linea[m.end():], f"constante: {texto} → {nuevo}"
             if SENTENCIA.match(codigo):
                 yield f, n, "", "sentencia suprimida: " + linea.strip()
 

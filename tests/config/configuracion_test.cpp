@@ -194,6 +194,13 @@ TEST_F(Configuraciones, AFailedWriteLeavesTheOldFileByteForByte) {
     EXPECT_NE(Estado().EstadoArchivo, 0);
     EXPECT_EQ(ContenidoDe(carpeta / "viaje.vpc"), antes);
 
+    // A good write keeps the mode the file had.
+    fs::permissions(carpeta / "viaje.vpc", fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    guarda("viaje");
+    EXPECT_EQ(Estado().EstadoArchivo, 0);
+    EXPECT_EQ(fs::status(carpeta / "viaje.vpc").permissions(),
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+
     Estado().CarpetaTrabajo = (carpeta / "no-existe").string();
     guarda("otro");
     EXPECT_EQ(Estado().EstadoArchivo, 76);

@@ -11,6 +11,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <iterator>
 
@@ -96,6 +97,13 @@ TEST(Exporta, TheSvgHasAnElementPerLineAndLabelAndItsStarsOnThePngsPixels) {
     std::sscanf(contenido.c_str() + caja, "/MediaBox [0 0 %lf %lf]", &ancho, &alto);
     EXPECT_EQ(ancho, 600) << "800 x 600 pixels at 96 dpi, in points";
     EXPECT_EQ(alto, 450);
+    // The chart fills its page: read back at 96 dpi, its far corner is sky.
+    const fs::path pagina = carpeta / "pagina";
+    ASSERT_EQ(std::system(("pdftoppm -r 96 -png -singlefile '" + (carpeta / "carta.pdf").string() + "' '" +
+                           pagina.string() + "'").c_str()), 0);
+    const QImage leida(QString::fromStdString(pagina.string() + ".png"));
+    ASSERT_EQ(leida.size(), tamano);
+    EXPECT_LT(qGray(leida.pixel(795, 595)), 64);
     // A PNG is drawn afresh at the size asked when no picture is given.
     const QString png = QString::fromStdString((carpeta / "carta.png").string());
     ASSERT_TRUE(ExportaCarta(png, tamano));

@@ -129,6 +129,17 @@ TEST(SuperficieQt, WidthsAreWholePixels) {
     for (int x = 0; x < 50; ++x) grosor += (anillo.raster.image().pixel(x, 50) & 0xffffff) != 0;
     EXPECT_EQ(grosor, 2);
 
+    // A wide dot half beyond the right or bottom edge keeps its visible half.
+    for (const bool vectorial : {false, true}) {
+        Lienzo borde(false, vectorial);
+        borde.s().setDrawWidth(4);
+        borde.s().point(1.01, -0.5);
+        borde.s().point(0.5, -1.01);
+        const QRect r = borde.lit();
+        EXPECT_TRUE(std::abs(r.left() - 73) <= 1 && std::abs(r.top() - 73) <= 1) << vectorial;
+        EXPECT_EQ(r.bottomRight(), QPoint(99, 99)) << vectorial;
+    }
+
     Lienzo punto;
     punto.s().setDrawWidth(5);
     punto.s().point(0.01, -0.01);  // the centre of pixel (50, 50)
@@ -175,6 +186,8 @@ TEST(SuperficieQt, FiguresAndLabelsStandWhereTheWindowPutsThem) {
                 s.pie(0, 0, 0.6, 0, 90, kBlanco);  // the upper right quarter
             }, QRect(QPoint(50, 20), QPoint(80, 50)), "sector");
             EXPECT_EQ(QColor(sector.pixel(60, 40)), QColor(0, 0, 255));
+            caso([](Superficie& s) { s.pie(0.2, 0, 0.3, 45, 45, kBlanco); }, QRect(QPoint(45, 35), QPoint(75, 65)),
+                 "whole disc");
             etiqueta[vectorial] = tinta(caso([](Superficie& s) {
                 s.moveTo(-0.8, 0.8);
                 s.print("M 31");
@@ -185,6 +198,38 @@ TEST(SuperficieQt, FiguresAndLabelsStandWhereTheWindowPutsThem) {
     EXPECT_TRUE(QRect(10, 10, 30, 12).contains(etiqueta[0])) << etiqueta[0].width() << "x" << etiqueta[0].height();
     EXPECT_GE(etiqueta[0].height(), 8);
     EXPECT_GE(etiqueta[0].width(), 20);
+}
+
+// A smooth edge mixes the figure's colour into what lies under it in the
+// same measure in every channel; crisp drawing leaves no mixed pixel.
+TEST(SuperficieQt, SmoothEdgesBlendEveryChannelAlike) {
+    const Color fondo = Rgb(0, 40, 200), tinta = Rgb(250, 240, 10);
+    for (const bool suave : {true, false}) {
+        Lienzo l;
+        l.raster.setSmooth(suave);
+        l.s().setBackground(fondo);
+        l.s().setForeground(tinta);
+        l.s().setDrawWidth(6);
+        l.s().point(-0.5, 0.5);
+        l.s().moveTo(0, 0);
+        l.s().print("Andrómeda");
+        l.s().circle(0.5, -0.5, 0.3, tinta);
+        int mezclados = 0;
+        const QImage& im = l.image();
+        for (int y = 0; y < 100; ++y)
+            for (int x = 0; x < 100; ++x) {
+                const QRgb p = im.pixel(x, y);
+                if (p == 0xff0028c8 || p == 0xfffaf00a) continue;
+                ++mezclados;
+                // Each channel's share of the way from the background to the ink.
+                const double r = (qRed(p) - 0) / 250.0, g = (qGreen(p) - 40) / 200.0, b = (200 - qBlue(p)) / 190.0;
+                ASSERT_NEAR(r, g, 0.03) << x << "," << y;
+                ASSERT_NEAR(r, b, 0.03) << x << "," << y;
+            }
+        if (suave) {
+            EXPECT_GT(mezclados, 50);
+        }
+    }
 }
 
 TEST(SuperficieQt, DrawingACircleTwiceInExclusiveOrRestoresTheImageSmoothOrNot) {

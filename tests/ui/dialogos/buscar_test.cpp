@@ -93,6 +93,7 @@ TEST_F(BuscarPrueba, TypingFindsInEveryCategoryOrFiltersTheListing) {
     ASSERT_EQ(hallados->count(), 2);
     EXPECT_TRUE(hallados->item(0)->text().startsWith(QStringLiteral("Objetos Messier")));
     EXPECT_TRUE(hallados->item(1)->text().startsWith(QStringLiteral("Constelaciones")));
+    EXPECT_EQ(hallados->item(1)->text().indexOf(QStringLiteral(" │ ")), 22) << "the category in a column of 22";
     QTest::keyClick(caja, Qt::Key_Return);  // centres the first
     EXPECT_FALSE(d->isVisible());
     EXPECT_EQ(Estado().CentradoHecho, Verdadero);

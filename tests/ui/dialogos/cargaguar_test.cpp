@@ -35,6 +35,8 @@ protected:
 
 TEST_F(CargaGuarPrueba, ASavedSituationIsListedSummarisedAndLoadedBack) {
     abre(2, [&] {
+        EXPECT_FALSE(control("Pic_Datos")->isVisible()) << "saving shows no summary";
+        EXPECT_TRUE(control("Chk_IncluirAnima")->isVisible());
         auto* nombre = control<QLineEdit>("Tex_Fichero");
         auto* aceptar = control("Pic_BotAceptar");
         for (const auto& [tecleado, activo] : {std::pair{"x", true}, {"", false}, {".VPC", false}, {"   ", false}}) {
@@ -58,6 +60,8 @@ TEST_F(CargaGuarPrueba, ASavedSituationIsListedSummarisedAndLoadedBack) {
     abre(1, [&] {
         auto* lista = control<QListWidget>("Fil_Ficheros");
         ASSERT_EQ(lista->count(), 2);
+        EXPECT_TRUE(control("Pic_Datos")->isVisible()) << "loading shows the summary";
+        EXPECT_FALSE(control("Chk_IncluirAnima")->isVisible());
         const QPoint fila = lista->visualItemRect(lista->item(1)).center();
         QTest::mouseClick(lista->viewport(), Qt::LeftButton, {}, fila);
         EXPECT_EQ(control<QLineEdit>("Tex_Confi")->text(), QStringLiteral("Con la Luna"));

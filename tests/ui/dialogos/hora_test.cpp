@@ -88,6 +88,7 @@ TEST_F(HoraPrueba, TypedDatesAndTimesSetTheInstant) {
         EXPECT_EQ(fila(1), c.universal) << c.campo << " \"" << c.tecleado << "\"";
     }
     EXPECT_EQ(fila(2), "21/04/7999 01:00 AM");
+    EXPECT_EQ(caja("Tex_FecJul")->text(), QStringLiteral("4642744.500000")) << "the Julian day follows";
     EXPECT_EQ(redibujos, 0) << "the chart waits for the dialog to close";
 }
 

@@ -74,8 +74,17 @@ TEST_F(PersonalPrueba, EachSelectorCyclesItsOptionAndAppliesIt) {
 TEST_F(PersonalPrueba, TheSpeedKnobStopsAtBothEnds) {
     ProgramState& e = Estado();
     auto* deslizador = control("PicPot_Veloc");
+    // At 50 the knob covers 57..69 across and 23..47 down: only it is held.
+    for (const auto& [p, agarra] : {std::pair{QPoint(69, 47), true}, {QPoint(57, 23), true}, {QPoint(70, 35), false},
+                                    {QPoint(56, 35), false}, {QPoint(60, 22), false}, {QPoint(60, 48), false}}) {
+        e.Velocidad = 50;
+        QTest::mousePress(deslizador, Qt::LeftButton, {}, p);
+        QTest::mouseMove(deslizador, p + QPoint(10, 0));
+        QTest::mouseRelease(deslizador, Qt::LeftButton, {}, p + QPoint(10, 0));
+        EXPECT_EQ(e.Velocidad, agarra ? 60 : 50) << p.x() << "," << p.y();
+    }
     e.Velocidad = 50;
-    QTest::mousePress(deslizador, Qt::LeftButton, {}, QPoint(57, 35));  // the left edge of the knob at 57..69
+    QTest::mousePress(deslizador, Qt::LeftButton, {}, QPoint(57, 35));
     for (int x : {67, 124, 394}) QTest::mouseMove(deslizador, QPoint(x, 35));
     EXPECT_EQ(e.Velocidad, 100);
     QTest::mouseMove(deslizador, QPoint(87, 35));  // back past where 100 was: the knob waits

@@ -8,6 +8,7 @@
 #include <QScreen>
 #include <QSignalSpy>
 
+#include <array>
 #include <functional>
 
 #include "../../motor_nuevo.h"
@@ -119,6 +120,20 @@ TEST_F(MandoPrueba, OneClickIsOneStepWithWrapsAndBounds) {
         EXPECT_EQ(e.Zoom, despues) << antes;
     }
     EXPECT_EQ(e.Tex_Zoom, "3.5");
+}
+
+// Each row's step redraws its dial; the zoom's, which sets the field the
+// other two dials show, all three.
+TEST_F(MandoPrueba, EachRowRedrawsTheDialsItMoves) {
+    Dial zoom(TipoDial::Zoom), elevacion(TipoDial::Elevacion), direccion(TipoDial::Direccion);
+    for (const auto& [fila, cambian] : {std::pair{0, std::array{false, false, true}}, {1, {false, true, false}},
+                                        {2, {true, true, true}}}) {
+        const QImage antes[] = {zoom.imagen(), elevacion.imagen(), direccion.imagen()};
+        clic(tecla(fila, 1));
+        EXPECT_EQ(zoom.imagen() != antes[0], cambian[0]) << fila;
+        EXPECT_EQ(elevacion.imagen() != antes[1], cambian[1]) << fila;
+        EXPECT_EQ(direccion.imagen() != antes[2], cambian[2]) << fila;
+    }
 }
 
 TEST_F(MandoPrueba, PressesOnTheGreyFaceOrOffTheKeysDoNothing) {

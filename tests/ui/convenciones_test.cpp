@@ -1,0 +1,144 @@
+// What every window of the program keeps, checked over all of them: picture
+// buttons name themselves in their tool tip and wear the hand, check boxes
+// show the pencil while clear and the eraser while ticked, the keyboard
+// visits the controls in reading order, a text box reached by the keyboard
+// selects what is typed over first and is wide enough for its text, and
+// each dialog is modal and closes with its exit button and sound 5.
+#include <QCheckBox>
+#include <QCursor>
+#include <QFile>
+#include <QLineEdit>
+
+#include <climits>
+#include <functional>
+
+#include "dialogo.h"
+#include "ui/dialogos/animar.h"
+#include "ui/dialogos/buscar.h"
+#include "ui/dialogos/cargaguar.h"
+#include "ui/dialogos/hora.h"
+#include "ui/dialogos/impresor.h"
+#include "ui/dialogos/locali.h"
+#include "ui/dialogos/objetos.h"
+#include "ui/dialogos/personal.h"
+#include "ui/marco/marco.h"
+#include "ui/principal/ventana_cielo.h"
+
+namespace vsp::ui {
+namespace {
+
+constexpr int kTodo = INT_MAX;  // the whole text
+
+struct Ventana {
+    const char* nombre;
+    std::function<std::unique_ptr<QWidget>()> crea;
+    std::vector<const char*> tab;                      // the Tab order
+    std::vector<std::pair<const char*, int>> seleccion;  // what reaching each box selects
+};
+
+const std::vector<Ventana>& ventanas() {
+    static const std::vector<Ventana> v = {
+        {"Animar", [] { return std::make_unique<Animar>(); },
+         {"Opt_Animar1", "Tex_Unidades", "Chk_TiempoReal"}, {{"Tex_Unidades", kTodo}}},
+        {"Buscar", [] { return std::make_unique<Buscar>(); }, {"Tex_Buscar", "Lst_Indice"}, {}},
+        {"CargaGuar", [] { return std::make_unique<CargaGuar>(); },
+         {"Fil_Ficheros", "Tex_Fichero", "Tex_Confi", "Chk_IncluirAnima"}, {{"Tex_Fichero", kTodo}, {"Tex_Confi", kTodo}}},
+        {"Hora", [] { return std::make_unique<Hora>(); },
+         {"Tex_FecDia1", "Tex_FecMes1", "Tex_FecAno1", "Tex_Hora1", "Tex_FecDia2", "Tex_FecMes2", "Tex_FecAno2",
+          "Tex_Hora2", "Tex_Zona", "Chk_HorarioVer", "Bot_FecMedNoc", "Bot_FecMedDia", "Bot_FecHorsis", "Opt_Siderea",
+          "Opt_Solar", "Pic_BotSalir"},
+         {{"Tex_FecDia1", 2}, {"Tex_FecMes1", 2}, {"Tex_FecAno1", 5}, {"Tex_Hora1", 8}, {"Tex_FecDia2", 2},
+          {"Tex_FecMes2", 2}, {"Tex_FecAno2", 5}, {"Tex_Hora2", 8}, {"Tex_Zona", 5}, {"Tex_FecJul", kTodo}}},
+        {"Impresor", [] { return std::make_unique<Impresor>(QSize(800, 600)); },
+         {"Tex_Ancho", "Tex_Alto", "Chk_ImprimirDatos", "Pic_BotImprimir", "Bot_VistaPrevia"},
+         {{"Tex_Ancho", kTodo}, {"Tex_Alto", kTodo}}},
+        {"Locali", [] { return std::make_unique<Locali>(); },
+         {"Cbo_Localidad", "Tex_Longi", "Tex_Lati", "Tex_Zona", "Tex_Direc", "Tex_Eleva", "Tex_Zoom", "Pic_BotSalir"},
+         {{"Tex_Longi", 0}, {"Tex_Lati", 0}, {"Tex_Zona", 5}, {"Tex_Direc", 7}, {"Tex_Eleva", 3}, {"Tex_Zoom", 4}}},
+        {"Objetos", [] { return std::make_unique<Objetos>(); }, {}, {{"Tex_NivVisEstre", kTodo}, {"Tex_NivVisConst", kTodo}}},
+        {"Personal", [] { return std::make_unique<Personal>(); }, {"Tex_Teles"}, {{"Tex_Teles", 0}}},
+        {"VentanaCielo", [] { return std::make_unique<VentanaCielo>(); }, {}, {}},
+    };
+    return v;
+}
+
+bool lleva(const QWidget* w, Puntero p) {
+    return w->testAttribute(Qt::WA_SetCursor) && w->cursor().shape() == Qt::BitmapCursor &&
+           w->cursor().pixmap().cacheKey() == CursorPrograma(p).pixmap().cacheKey();
+}
+
+class Convenciones : public PruebaDialogo<QWidget> {};
+
+TEST_F(Convenciones, PictureButtonsAndCheckBoxesTellWhatAClickDoes) {
+    for (const Ventana& v : ventanas()) {
+        const std::unique_ptr<QWidget> w = v.crea();
+        ASSERT_TRUE(MuestraActiva(w.get())) << v.nombre;
+        for (const BotonImagen* b : w->findChildren<BotonImagen*>()) {
+            const std::string donde = std::string(v.nombre) + " " + b->objectName().toStdString();
+            EXPECT_FALSE(b->toolTip().isEmpty()) << donde;
+            EXPECT_EQ(b->accessibleName(), b->toolTip()) << donde;
+            // The search's and the load's buttons show the hand only once
+            // there is something to centre or to load.
+            const bool segunEstado = b->objectName() == QLatin1String("Pic_BotBuscar") ||
+                                     b->objectName() == QLatin1String("Pic_BotAceptar");
+            EXPECT_TRUE(segunEstado || lleva(b, Puntero::ManoIndice)) << donde;
+        }
+        for (QCheckBox* c : w->findChildren<QCheckBox*>()) {
+            if (!c->isVisibleTo(w.get())) continue;
+            const std::string donde = std::string(v.nombre) + " " + c->objectName().toStdString();
+            EXPECT_TRUE(lleva(c, c->isChecked() ? Puntero::Goma : Puntero::Lapiz)) << donde;
+            if (!c->isEnabled() || !c->isVisible()) continue;
+            QTest::mouseClick(c, Qt::LeftButton, {}, QPoint(8, c->height() / 2));
+            EXPECT_TRUE(lleva(c, c->isChecked() ? Puntero::Goma : Puntero::Lapiz)) << donde << " clicked";
+        }
+    }
+}
+
+TEST_F(Convenciones, TheKeyboardReadsEachWindowInOrderAndSelectsWhatIsTypedOverFirst) {
+    for (const Ventana& v : ventanas()) {
+        const std::unique_ptr<QWidget> w = v.crea();
+        ASSERT_TRUE(MuestraActiva(w.get())) << v.nombre;
+        if (!v.tab.empty()) {
+            std::vector<std::string> orden;
+            for (QWidget* h = w->nextInFocusChain(); h != w.get(); h = h->nextInFocusChain())
+                if (h->isVisibleTo(w.get()) && h->isEnabled() && h->focusPolicy() & Qt::TabFocus)
+                    orden.push_back(h->objectName().toStdString());
+            EXPECT_EQ(orden, std::vector<std::string>(v.tab.begin(), v.tab.end())) << v.nombre;
+        }
+        for (const QLineEdit* caja : w->findChildren<QLineEdit*>()) {
+            if (!caja->isVisibleTo(w.get())) continue;
+            EXPECT_LE(caja->fontMetrics().horizontalAdvance(caja->text()), caja->width() - 6)
+                << v.nombre << " " << caja->objectName().toStdString() << " cuts \"" << caja->text().toStdString() << '"';
+        }
+        for (const auto& [nombre, cuantos] : v.seleccion) {
+            auto* caja = ui::control<QLineEdit>(w.get(), nombre);
+            if (!caja) continue;
+            caja->setFocus(Qt::TabFocusReason);
+            QApplication::processEvents();
+            const int esperado = std::min<int>(cuantos, static_cast<int>(caja->text().size()));
+            EXPECT_EQ(caja->selectedText().size(), esperado) << v.nombre << " " << nombre;
+            EXPECT_EQ(caja->selectionStart(), esperado ? 0 : -1) << v.nombre << " " << nombre;
+            EXPECT_EQ(caja->cursorPosition(), esperado) << v.nombre << " " << nombre;
+        }
+    }
+}
+
+TEST_F(Convenciones, EachDialogIsModalAndItsExitButtonClosesItWithItsSound) {
+    QFile campana(QStringLiteral(":/sonidos/5.wav"));
+    ASSERT_TRUE(campana.open(QIODevice::ReadOnly));
+    const std::string sonido = campana.readAll().toStdString();
+    Estado().Sonido = 1;
+    for (const Ventana& v : ventanas()) {
+        const std::unique_ptr<QWidget> w = v.crea();
+        if (std::string(v.nombre) == "VentanaCielo") continue;
+        ASSERT_TRUE(MuestraActiva(w.get())) << v.nombre;
+        EXPECT_TRUE(w->isModal()) << v.nombre;
+        Estado().SonidoDatos.clear();
+        QTest::mouseClick(ui::control(w.get(), "Pic_BotSalir"), Qt::LeftButton);
+        EXPECT_FALSE(w->isVisible()) << v.nombre;
+        EXPECT_EQ(Estado().SonidoDatos, sonido) << v.nombre;
+    }
+}
+
+}  // namespace
+}  // namespace vsp::ui
