@@ -9,6 +9,7 @@
 #include <set>
 
 #include "sky/cuerpos.h"
+#include "sky/muestra.h"
 #include "sky/superficie_grabadora.h"
 
 namespace vsp {
@@ -121,8 +122,61 @@ TEST_F(Dibujo, TheFirstEntryOfEachLayerIsDrawnAndLabelledAtItsPlace) {
         EXPECT_NEAR(ops[t - 1].b, y, 1e-6) << texto;
     };
     rotulo(sirio.Nombre, sirio.x, sirio.y, sirio.z);
+    for (const Op& t : s.de(Op::Texto)) {
+        if (t.texto == sirio.Nombre) EXPECT_EQ(t.tinta, Rgb(255, 255, 255)) << "star names in white";
+    }
     EXPECT_EQ(sirio.Nombre, "Sirio     ");
     rotulo(c.NombreLatino, c.x, c.y, c.z);
+}
+
+// The legend beside the chart: the star dots as the chart draws stars of
+// magnitude -1 to 7 and of the three kinds, the deep-sky symbols at their
+// chart sizes, each on its row with its caption beside it.
+TEST_F(Dibujo, TheLegendShowsTheSymbolsAtTheChartsSizes) {
+    ProgramState& e = Estado();
+    e.Zoom = 15;
+    FijaVentanaCielo();
+    for (int k = 1; k <= NumTextosLeyenda; ++k) e.TextosLeyenda[k] = "fila " + std::to_string(k);
+    const double alto = 560, h = alto / 28, x = 1.8 * h;
+    DibujaMuestra(s, 120, alto, 600);
+    const auto puntos = s.de(Op::Punto);
+    ASSERT_EQ(puntos.size(), 13u);
+    const int anchos[] = {9, 8, 7, 6, 5, 4, 3, 2, 1, 6, 6, 6, 6};  // (7 - m) 0.07 zoom + 1, rounded
+    for (std::size_t k = 0; k < puntos.size(); ++k) {
+        EXPECT_EQ(puntos[k].ancho, anchos[k]) << k;
+        EXPECT_DOUBLE_EQ(puntos[k].a, x);
+        EXPECT_DOUBLE_EQ(puntos[k].b, (k < 12 ? k + 1 : 25) * h) << k;
+        EXPECT_EQ(puntos[k].tinta, k < 12 ? static_cast<Color>(e.ColoresEstrella[std::max<int>(0, k - 8)]) : Rgb(255, 0, 255)) << k;
+    }
+    // Chart units to legend pixels as on the chart: 600 pixels for the window's height.
+    const double escala = 600 / std::abs(e.VentanaAlto);
+    const auto circulos = s.de(Op::Circulo);
+    ASSERT_EQ(circulos.size(), 9u);  // four galaxies, four clusters, the black hole
+    for (int c = 1; c <= 4; ++c) {
+        EXPECT_NEAR(circulos[c - 1].c, std::clamp(0.0015 * (7 - c) * escala, 1.0, 0.45 * h), 1e-9) << c;
+        EXPECT_DOUBLE_EQ(circulos[c - 1].d, 0.6) << "galaxies are ellipses";
+        EXPECT_DOUBLE_EQ(circulos[c - 1].b, (12 + c) * h);
+    }
+    EXPECT_NEAR(circulos[4].c, std::clamp(0.006 * escala, 1.0, 0.45 * h), 1e-9) << "open cluster of class 1";
+    EXPECT_DOUBLE_EQ(circulos[8].b, 27 * h);
+    EXPECT_EQ(circulos[8].ancho, 1);
+    const auto cajas = s.de(Op::Caja);
+    ASSERT_EQ(cajas.size(), 4u);  // two classes of each kind of nebula
+    EXPECT_NEAR(cajas[0].c - cajas[0].a, 2 * std::clamp(0.0045 * escala, 1.0, 0.45 * h), 1e-9);
+    EXPECT_EQ(cajas[0].tinta, Rgb(0, 128, 128));
+    const auto textos = s.de(Op::Texto);
+    ASSERT_EQ(textos.size(), static_cast<std::size_t>(NumTextosLeyenda));
+    for (int k = 1; k <= NumTextosLeyenda; ++k) {
+        const Op& t = textos[static_cast<std::size_t>(k - 1)];
+        EXPECT_EQ(t.texto, "fila " + std::to_string(k));
+        EXPECT_EQ(t.tinta, Rgb(214, 220, 232));
+    }
+    // Every line is one pixel wide, each caption on its symbol's row.
+    for (const Op& l : s.de(Op::Linea)) EXPECT_EQ(l.ancho, 1);
+    const auto mueve = s.de(Op::Mueve);
+    ASSERT_GE(mueve.size(), 3u);
+    EXPECT_DOUBLE_EQ(mueve.back().b, NumTextosLeyenda * h - h / 2);
+    EXPECT_DOUBLE_EQ(mueve.back().a, 3.4 * h);
 }
 
 // The grids are projected afresh for every chart, never left from the last:
