@@ -7,7 +7,10 @@ which they miss (survived). It works in a scratch copy of the repository, so
 the working tree is never touched.
 
     python3 tools/mutantes.py --muestra 100 --semilla 7 [--sin-referencias]
+    python3 tools/mutantes.py --vivos informe.txt [--sin-referencias]
 
+With --vivos, the mutants tried are the survivors an earlier report lists
+("vivo: src/...:line  change"), to see which the tests written since kill.
 With --sin-referencias the reference pictures and approved texts are left
 out, so that only the assertions can kill: what the suite catches on a
 machine where the pictures cannot be compared. The result is given per
@@ -92,6 +95,7 @@ def main():
     p.add_argument("--carpetas", default="core,time,catalog,sky,config,programa,raster,impresion,ui",
                    help="folders of src/ to mutate")
     p.add_argument("--copia", default="/tmp/vespera-mutantes", help="scratch copy of the repository")
+    p.add_argument("--vivos", help="an earlier report: try again the survivors it lists")
     p.add_argument("--sin-referencias", action="store_true",
                    help="leave out the reference pictures and texts: kills by assertions alone")
     args = p.parse_args()
@@ -120,6 +124,13 @@ def main():
     fuentes = sorted(f for c in args.carpetas.split(",") for f in (copia / "src" / c).rglob("*.cpp"))
     todos = list(mutantes(fuentes))
     random.Random(args.semilla).shuffle(todos)
+    if args.vivos:
+        listados = re.findall(r"vivo: (\S+):(\d+)  (.+)", pathlib.Path(args.vivos).read_text(encoding="utf-8"))
+        por_sitio = {(str(f.relative_to(copia)), n + 1, d): (f, n, nueva, d) for f, n, nueva, d in todos}
+        todos = [por_sitio[(f, int(n), d)] for f, n, d in listados if (f, int(n), d) in por_sitio]
+        if len(todos) < len(listados):
+            print(f"{len(listados) - len(todos)} de los listados ya no están en el código")
+        args.muestra = len(todos)
     muertos, vivos, sin_compilar = 0, [], 0
     por_carpeta = {}  # folder: [killed, tried]
     inicio = time.time()
