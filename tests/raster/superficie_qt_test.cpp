@@ -13,6 +13,7 @@
 
 #include <cmath>
 #include <memory>
+#include <set>
 
 #include "raster/superficie_pintor.h"
 
@@ -249,6 +250,16 @@ TEST(SuperficieQt, DrawingACircleTwiceInExclusiveOrRestoresTheImageSmoothOrNot) 
         s.circle(0.1, -0.2, 0.5, Rgb(255, 255, 0));
         s.print("M 31");
         ASSERT_NE(s.image(), antes);
+        // Each pixel is left or flipped by some of the colours drawn: the
+        // outline, the fill, the label's ink (the last line's colour).
+        std::set<QRgb> cambios{0};
+        for (const QRgb m : {0xffff00u, 0x00c8c8u, 0xc69c5au})
+            for (QRgb c : std::set<QRgb>(cambios)) cambios.insert(c ^ m);
+        for (int y = 0; y < 100; ++y)
+            for (int x = 0; x < 100; ++x) {
+                const QRgb cambio = (s.image().pixel(x, y) ^ antes.pixel(x, y)) & 0xffffff;
+                ASSERT_TRUE(cambios.count(cambio)) << x << "," << y << ": " << std::hex << cambio;
+            }
         s.circle(0.1, -0.2, 0.5, Rgb(255, 255, 0));
         s.moveTo(0.1, -0.2);
         s.print("M 31");

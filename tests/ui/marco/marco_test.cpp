@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QKeyEvent>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextEdit>
@@ -108,20 +109,27 @@ TEST_F(Marco, AnInformationBoxClosesOnAKeyOrOnPressingItsButton) {
 // an hourglass that it gives back.
 TEST_F(Marco, TwoMessagesInARowGetFreshBoxesWithTheirOwnTitleTextSizeAndPointer) {
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    struct Vista { QString titulo, texto; int alto = 0; bool normal = false; };
+    struct Vista { QString titulo, texto; int alto = 0; bool normal = false, entero = false; };
     std::vector<Vista> vistas;
     const auto mira = [&vistas](QWidget* caja) {
-        vistas.push_back({control<QLineEdit>(caja, "Tex_Titulo")->text(),
-                          control<QTextEdit>(caja, "Tex_Mensaje")->toPlainText(), caja->height(),
-                          QGuiApplication::overrideCursor() == nullptr});
+        auto* texto = control<QTextEdit>(caja, "Tex_Mensaje");
+        vistas.push_back({control<QLineEdit>(caja, "Tex_Titulo")->text(), texto->toPlainText(), caja->height(),
+                          QGuiApplication::overrideCursor() == nullptr, texto->verticalScrollBar()->maximum() == 0});
         pulsaTecla(caja, Qt::Key_Return);
     };
     alAparecer(mira);
     MensajeBox("Cargando datos iniciales", "ERROR CTA53: No existe el fichero", 1, 1);
     alAparecer(mira);
     MensajeBox("Guardar configuración", "Primera línea\r\nSegunda  línea", 4, 1);
+    // Three lines of the program's longest kind hold the whole text.
+    alAparecer(mira);
+    MensajeBox("Impresión",
+               "No hay ninguna impresora instalada en el sistema.  Para guardar la carta en un archivo PDF pulse "
+               "el  Botón  Aceptar.   Para volver sin imprimir pulse el Botón Cancelar.",
+               3, 2);
 
-    ASSERT_EQ(vistas.size(), 2u);
+    ASSERT_EQ(vistas.size(), 3u);
+    EXPECT_TRUE(vistas[0].entero && vistas[1].entero && vistas[2].entero) << "no text hidden below the box";
     EXPECT_EQ(vistas[0].titulo, QStringLiteral("Cargando datos iniciales"));
     EXPECT_EQ(vistas[1].titulo, QStringLiteral("Guardar configuración"));
     EXPECT_EQ(vistas[1].texto, QStringLiteral("Primera línea\nSegunda  línea"))
