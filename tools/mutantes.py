@@ -11,6 +11,8 @@ the working tree is never touched.
 
 With --vivos, the mutants tried are the survivors an earlier report lists
 ("vivo: src/...:line  change"), to see which the tests written since kill.
+With --matriz FILE every test runs on every mutant and FILE receives, for
+each mutant, the tests that failed: which tests kill what nothing else does.
 With --sin-referencias the reference pictures and approved texts are left
 out, so that only the assertions can kill: what the suite catches on a
 machine where the pictures cannot be compared. The result is given per
@@ -25,6 +27,7 @@ every run.
 """
 
 import argparse
+import json
 import pathlib
 import random
 import re
@@ -96,6 +99,7 @@ def main():
                    help="folders of src/ to mutate")
     p.add_argument("--copia", default="/tmp/vespera-mutantes", help="scratch copy of the repository")
     p.add_argument("--vivos", help="an earlier report: try again the survivors it lists")
+    p.add_argument("--matriz", help="run every test on every mutant and write here the tests each one failed")
     p.add_argument("--sin-referencias", action="store_true",
                    help="leave out the reference pictures and texts: kills by assertions alone")
     args = p.parse_args()
@@ -118,7 +122,10 @@ def main():
     if ejecuta(construye, copia, 3600) != 0 or ejecuta(["ctest", "--test-dir", "build", "-j2"], copia, 3600) != 0:
         sys.exit("la copia sin mutar no construye o no pasa sus pruebas")
 
-    pruebas = ["ctest", "--test-dir", "build", "-j2", "--timeout", "120", "--stop-on-failure"]
+    pruebas = ["ctest", "--test-dir", "build", "-j2", "--timeout", "120"]
+    if not args.matriz:
+        pruebas.append("--stop-on-failure")
+    matriz = []
     if args.sin_referencias:
         pruebas += ["-E", "^Referencias\\."]
     fuentes = sorted(f for c in args.carpetas.split(",") for f in (copia / "src" / c).rglob("*.cpp"))
@@ -149,7 +156,13 @@ def main():
             sitio = f"{f.relative_to(copia)}:{n + 1}"
             cuenta = por_carpeta.setdefault(f.relative_to(copia / "src").parts[0], [0, 0])
             cuenta[1] += 1
-            if ejecuta(pruebas, copia, 3600) != 0:
+            fallo = ejecuta(pruebas, copia, 3600) != 0
+            if args.matriz:
+                registro = copia / "build" / "Testing" / "Temporary" / "LastTestsFailed.log"
+                fallidas = [l.split(":", 1)[1] for l in registro.read_text().split()] if fallo and registro.exists() else []
+                matriz.append({"sitio": sitio, "cambio": descripcion, "fallan": fallidas})
+                pathlib.Path(args.matriz).write_text(json.dumps(matriz, ensure_ascii=False, indent=0))
+            if fallo:
                 muertos += 1
                 cuenta[0] += 1
             else:

@@ -23,7 +23,7 @@ TEST(Texto, PadsTrimsAndFolds) {
     EXPECT_EQ(trimSpaces("  1 MINUTO "), "1 MINUTO");
     EXPECT_EQ(trimSpaces("   "), "");
     EXPECT_EQ(foldForSearch("Ángel Ñu ×2 Ÿÿ"), "angel nu ×2 Ÿy") << "signs are no letters";
-    EXPECT_EQ(minusculas("ÁRBOL × Ñ"), "árbol × ñ");
+    EXPECT_EQ(minusculas("ÁRBOL × Ñ ÀÞ"), "árbol × ñ àþ") << "from À to Þ, but for ×";
 }
 
 TEST(Texto, ReadsTheNumberAtTheStartOfATypedText) {

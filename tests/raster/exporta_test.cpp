@@ -26,7 +26,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct Svg { int polilineas = 0, textos = 0, estrellas = 0, apagadas = 0; };
+struct Svg {
+    int polilineas = 0, textos = 0, estrellas = 0, apagadas = 0;
+    QString ancho, alto;  // the picture's size as it declares it
+};
 
 // The chart of the state as an SVG, its elements counted, its stars (the
 // small squares) looked up in `png`.
@@ -38,6 +41,10 @@ Svg exporta(const fs::path& ruta, QSize tamano, const QImage& png) {
     QXmlStreamReader xml(&archivo);
     while (!xml.atEnd()) {
         if (xml.readNext() != QXmlStreamReader::StartElement) continue;
+        if (xml.name() == QLatin1String("svg")) {
+            svg.ancho = xml.attributes().value("width").toString();
+            svg.alto = xml.attributes().value("height").toString();
+        }
         svg.polilineas += xml.name() == QLatin1String("polyline");
         svg.textos += xml.name() == QLatin1String("text");
         if (xml.name() != QLatin1String("rect")) continue;
@@ -71,6 +78,8 @@ TEST(Exporta, TheSvgHasAnElementPerLineAndLabelAndItsStarsOnThePngsPixels) {
     }
     const Svg carta = exporta(carpeta / "carta.svg", tamano, QImage());
     EXPECT_EQ(carta.polilineas, lineas);
+    EXPECT_EQ(carta.ancho, QStringLiteral("211.667mm")) << "800 pixels at 96 dpi";
+    EXPECT_EQ(carta.alto, QStringLiteral("158.75mm"));
     EXPECT_EQ(carta.textos, textos);
 
     // Every star, and nothing drawn over them.

@@ -147,6 +147,24 @@ TEST(SuperficieQt, WidthsAreWholePixels) {
     EXPECT_EQ(punto.lit(), QRect(48, 48, 5, 5));
     EXPECT_EQ(punto.raster.image().pixel(48, 48) & 0xffffff, 0u) << "a round corner";
     EXPECT_NE(punto.raster.image().pixel(48, 50) & 0xffffff, 0u);
+    // Smooth, the same disc shades its rim evenly all round.
+    Lienzo suave;
+    suave.raster.setSmooth(true);
+    suave.s().setDrawWidth(5);
+    suave.s().point(0.01, -0.01);
+    const QImage disco = suave.image().copy(46, 46, 9, 9);
+    EXPECT_EQ(disco, disco.mirrored(true, false));
+    EXPECT_EQ(disco, disco.mirrored(false, true));
+    EXPECT_EQ(disco, disco.transformed(QTransform().rotate(90)));
+}
+
+// Before a window is set, chart units are the image's pixels, y upwards.
+TEST(SuperficieQt, WithoutAWindowUnitsArePixelsUpwards) {
+    SuperficieQt s(QSize(100, 50));
+    s.setForeground(kBlanco);
+    s.point(10.5, 40.5);
+    EXPECT_EQ(tinta(s.image()), QRect(10, 9, 1, 1));
+    EXPECT_EQ(s.windowWidth(), 100);
 }
 
 // Rings and ellipses, small (drawn from a cache) or large, filled or not,

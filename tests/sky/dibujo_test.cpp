@@ -165,6 +165,7 @@ TEST_F(Dibujo, TheLegendShowsTheSymbolsAtTheChartsSizes) {
     ASSERT_EQ(cajas.size(), 4u);  // two classes of each kind of nebula
     EXPECT_NEAR(cajas[0].c - cajas[0].a, 2 * std::clamp(0.0045 * escala, 1.0, 0.45 * h), 1e-9);
     EXPECT_EQ(cajas[0].tinta, Rgb(0, 128, 128));
+    for (int k = 0; k < 4; ++k) EXPECT_DOUBLE_EQ((cajas[k].b + cajas[k].d) / 2, (17 + k) * h) << "nebula " << k;
     const auto textos = s.de(Op::Texto);
     ASSERT_EQ(textos.size(), static_cast<std::size_t>(NumTextosLeyenda));
     for (int k = 1; k <= NumTextosLeyenda; ++k) {
@@ -244,17 +245,23 @@ TEST_F(Dibujo, DeepSkyLabels) {
     EXPECT_TRUE(std::any_of(s.operaciones.begin(), s.operaciones.end(),
                             [](const Op& o) { return o.tipo == Op::Circulo && std::hypot(o.a, o.b) < 1e-5; }));
     // Galaxies and nebulae are named only when asked; a damaged class past
-    // the last draws the last size.
+    // the last draws the last size. The first of each catalogue is drawn,
+    // a nebula as a square of its class's size.
     e.NivelGalaxias = 4;
     e.NivelNebDifusas = 2;
     CosenosDirectores(e.TiempoSidereo, e.Latitud, e.Galaxias[0].x, e.Galaxias[0].y, e.Galaxias[0].z);
+    CosenosDirectores(e.TiempoSidereo, e.Latitud, e.NebDifusas[0].x, e.NebDifusas[0].y, e.NebDifusas[0].z);
+    e.NebDifusas[0].Clase = 1;
     e.Galaxias[0].Clase = 9;
     for (int16_t nombres : {0, 1}) {
         e.Casillas[Chk_IdentiProfun] = nombres;
         SuperficieGrabadora una;
         DibujaGalaxias(una);
         DibujaNebDifusas(una);
-        EXPECT_FALSE(una.de(Op::Caja).empty());
+        ASSERT_FALSE(una.de(Op::Caja).empty());
+        const Op caja = una.de(Op::Caja).front();
+        EXPECT_NEAR(caja.c - caja.a, 0.009, 1e-7) << "the first diffuse nebula, of class 1, overhead";
+        EXPECT_NEAR(caja.a + caja.c, 0, 1e-5);
         EXPECT_NEAR(una.de(Op::Circulo).at(0).c, 0.0045, 1e-9);
         EXPECT_EQ(una.textos().empty(), nombres == 0);
     }

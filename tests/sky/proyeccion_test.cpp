@@ -162,7 +162,7 @@ TEST_F(ProyeccionTest, PuntoACoordenadasNamesNoSkyPointOutsideTheCircleOrAtZenit
 // 2.1666667 / zoom; inside the sphere its depth is sqrt(1 - r^2).
 TEST_F(ProyeccionTest, TheWindowFollowsTheZoomAndProfMinimaIsTheDepthOfItsCorner) {
     struct Case { float zoom, usedAs, depth; int16_t sense; };
-    const Case cases[] = {{1, 1, 0, 2},          {2, 2, 0, 1},  {2.16f, 2.16f, 0, 2},    {3, 3, 0.6916611f, 1},
+    const Case cases[] = {{1, 1, 0, 2},          {1.5f, 1.5f, 0, 1}, {2, 2, 0, 1}, {2.16f, 2.16f, 0, 2}, {3, 3, 0.6916611f, 1},
                           {15, 15, 0.98951f, 2}, {0, 1, 0, 1},  {-3, 1, 0, 2},           {std::nanf(""), 1, 0, 1},
                           {40, 15, 0.98951f, 2}};
     ProgramState& e = Estado();

@@ -7,7 +7,10 @@
 #include <QCheckBox>
 #include <QCursor>
 #include <QFile>
+#include <QAbstractScrollArea>
+#include <QComboBox>
 #include <QLineEdit>
+#include <QScrollBar>
 
 #include <climits>
 #include <functional>
@@ -22,6 +25,8 @@
 #include "ui/dialogos/objetos.h"
 #include "ui/dialogos/personal.h"
 #include "ui/marco/marco.h"
+#include "ui/marco/mensaje_box.h"
+#include "ui/principal/lienzo_cielo.h"
 #include "ui/principal/ventana_cielo.h"
 
 namespace vsp::ui {
@@ -58,6 +63,7 @@ const std::vector<Ventana>& ventanas() {
         {"Objetos", [] { return std::make_unique<Objetos>(); }, {}, {{"Tex_NivVisEstre", kTodo}, {"Tex_NivVisConst", kTodo}}},
         {"Personal", [] { return std::make_unique<Personal>(); }, {"Tex_Teles"}, {{"Tex_Teles", 0}}},
         {"VentanaCielo", [] { return std::make_unique<VentanaCielo>(); }, {}, {}},
+        {"Mensajes", [] { return std::make_unique<Mensajes>("Impresión", "¿Imprimir?", 3, 2); }, {}, {}},
     };
     return v;
 }
@@ -123,6 +129,42 @@ TEST_F(Convenciones, TheKeyboardReadsEachWindowInOrderAndSelectsWhatIsTypedOverF
     }
 }
 
+// Every control lies within its window, beside the others: none is hidden
+// under another or cut by its window's edge. The chart is the main window's
+// ground, under its panels and buttons.
+TEST_F(Convenciones, NoControlHidesAnotherOrSpillsOutOfItsWindow) {
+    const auto propio = [](const QWidget* h) {
+        for (const QWidget* p = h->parentWidget(); p; p = p->parentWidget())
+            if (qobject_cast<const QAbstractScrollArea*>(p) || qobject_cast<const QComboBox*>(p)) return false;
+        return !h->objectName().startsWith(QLatin1String("qt_")) && !qobject_cast<const QScrollBar*>(h) &&
+               !h->inherits("QLineEditIconButton") && !h->isWindow();
+    };
+    for (const Ventana& v : ventanas()) {
+        const std::unique_ptr<QWidget> w = v.crea();
+        w->resize(w->sizeHint().expandedTo(QSize(1000, 700)).boundedTo(w->maximumSize()));
+        ASSERT_TRUE(MuestraActiva(w.get())) << v.nombre;
+        QList<QWidget*> padres = w->findChildren<QWidget*>();
+        padres << w.get();
+        for (const QWidget* padre : padres) {
+            if (!padre->isVisible() || (padre != w.get() && !propio(padre))) continue;
+            std::vector<const QWidget*> hijos;
+            for (const QObject* o : padre->children())
+                if (auto* h = qobject_cast<const QWidget*>(o); h && h->isVisible() && propio(h) && !qobject_cast<const LienzoCielo*>(h))
+                    hijos.push_back(h);
+            for (std::size_t i = 0; i < hijos.size(); ++i) {
+                const std::string nombre = std::string(v.nombre) + " " + hijos[i]->metaObject()->className() + " " +
+                                           hijos[i]->objectName().toStdString();
+                EXPECT_TRUE(padre->rect().contains(hijos[i]->geometry())) << nombre << " spills out";
+                EXPECT_FALSE(hijos[i]->geometry().isEmpty()) << nombre;
+                for (std::size_t j = i + 1; j < hijos.size(); ++j)
+                    EXPECT_FALSE(hijos[i]->geometry().intersects(hijos[j]->geometry()))
+                        << nombre << " under " << hijos[j]->metaObject()->className() << " "
+                        << hijos[j]->objectName().toStdString();
+            }
+        }
+    }
+}
+
 TEST_F(Convenciones, EachDialogIsModalAndItsExitButtonClosesItWithItsSound) {
     QFile campana(QStringLiteral(":/sonidos/5.wav"));
     ASSERT_TRUE(campana.open(QIODevice::ReadOnly));
@@ -132,9 +174,11 @@ TEST_F(Convenciones, EachDialogIsModalAndItsExitButtonClosesItWithItsSound) {
         const std::unique_ptr<QWidget> w = v.crea();
         if (std::string(v.nombre) == "VentanaCielo") continue;
         ASSERT_TRUE(MuestraActiva(w.get())) << v.nombre;
+        auto* salir = w->findChild<QAbstractButton*>(QStringLiteral("Pic_BotSalir"));
+        if (!salir) continue;  // the message box, which answers instead and is run modal
         EXPECT_TRUE(w->isModal()) << v.nombre;
         Estado().SonidoDatos.clear();
-        QTest::mouseClick(ui::control(w.get(), "Pic_BotSalir"), Qt::LeftButton);
+        QTest::mouseClick(salir, Qt::LeftButton);
         EXPECT_FALSE(w->isVisible()) << v.nombre;
         EXPECT_EQ(Estado().SonidoDatos, sonido) << v.nombre;
     }

@@ -113,6 +113,7 @@ TEST_F(LocaliPrueba, LatitudeAndLongitudeAreTypedOver) {
         {"Tex_Lati", 4, "7", "45° 59' 00\" N", 5, (45 * 3600 + 59 * 60) * S},      // 70 minutes are 59
         {"Tex_Lati", 12, "E", "45° 00' 00\" N", 12, 45 * 3600 * S},                // not a latitude's letter
         {"Tex_Lati", 0, "x", "45° 00' 00\" N", 0, 45 * 3600 * S},                  // taken back from the start
+        {"Tex_Lati", 1, "-", "45° 00' 00\" N", 1, 45 * 3600 * S},                  // a sign is no digit either
         {"Tex_Longi", 0, "003421300", "003° 42' 13\" O", 13, (3 * 3600 + 42 * 60 + 13) * S},
         {"Tex_Longi", 0, "0750000000w", "075° 00' 00\" O", 14, 75 * 3600 * S},     // W is O
         {"Tex_Longi", 0, "1812", "180° 00' 00\" O", 6, 180 * 3600 * S},

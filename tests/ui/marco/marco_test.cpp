@@ -291,10 +291,20 @@ TEST_F(Marco, TheHelpOpensOnItsContentsAndEveryTopicIsReachable) {
     QTest::mouseClick(control<QToolButton>(ventana, "Bot_Indice"), Qt::LeftButton);
     EXPECT_EQ(visor->source(), DireccionTema(QStringLiteral("indice")));
 
-    // Opening it again brings the same window back on its contents.
+    for (const char* boton : {"Bot_Indice", "Bot_Atras", "Bot_Adelante"})
+        EXPECT_EQ(control(ventana, boton)->cursor().pixmap().cacheKey(),
+                  CursorPrograma(Puntero::ManoIndice).pixmap().cacheKey()) << boton;
+    EXPECT_TRUE(documento.estilo.contains(QLatin1String("font-family"))) << "the file's own styles";
+
+    // Opening it again brings the same window back on its contents; its
+    // exit button closes it as soon as it is pressed, with the closing chime.
     visor->setSource(DireccionTema(QStringLiteral("fecha")));
     EXPECT_EQ(AbreAyuda(nullptr), ventana);
     EXPECT_EQ(visor->source(), DireccionTema(QStringLiteral("indice")));
+    Estado().Sonido = 1;
+    QTest::mousePress(control(ventana, "Pic_BotSalir"), Qt::LeftButton);
+    EXPECT_FALSE(ventana->isVisible());
+    EXPECT_EQ(Estado().SonidoDatos, bytesSonido(5));
     cierraAyuda(ventana);
 }
 

@@ -402,10 +402,11 @@ TEST_F(Ventana, DoubleClicksOnThePanelTextsRunTheirButtons) {
     EXPECT_TRUE(animar);
 }
 
-TEST_F(Ventana, TheLocationAndDateButtonsOpenTheirDialogsCentredAndFollowAppliedStates) {
+TEST_F(Ventana, TheButtonsOpenTheirDialogsCentredAndFollowingAppliedStates) {
     Estado().HorarioVerano = 1;
     AplicaEstado();  // as a configuration load ends
-    for (const char* nombre : {"Pic_BotLocal", "Pic_BotHora"}) {
+    for (const char* nombre : {"Pic_BotLocal", "Pic_BotHora", "Pic_BotObjet", "Pic_BotPerso", "Pic_BotImpri",
+                               "Pic_BotGuard", "Pic_BotCarga"}) {
         QPoint desvio(99, 99);
         bool verano = false;
         alAparecer([&](QWidget* w) {
@@ -462,7 +463,9 @@ TEST_F(Ventana, StartUpShowsTheWindowAndDrawsTheFirstChart) {
     // A fresh engine and window, started as the program starts, from a copy
     // of the initial configuration that ships.
     ventana.reset();
-    EXPECT_EQ(avisos().VentanaPrincipal, nullptr) << "nothing is left pointing at a closed window";
+    const Avisos& a = avisos();
+    EXPECT_TRUE(!a.VentanaPrincipal && !a.Redibujo && !a.Panel && !a.Ventanas && !a.Leyenda && !a.BorraTelescopio)
+        << "nothing is left pointing at a closed window";
     MotorNuevo(false);
     ventana = std::make_unique<VentanaCielo>();
     ventana->InstalaAvisos();
