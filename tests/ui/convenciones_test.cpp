@@ -9,6 +9,8 @@
 #include <QFile>
 #include <QAbstractScrollArea>
 #include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
 
@@ -161,6 +163,29 @@ TEST_F(Convenciones, NoControlHidesAnotherOrSpillsOutOfItsWindow) {
                         << nombre << " under " << hijos[j]->metaObject()->className() << " "
                         << hijos[j]->objectName().toStdString();
             }
+        }
+    }
+}
+
+// Each box the user types in is named by a caption on its left or above it,
+// or by the title of the frame it stands in.
+TEST_F(Convenciones, EveryTypedBoxHasItsCaption) {
+    for (const Ventana& v : ventanas()) {
+        const std::unique_ptr<QWidget> w = v.crea();
+        ASSERT_TRUE(MuestraActiva(w.get())) << v.nombre;
+        const auto sitio = [&w](const QWidget* h) { return QRect(h->mapTo(w.get(), QPoint(0, 0)), h->size()); };
+        for (const QLineEdit* caja : w->findChildren<QLineEdit*>()) {
+            if (!caja->isVisible() || caja->isReadOnly() || qobject_cast<QComboBox*>(caja->parentWidget())) continue;
+            const QRect c = sitio(caja);
+            const auto* grupo = qobject_cast<const QGroupBox*>(caja->parentWidget());
+            bool nombrada = grupo && !grupo->title().isEmpty();
+            for (const QLabel* l : w->findChildren<QLabel*>()) {
+                const QRect r = sitio(l);
+                nombrada |= l->isVisible() && !l->text().trimmed().isEmpty() &&
+                            ((r.right() < c.left() && r.center().y() >= c.top() && r.center().y() <= c.bottom()) ||
+                             (r.bottom() < c.top() && r.bottom() > c.top() - 200 && r.left() < c.right() && r.right() > c.left()));
+            }
+            EXPECT_TRUE(nombrada) << v.nombre << " " << caja->objectName().toStdString();
         }
     }
 }
