@@ -1,5 +1,5 @@
 // Reference pictures: the main window, each dialog, the message box, the
-// splash, every figure of both drawing surfaces and the chart through each,
+// splash, and the chart through the vector surface and on the printed page,
 // drawn from fixed states and compared with pictures that were looked at by
 // eye and committed in tests/ui/referencias, within the tolerance of
 // imagenes.h. They hold what the user sees (offsets, colours, layouts, the
@@ -14,7 +14,6 @@
 // them before committing. The suite also runs at twice the pixel ratio
 // (QT_SCALE_FACTOR=2), against the "@2x" pictures.
 #include <QFile>
-#include <QFontDatabase>
 #include <QRawFont>
 #include <QtEndian>
 #include <QLineEdit>
@@ -32,7 +31,6 @@
 #include "core/mensajes.h"
 #include "programa/arranque.h"
 #include "raster/superficie_pintor.h"
-#include "raster/superficie_qt.h"
 #include "sky/dibujo.h"
 #include "ui/dialogos/animar.h"
 #include "ui/dialogos/buscar.h"
@@ -45,7 +43,6 @@
 #include "ui/marco/arte_marco.h"
 #include "ui/marco/careta.h"
 #include "ui/marco/marco.h"
-#include "ui/mandos/spin.h"
 #include "ui/principal/ventana_cielo.h"
 
 namespace vsp::ui {
@@ -209,23 +206,6 @@ TEST_F(Referencias, EveryWindowLooksAsItWasApproved) {
             animar->close();
         });
         QTest::mouseClick(mando, Qt::LeftButton, {}, QPoint(37, 221));
-        // The pad while each arrow key's step redraws the chart: that
-        // arrow pressed.
-        const ProgramState guardado = Estado();
-        QApplication::setActiveWindow(&v);
-        QImage teclas;
-        int i = 0;
-        avisos().Redibujo = [&] {
-            QImage m = mando->grab().toImage();
-            m.setDevicePixelRatio(1);
-            if (teclas.isNull()) teclas = QImage(m.width() * 8, m.height(), QImage::Format_RGB32);
-            QPainter(&teclas).drawImage(m.width() * i++, 0, m);
-        };
-        for (const Qt::Key tecla : {Qt::Key_Left, Qt::Key_Right, Qt::Key_Down, Qt::Key_Up, Qt::Key_Minus,
-                                    Qt::Key_Plus, Qt::Key_PageDown, Qt::Key_PageUp})
-            QTest::keyClick(&v, tecla);
-        compara(QStringLiteral("mando-teclas"), teclas);
-        Estado() = guardado;
     };
     // The charts alone do not depend on the pixel ratio: they are drawn once.
     const bool doble = qApp->devicePixelRatio() > 1;
@@ -250,18 +230,6 @@ TEST_F(Referencias, EveryWindowLooksAsItWasApproved) {
         compara(QString::fromLatin1(nombre), foto(w.get()));
         comparaArbol(QString::fromLatin1(nombre), w.get());
     }
-
-    // A spin as each key's step runs: that key pressed.
-    QImage spinPulsado[2];
-    QWidget marco;
-    AccionSpin accion;
-    accion.paso = [&](int sentido) { spinPulsado[sentido > 0] = marco.findChild<Spin*>()->grab().toImage(); };
-    auto* spin = new Spin(accion, nullptr, &marco);
-    EXPECT_TRUE(MuestraActiva(&marco));
-    ClicSostenido(spin, SpinArriba);
-    ClicSostenido(spin, SpinAbajo);
-    compara(QStringLiteral("spin-arriba"), spinPulsado[1]);
-    compara(QStringLiteral("spin-abajo"), spinPulsado[0]);
 
     // The help on its contents page.
     if (QWidget* ayuda = AbreAyuda(nullptr)) {
@@ -332,75 +300,6 @@ TEST_F(Referencias, EveryWindowLooksAsItWasApproved) {
         DibujaTira(pintor, QRectF(0, 500, 640, 50));
     }
     compara(QStringLiteral("impresa"), pagina);
-
-    // Every figure on each surface: the raster one crisp and smooth at both
-    // pixel ratios (resized to them after a first drawing), the vector one
-    // smooth and crisp.
-    const auto muestrario = [](Superficie& s) {
-        s.setWindow(0, 120, 0, -120);  // no width: refused
-        s.setWindow(std::nan(""), 120, 160, -120);  // nor a place that is not a number
-        s.setForeground(Rgb(255, 255, 160));
-        s.line(2, 102, 80, 102);  // in the width the surface starts with
-        for (int w = 1; w <= 6; ++w) {
-            s.setDrawWidth(w);
-            s.point(w * 13 - 0.3, 112.4);
-            for (const auto& [x, y] : {std::pair{w * 13 + 0.4, -0.6}, {-0.6, w * 13 + 2.0}, {160.6, w * 13 + 2.0}})
-                s.point(x, y);  // cut by the edges
-            for (const auto& [dx, dy] : {std::pair{12, 0}, {11, 5}, {9, 9}, {5, 11}, {0, 12}})
-                s.line(w * 25 - 20, 62, w * 25 - 20 + dx, 62 + dy);
-            s.box(w * 25 - 22, 48, w * 25 - 22 + (w % 2 ? 14 : 1), 40);
-            s.circle(w * 25 - 15 + w * 0.25, 28 + w * 0.25, w * 1.5, Rgb(255, 128, 0), 0.6 + w * 0.1);  // on half pixels too
-        }
-        s.setDrawWidth(2);
-        s.setFillStyle(RellenoSolido);
-        s.setFillColor(Rgb(0, 120, 60));
-        s.circle(152, 110, 3.2, Rgb(255, 0, 0));
-        s.circle(170, -30, 50, Rgb(255, 0, 0));  // past the cached rings
-        s.circle(-40, 60, 48, Rgb(255, 0, 0));   // the largest cached one
-        s.pie(30, 10, 8, 30, 120, Rgb(255, 255, 255));
-        s.pie(50, 10, 8, 45, 45, Rgb(255, 255, 255));  // the whole disc
-        s.setLineStyle(EstiloInvisible);  // marks nothing but moves the position
-        s.circle(70, 10, 6, 0);
-        s.line(60, 20, 70, 30);
-        s.box(72, 2, 80, 14);
-        s.setLineStyle(EstiloSolido);
-        s.lineTo(84, 2);  // from the box's second corner
-        s.moveTo(88, 118);
-        s.print("M 31\nNGC 224");
-        s.print("Andrómeda");  // below the two lines
-        s.setFillStyle(RellenoTransparente);
-        s.setDrawMode(ModoXor);
-        s.setForeground(Rgb(0, 255, 255));
-        s.circle(125, 45, 12, Rgb(0, 255, 255));
-        s.line(95, 25, 150, 60);
-        s.setDrawWidth(3);
-        s.point(125, 45);
-        s.moveTo(112, 48);
-        s.print("XOR");
-    };
-    QImage todas(640, 360, QImage::Format_RGB32);
-    QPainter pintor(&todas);
-    for (const auto& [suave, dpr] : {std::pair{false, 1}, {true, 1}, {false, 2}, {true, 2}}) {
-        SuperficieQt s(QSize(8, 8), 1);
-        s.setSmooth(suave);
-        s.setWindow(0, 120, 160, -120);
-        s.setBackground(Rgb(0, 0, 60));
-        s.point(1, 1);
-        s.resize(QSize(160, 120) * dpr, dpr);
-        muestrario(s);
-        pintor.drawImage(suave * 160 * dpr, (dpr - 1) * 120, s.image());
-    }
-    for (const bool suave : {true, false}) {
-        QImage vectorial(160, 120, QImage::Format_RGB32);
-        QPainter suyo(&vectorial);
-        SuperficiePintor s(suyo, QSizeF(160, 120), suave);
-        s.setBackground(Rgb(0, 0, 60));
-        muestrario(s);
-        suyo.end();
-        pintor.drawImage(320 + 160 * !suave, 0, vectorial);
-    }
-    pintor.end();
-    compara(QStringLiteral("muestrario"), todas);
 }
 
 }  // namespace

@@ -183,13 +183,29 @@ TEST_F(Ventana, EachKeyReachesItsAction) {
         {Qt::Key_Plus, &zoom, 0.5},             {Qt::Key_Minus, &zoom, -0.5},
         {Qt::Key_PageUp, &e.DiaJuliano, 0.25},  {Qt::Key_PageDown, &e.DiaJuliano, -0.25},
     };
+    // While its step redraws the chart, the key's arrow on the pad is lit:
+    // the pad's left column steps down, its right column up, row by row.
+    QWidget* mando = control("Pic_Mando");
+    int fila = 0;
     for (const auto& p : pasos) {
         zoom = e.Zoom;
         const double antes = *p.valor;
+        const bool derecha = fila % 2 == 0;  // each pair is the right key, then the left
+        bool encendida = false;
+        avisos().Redibujo = [&] {
+            const QImage m = mando->grab().toImage();
+            const QPointF flecha(derecha ? 53 : 22, 22 + 43 * (fila / 2) + 7.5 + (derecha ? 0.8 : -0.8));
+            const QRgb px = m.pixel((flecha * m.devicePixelRatio()).toPoint());
+            encendida = qRed(px) > 200 && qGreen(px) < 130;
+        };
         QTest::keyClick(ventana.get(), p.tecla.key(), p.tecla.keyboardModifiers());
         zoom = e.Zoom;
-        EXPECT_NEAR(*p.valor - antes, p.cambio, 1e-9) << QKeySequence(p.tecla).toString().toStdString();
+        const std::string nombre = QKeySequence(p.tecla).toString().toStdString();
+        EXPECT_NEAR(*p.valor - antes, p.cambio, 1e-9) << nombre;
+        EXPECT_TRUE(encendida) << nombre << ": its arrow lit on the pad";
+        ++fila;
     }
+    avisos().Redibujo = [this] { ++redibujos; };
 
     // The buttons' keys open what the buttons open.
     std::vector<std::string> abiertos;
