@@ -49,8 +49,8 @@ TEST(HojaImagenes, KeysPointTheirWayAndLightWhenPressed) {
         const bool larga = v % 50 == 0;
         EXPECT_LT(qGray(en(hoja, s + QPointF(v + 13.5, 19.5))), 150) << v;
         EXPECT_EQ(qGray(en(hoja, s + QPointF(v + 13.5, 15.5))) < 150, larga) << v;
-        if (v != 10 && v != 40 && v != 60 && v != 90)  // the numbers' neighbours
-            EXPECT_EQ(tinta(hoja, QRectF(s + QPointF(v + 10.5, 3), QSizeF(6, 9)), 120) > 0, larga) << v;
+        if (v == 10 || v == 40 || v == 60 || v == 90) continue;  // the numbers' neighbours
+        EXPECT_EQ(tinta(hoja, QRectF(s + QPointF(v + 10.5, 3), QSizeF(6, 9)), 120) > 0, larga) << v;
     }
     EXPECT_LT(qGray(en(hoja, s + QPointF(63, 35))), 60) << "the slot";
     EXPECT_TRUE(rojo(en(hoja, QRectF(hoja::BotonDeslizador).center()))) << "the knob's line";
