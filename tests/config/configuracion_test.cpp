@@ -97,6 +97,12 @@ TEST_F(Configuraciones, SavingThenLoadingRestoresEveryField) {
         ASSERT_EQ(Estado().EstadoArchivo, 0);
         const ProgramState antes = Estado();
         const std::string texto = TextoConfiguracion();
+        // The load dialog's summary of the file tells the same situation.
+        const ResumenConfig r = LeeResumenConfig("viaje.vpc");
+        ASSERT_EQ(r.error, 0);
+        EXPECT_EQ(std::tuple(r.DiaJuliano, r.Localidad, r.Longitud, r.Latitud, r.Direccion, r.Elevacion, r.Zoom),
+                  std::tuple(antes.DiaJuliano, antes.IndiceLocalidad, antes.Longitud, antes.Latitud, antes.Direccion,
+                             antes.Elevacion, antes.Zoom));
 
         ReiniciaEstado();
         CreaTablas();

@@ -24,6 +24,7 @@ TEST(Texto, PadsTrimsAndFolds) {
     EXPECT_EQ(trimSpaces("   "), "");
     EXPECT_EQ(foldForSearch("Ángel Ñu ×2 Ÿÿ"), "angel nu ×2 Ÿy") << "signs are no letters";
     EXPECT_EQ(minusculas("ÁRBOL × Ñ ÀÞ"), "árbol × ñ àþ") << "from À to Þ, but for ×";
+    EXPECT_EQ(upperAscii("az AZ ñ"), "AZ AZ ñ");
 }
 
 TEST(Texto, ReadsTheNumberAtTheStartOfATypedText) {

@@ -93,6 +93,7 @@ TEST_F(Busqueda, EachCategoryCentresTheEntryOfItsRowInTheMiddle) {
     EXPECT_FALSE(CentraEntrada(0, 2)) << "the Earth";
     EXPECT_FALSE(CentraEntrada(7, 0)) << "clusters are listed, not centred";
     EXPECT_FALSE(CentraEntrada(1, 109)) << "past the end";
+    EXPECT_FALSE(CentraEntrada(0, 11)) << "one past the Solar System's rows";
 }
 
 TEST_F(Busqueda, FindingByNameIgnoresCaseAccentsAndBlanks) {

@@ -7,6 +7,7 @@
 
 #include <QFile>
 #include <QImage>
+#include <QPrinter>
 #include <QXmlStreamReader>
 
 #include <cmath>
@@ -16,6 +17,7 @@
 #include <iterator>
 
 #include "../motor_nuevo.h"
+#include "impresion/impresora.h"
 #include "raster/superficie_qt.h"
 #include "sky/dibujo.h"
 #include "sky/proyeccion.h"
@@ -122,6 +124,18 @@ TEST(Exporta, TheSvgHasAnElementPerLineAndLabelAndItsStarsOnThePngsPixels) {
     EXPECT_FALSE(ExportaCarta(QString::fromStdString((carpeta / "no-existe" / "carta.svg").string()), tamano));
     EXPECT_FALSE(fs::exists(carpeta / "carta.bmp"));
     fs::remove_all(carpeta);
+}
+
+// A print turned into a PDF keeps the printer's page.
+TEST(Exporta, APrintTurnedToPdfKeepsItsPage) {
+    QPrinter impresora(QPrinter::HighResolution);
+    impresora.setPageSize(QPageSize(QPageSize::A3));
+    impresora.setPageOrientation(QPageLayout::Landscape);
+    SalidaPdf(impresora, QStringLiteral("carta.pdf"));
+    EXPECT_EQ(impresora.outputFormat(), QPrinter::PdfFormat);
+    EXPECT_EQ(impresora.outputFileName(), QStringLiteral("carta.pdf"));
+    EXPECT_EQ(impresora.pageLayout().pageSize().id(), QPageSize::A3);
+    EXPECT_EQ(impresora.pageLayout().orientation(), QPageLayout::Landscape);
 }
 
 }  // namespace

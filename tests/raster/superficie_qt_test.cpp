@@ -107,6 +107,10 @@ TEST(SuperficieQt, InvisibleLinesAndBoxesMoveThePositionWithoutMarking) {
         l.s().setLineStyle(EstiloSolido);
         l.s().lineTo(0.8, -0.5);  // from where the invisible box ended
         EXPECT_EQ(l.lit(), QRect(90, 25, 1, 51)) << vectorial;
+        Lienzo punto(false, vectorial);  // a dot too leaves the position on itself
+        punto.s().point(0, 0.5);
+        punto.s().lineTo(0.5, 0.5);
+        EXPECT_EQ(punto.lit(), QRect(50, 25, 26, 1)) << vectorial;
     }
 }
 

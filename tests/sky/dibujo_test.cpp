@@ -158,7 +158,9 @@ TEST_F(Dibujo, TheLegendShowsTheSymbolsAtTheChartsSizes) {
         EXPECT_DOUBLE_EQ(circulos[c - 1].d, 0.6) << "galaxies are ellipses";
         EXPECT_DOUBLE_EQ(circulos[c - 1].b, (12 + c) * h);
     }
+    EXPECT_EQ(circulos[0].color, Rgb(255, 255, 255));
     EXPECT_NEAR(circulos[4].c, std::clamp(0.006 * escala, 1.0, 0.45 * h), 1e-9) << "open cluster of class 1";
+    for (int k = 4; k < 8; ++k) EXPECT_DOUBLE_EQ(circulos[k].b, (17 + k) * h) << "cluster " << k;
     EXPECT_DOUBLE_EQ(circulos[8].b, 27 * h);
     EXPECT_EQ(circulos[8].ancho, 1);
     const auto cajas = s.de(Op::Caja);
@@ -273,7 +275,8 @@ TEST_F(Dibujo, MessierSymbolsTakeTheirTypesColourAndASizeByTheMagnitudeText) {
         {"3", " 3.9", Op::Caja, 0.0045, Rgb(192, 192, 192)}, {"4", " 4.0", Op::Caja, 0.003, Rgb(0, 128, 128)},
         {"2", " 1.5", Op::Circulo, 0.009, Rgb(255, 255, 255)}, {"2", " 2.0", Op::Circulo, 0.0075, Rgb(255, 255, 255)},
         {"2", " 8.0", Op::Circulo, 0.0045, Rgb(255, 255, 255)},
-        {"5", " 3.0", Op::Circulo, 0.006, Rgb(0, 128, 0)}, {"6", " 5.6", Op::Circulo, 0.003, Rgb(192, 192, 192)}};
+        {"5", " 3.0", Op::Circulo, 0.006, Rgb(0, 128, 0)}, {"6", " 5.6", Op::Circulo, 0.003, Rgb(192, 192, 192)},
+        {"1", " 8.4", Op::Punto, 0, Rgb(255, 0, 0)}};
     for (const auto& c : casos) {
         for (ObjetoMessier& m : e.Messier) m.x = m.y = m.z = 0;  // only the test object
         ObjetoMessier& m = e.Messier[0];
@@ -286,7 +289,7 @@ TEST_F(Dibujo, MessierSymbolsTakeTheirTypesColourAndASizeByTheMagnitudeText) {
         ASSERT_EQ(ops.size(), 1u) << c.tipo << c.mag;
         EXPECT_NEAR(c.op == Op::Caja ? ops[0].c - ops[0].a : ops[0].c, c.op == Op::Caja ? 2 * c.tamano : c.tamano, 1e-6)
             << c.tipo << c.mag;
-        EXPECT_EQ(ops[0].color, c.color) << c.tipo << c.mag;
+        EXPECT_EQ(c.op == Op::Punto ? ops[0].tinta : ops[0].color, c.color) << c.tipo << c.mag;
     }
 }
 

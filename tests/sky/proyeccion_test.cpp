@@ -87,8 +87,12 @@ TEST_F(ProyeccionTest, AngulosDeCosenosInvertsCosenosDirectores) {
         ASSERT_GE(a2, 0);
         ASSERT_LT(a2, 2 * pi);
     }
+    double a = -1, b = -1;
+    AngulosDeCosenos(-1, 0, 0, a, b);  // on the equator, six hours east
+    EXPECT_NEAR(a, MedioPi, 1e-9);
+    EXPECT_EQ(b, 0);
     for (float polo : {1.0f, -1.0f}) {  // longitude 0 where it has none
-        double a = -1, b = 0;
+        a = -1, b = 0;
         AngulosDeCosenos(0, polo, 0, a, b);
         EXPECT_EQ(b, polo * MedioPi);
         EXPECT_EQ(a, 0);

@@ -34,6 +34,7 @@ protected:
 };
 
 TEST_F(CargaGuarPrueba, ASavedSituationIsListedSummarisedAndLoadedBack) {
+    Estado().DescripcionConfig = "La de antes";  // what typing replaces
     abre(2, [&] {
         EXPECT_FALSE(control("Pic_Datos")->isVisible()) << "saving shows no summary";
         EXPECT_TRUE(control("Chk_IncluirAnima")->isVisible());

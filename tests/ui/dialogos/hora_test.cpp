@@ -146,6 +146,13 @@ TEST_F(HoraPrueba, HeldSpinsStepTheTimeWhichIsUnstableUntilReleased) {
     pulsa("PicSpi_Tiempo4", SpinArriba);
     EXPECT_EQ(fila(1), "10/05/1 06:15");
     EXPECT_EQ(redibujos, 0);
+    // A state applied from elsewhere shows its kind of time.
+    for (const int16_t tipo : {0, 1}) {
+        e.TipoTiempo = tipo;
+        d->muestra();
+        EXPECT_EQ(control<QRadioButton>("Opt_Solar")->isChecked(), tipo == 1);
+        EXPECT_EQ(control<QRadioButton>("Opt_Siderea")->isChecked(), tipo == 0);
+    }
 }
 
 TEST_F(HoraPrueba, EnterMovesAlongARowAndTheExitRedrawsOnce) {
