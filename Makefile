@@ -19,7 +19,7 @@ PAQUETES += dpkg-dev desktop-file-utils appstream lintian
 # The fuzz harnesses (make fuzz): clang with libFuzzer and the sanitizers.
 PAQUETES += clang libclang-rt-14-dev
 
-.PHONY: run test test-san fuzz bench catalogs deps build configure clean
+.PHONY: run test test-san fuzz bench catalogs arte deps build configure clean
 
 run: build
 	./$(BUILD)/src/vespera
@@ -58,14 +58,20 @@ bench: build
 package: build
 	cmake --build $(BUILD) --target package
 
-# Rebuilds the eleven catalogue files, the eight sample configurations and
-# the location dialog's world map in data/ (the public sources are fetched
-# once with npm into build/fuentes); the result is byte for byte the
-# committed files.
-catalogs:
+# Rebuilds the eleven catalogue files, the eight sample configurations, the
+# location dialog's world map and the pictures in data/ (the public sources
+# are fetched once with npm into build/fuentes); the result is byte for
+# byte the committed files.
+catalogs: arte
 	python3 tools/construye_catalogos.py
 	python3 tools/configuraciones_ejemplo.py
 	python3 tools/mapa_mundo.py
+
+# Draws the program's pictures (buttons, pointers, the splash's pictures,
+# the controls and the dials' faces) into data/arte as SVG.
+arte: configure
+	cmake --build $(BUILD) --target vespera_arte -j $(JOBS)
+	./$(BUILD)/tools/arte/vespera_arte data/arte
 
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)

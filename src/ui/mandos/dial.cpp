@@ -10,6 +10,7 @@
 
 #include "core/constantes.h"
 #include "core/estado.h"
+#include "ui/marco/arte_marco.h"
 
 namespace vsp::ui {
 
@@ -18,7 +19,6 @@ namespace {
 constexpr int Lado = 100;
 const QPointF Centro(50.5, 50.5);  // the centre of pixel (50, 50)
 const QColor Blanco(255, 255, 255);
-const QColor Rojo(255, 0, 0);
 const QColor Azul(0, 0, 255);
 const QColor Verde(0, 255, 0);
 const QColor VerdeOscuro(0, 128, 0);
@@ -60,25 +60,12 @@ void pintaSector(QPainter& p, Sector s, QColor relleno, QColor borde) {
     p.drawPie(circulo(39), dieciseisavos(s.inicio), dieciseisavos(giro));
 }
 
-// The dial's face: white, a red ring, the four blue letters and the ticks
-// between them (every 10 degrees round the compass, every 15 round the
-// elevation dial).
+// The dial's face: white, a red ring, the four blue letters and the dots
+// between them, from the program's SVG files.
 void pintaEsfera(QPainter& p, TipoDial tipo) {
-    p.fillRect(QRect(0, 0, Lado, Lado), Blanco);
-    p.setPen(QPen(Rojo, 1));
-    p.setBrush(Qt::NoBrush);
-    p.drawEllipse(circulo(49));
-    QFont f(QStringLiteral("DejaVu Sans"));
-    f.setPixelSize(10);
-    f.setBold(true);
-    p.setFont(f);
-    p.setPen(Azul);
-    struct Letra { const char* texto; int x, y; };
-    static const Letra direccion[4] = {{"N", 47, 1}, {"E", 92, 45}, {"S", 47, 90}, {"W", 2, 45}};
-    static const Letra elevacion[4] = {{"N", 47, 1}, {"H", 91, 42}, {"S", 47, 90}, {"H", 3, 42}};
-    for (const Letra& l : tipo == TipoDial::Direccion ? direccion : elevacion)
-        p.drawText(QRectF(l.x, l.y, 14, 12), Qt::AlignLeft | Qt::AlignTop, QString::fromLatin1(l.texto));
-    DibujaPuntos(p, tipo);
+    p.drawImage(QRectF(0, 0, Lado, Lado),
+                arte::Dibujo(tipo == TipoDial::Direccion ? "dial-direccion" : "dial-elevacion", {Lado, Lado},
+                             p.device()->devicePixelRatioF()));
 }
 
 void pintaDireccion(QPainter& p) {
@@ -116,19 +103,6 @@ void pintaZoom(QPainter& p) {
 }
 
 }  // namespace
-
-void DibujaPuntos(QPainter& p, TipoDial tipo) {
-    const int cada = tipo == TipoDial::Direccion ? 10 : 15;
-    p.save();
-    p.setPen(Qt::NoPen);
-    p.setBrush(Azul);
-    for (int g = 0; g < 360; g += cada) {
-        if (g % 90 == 0) continue;  // the letters stand there
-        const double a = g * RadianesPorGrado;
-        p.drawEllipse(Centro + QPointF(44 * std::cos(a), -44 * std::sin(a)), 0.8, 0.8);
-    }
-    p.restore();
-}
 
 Sector SectorDialDireccion() {
     // North up and east to the right.

@@ -35,10 +35,6 @@ private:
     QImage imagen_;
 };
 
-// The small tick dots round the ring of a direction dial (every 10 degrees)
-// or an elevation dial (every 15), in blue, the letters' places left free.
-void DibujaPuntos(QPainter& p, TipoDial tipo);
-
 // Redraw every direction, elevation or zoom dial from the state. The pad
 // calls them after each step, the location dialog whenever its fields are
 // rewritten.

@@ -1,21 +1,21 @@
-// The frame's own artwork, drawn with QPainter at the screen's pixel ratio so
-// that it stays crisp at any scale: the picture buttons of the message box,
-// the three mouse cursors and the pictures of the splash screen.
+// The program's pictures: the SVG files of data/arte, drawn by tools/arte
+// and built into the program, drawn here at the screen's pixel ratio so
+// that they stay crisp at any scale. The frame's own ones are named below:
+// the picture buttons of the message box, the three mouse cursors and the
+// pictures of the splash screen.
 #pragma once
 
-#include <QPainter>
+#include <QImage>
 #include <QPixmap>
 #include <QPoint>
 
 namespace vsp::ui::arte {
 
-// A transparent picture of ancho × alto logical pixels at the screen's pixel
-// ratio, for artwork drawn in logical coordinates.
-QPixmap Lienzo(int ancho, int alto);
-
-// The raised face every picture button of the program has: a pale rounded
-// square of `lado` pixels with a light top edge.
-void CaraBoton(QPainter& p, int lado);
+// The picture `nombre` (a file of data/arte without ".svg") drawn at
+// `tamano` logical pixels, at pixel ratio `ratio` (the screen's when 0),
+// on a transparent ground.
+QImage Dibujo(const char* nombre, QSize tamano, qreal ratio = 0);
+QPixmap Imagen(const char* nombre, QSize tamano);
 
 // The 50 × 50 pictures of the message box's buttons: a green tick
 // (Aceptar), a red cross (Cancelar) and an open door (Salir).
@@ -38,7 +38,7 @@ DibujoCursor CursorMano();
 
 // The splash screen's source pictures: the logo (97 × 44), the icon
 // (40 × 41), the three text strips stacked in one picture (236 × 77), and the
-// night sky behind them.
+// night sky behind them, at the size asked for.
 QPixmap Logo();
 QPixmap Icono();
 QPixmap Tiras();
