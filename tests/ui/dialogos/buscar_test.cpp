@@ -45,6 +45,11 @@ TEST_F(BuscarPrueba, EachCategoryShowsItsTitleHeaderAndLegend) {
         EXPECT_EQ(control<QLabel>("Lab_Cabecera")->isVisible(), k != 0) << k;
         EXPECT_EQ(control<QLabel>("Lab_TexMagni")->isVisible(), *Categorias[k].leyenda != '\0') << k;
         EXPECT_EQ(control<QListWidget>("Lst_TexPlane")->isVisible(), k == 0) << k;
+        if (k == 0) {  // the explanation is read, not chosen
+            auto* explicacion = control<QListWidget>("Lst_TexPlane");
+            clicEn(explicacion, 1);
+            EXPECT_TRUE(explicacion->selectedItems().isEmpty());
+        }
         EXPECT_TRUE(control<QListWidget>(listados[k])->isVisible()) << k;
         EXPECT_EQ(control<QListWidget>(listados[k])->count(), filas[k]) << k;
         EXPECT_FALSE(indice->isVisible());

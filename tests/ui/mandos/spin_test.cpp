@@ -237,6 +237,8 @@ TEST(Diales, EveryDialOfAKindFollowsItsProcedure) {
     EXPECT_EQ(c.imagen(), c0);
     DibujaDialZoom();
     EXPECT_NE(c.imagen(), c0);
+    EXPECT_EQ(c.grab().toImage().convertToFormat(QImage::Format_RGB32), c.imagen().convertToFormat(QImage::Format_RGB32))
+        << "the widget shows its picture";
 }
 
 }  // namespace

@@ -232,10 +232,13 @@ TEST_F(Marco, TheSplashEndsByItselfAfterTwoPassesOrOnAKeyOrAClick) {
     Estado().Velocidad = 60;
     for (const bool clic : {false, true}) {
         Careta careta;
-        QTimer::singleShot(200, &careta, [&careta, clic] {
+        bool activa = false;  // so that the keyboard reaches it
+        QTimer::singleShot(200, &careta, [&careta, clic, &activa] {
+            activa = QApplication::activeWindow() == &careta;
             clic ? QTest::mouseClick(&careta, Qt::LeftButton) : pulsaTecla(&careta, Qt::Key_Space);
         });
         careta.exec();
+        EXPECT_TRUE(activa);
         // About four steps of 48 ms; far from the 704 of a whole showing.
         const int pasos = careta.pasos();
         EXPECT_GE(pasos, 1);
