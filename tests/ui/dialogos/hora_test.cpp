@@ -136,6 +136,12 @@ TEST_F(HoraPrueba, HeldSpinsStepTheTimeWhichIsUnstableUntilReleased) {
     EXPECT_EQ(estables, std::vector<int16_t>(4, Falso));
     EXPECT_EQ(e.TiempoEstable, Verdadero);
     EXPECT_NEAR(e.DiaJuliano - inicio, 4 * 0.9972695664235, 1e-8);
+    // The seven spins step by the table's seven sidereal units, in order.
+    for (int k = 0; k < 7; ++k) {
+        const double antes = e.DiaJuliano;
+        pulsa(("PicSpi_Tiempo" + std::to_string(k)).c_str(), SpinArriba);
+        EXPECT_NEAR(e.DiaJuliano - antes, e.TablaIncrementos[0][k + 1], 1e-8) << k;
+    }
 
     // Solar years by the calendar, over the missing year 0.
     QTest::mouseClick(control<QRadioButton>("Opt_Solar"), Qt::LeftButton);

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QKeyEvent>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -217,6 +218,28 @@ TEST_F(Marco, ACheckBoxShowsThePencilWhenClearAndTheEraserWhenTicked) {
                   CursorPrograma(marcada ? Puntero::Goma : Puntero::Lapiz).pixmap().cacheKey()) << marcada;
     }
     CursorCasilla(nullptr);
+}
+
+// A picture button lights its frame as soon as the pointer is over it, and
+// puts it out when it leaves: what the screen shows, not a fresh painting.
+TEST_F(Marco, APictureButtonLightsUnderThePointer) {
+    QWidget ventana;
+    ventana.resize(120, 80);
+    QPixmap cara(50, 50);
+    cara.fill(Qt::gray);
+    BotonImagen boton(cara, QStringLiteral("Salir"), &ventana);
+    boton.move(30, 10);
+    ASSERT_TRUE(MuestraActiva(&ventana));
+    const auto pantalla = [&] {
+        QApplication::processEvents();
+        return ventana.screen()->grabWindow(ventana.winId()).toImage();
+    };
+    QTest::mouseMove(&ventana, QPoint(5, 5));
+    const QImage fuera = pantalla();
+    QTest::mouseMove(&boton, boton.rect().center());
+    EXPECT_NE(pantalla(), fuera);
+    QTest::mouseMove(&ventana, QPoint(5, 5));
+    EXPECT_EQ(pantalla(), fuera);
 }
 
 // ---------------------------------------------------------------------------
