@@ -61,8 +61,9 @@ TEST_F(HoraPrueba, TypedDatesAndTimesSetTheInstant) {
         {1, "Tex_Hora1", "25:10", "15/03/1990 23:10"},
         {1, "Tex_Hora2", "00:15", "15/03/1990 23:15"},  // 16 March local, an hour ahead
         {1, "Tex_Hora1", "-", "15/03/1990 00:00"},
-        {1, "Tex_Hora1", "21:30", "15/03/1990 21:30"},
-        {1, "Tex_FecMes2", "4", "15/04/1990 21:30"},
+        {1, "Tex_FecDia1", "16", "16/03/1990 00:00"},  // a typed date keeps the time
+        {1, "Tex_Hora1", "21:30", "16/03/1990 21:30"},
+        {1, "Tex_FecMes2", "4", "16/04/1990 21:30"},
         {1, "Tex_FecDia1", "31", "30/04/1990 21:30"},  // April has 30 days
         {1, "Tex_FecMes1", "6", "30/06/1990 21:30"},   {1, "Tex_FecDia1", "31", "30/06/1990 21:30"},  // so has June
         {1, "Tex_FecMes1", "7", "30/07/1990 21:30"},   {1, "Tex_FecDia1", "31", "31/07/1990 21:30"},  // July has 31

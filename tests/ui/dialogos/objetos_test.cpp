@@ -58,6 +58,10 @@ TEST_F(ObjetosPrueba, EveryBoxIsTheStateItShows) {
     EXPECT_EQ(e.Casillas[Chk_ARDEC15], 1);
     EXPECT_EQ(e.Casillas[Chk_ARDEC30], 0);
     EXPECT_FALSE(control<QCheckBox>("Chk_ARDEC30")->isChecked());
+    // A box the dialog does not have changes nothing.
+    const auto casillas = e.Casillas;
+    for (const int fuera : {-1, static_cast<int>(NumCasillasObjeto)}) MarcaCasilla(fuera, true);
+    EXPECT_EQ(e.Casillas, casillas);
     // A state applied from elsewhere (a configuration) shows.
     e.Casillas[Chk_Plane7] = 0;
     d->muestra();
