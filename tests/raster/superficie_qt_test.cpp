@@ -169,6 +169,12 @@ TEST(SuperficieQt, WithoutAWindowUnitsArePixelsUpwards) {
     s.point(10.5, 40.5);
     EXPECT_EQ(tinta(s.image()), QRect(10, 9, 1, 1));
     EXPECT_EQ(s.windowWidth(), 100);
+    // A screen that reports no pixel ratio, or one that is not a number, is
+    // taken as 1.
+    for (const double ratio : {0.0, -2.0, std::nan("")}) {
+        s.resize(QSize(100, 50), ratio);
+        EXPECT_EQ(s.devicePixelRatio(), 1) << ratio;
+    }
 }
 
 // Rings and ellipses, small (drawn from a cache) or large, filled or not,

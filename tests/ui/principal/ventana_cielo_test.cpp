@@ -419,21 +419,25 @@ TEST_F(Ventana, DoubleClicksOnThePanelTextsRunTheirButtons) {
 }
 
 TEST_F(Ventana, TheButtonsOpenTheirDialogsCentredAndFollowingAppliedStates) {
-    Estado().HorarioVerano = 1;
+    ProgramState& e = Estado();
+    e.HorarioVerano = 1;
+    const bool viaLactea = e.Casillas[Chk_ViaLa] = e.Casillas[Chk_ViaLa] ? 0 : 1;
     AplicaEstado();  // as a configuration load ends
     for (const char* nombre : {"Pic_BotLocal", "Pic_BotHora", "Pic_BotObjet", "Pic_BotPerso", "Pic_BotImpri",
                                "Pic_BotGuard", "Pic_BotCarga"}) {
         QPoint desvio(99, 99);
-        bool verano = false;
+        bool verano = false, via = viaLactea;
         alAparecer([&](QWidget* w) {
             const QRect g = w->geometry(), v = ventana->geometry();
             desvio = g.topLeft() - v.topLeft() - QPoint(v.width() - g.width(), v.height() - g.height()) / 2;
             if (auto* casilla = w->findChild<QCheckBox*>("Chk_HorarioVer")) verano = casilla->isChecked();
+            if (auto* casilla = w->findChild<QCheckBox*>("Chk_ViaLa")) via = casilla->isChecked();
             QTest::mouseClick(w->findChild<QAbstractButton*>("Pic_BotSalir"), Qt::LeftButton);
         });
         QTest::mouseClick(boton(nombre), Qt::LeftButton);
         EXPECT_LE(desvio.manhattanLength(), 1) << nombre;
         EXPECT_EQ(verano, std::string(nombre) == "Pic_BotHora");
+        EXPECT_EQ(via, viaLactea) << nombre;
     }
 }
 
