@@ -75,6 +75,7 @@ TEST_F(HoraPrueba, TypedDatesAndTimesSetTheInstant) {
         {2, "Tex_Hora1", "08:30 PM", "01/04/7999 08:30 PM"},
         {2, "Tex_FecDia1", "20", "20/04/7999 08:30 PM"},  // the afternoon stays
         {2, "Tex_Hora1", "12:30 PM", "20/04/7999 11:30 PM"},
+        {2, "Tex_Hora1", "pm", "20/04/7999 00:00 PM"},
         {2, "Tex_Hora1", "00:30 PM", "20/04/7999 00:30 PM"},
         {2, "Tex_FecDia1", "21", "21/04/7999 00:30 PM"},  // the first afternoon hour stays too
         {2, "Tex_Hora2", "1:00 am", "21/04/7999 00:00 AM"},

@@ -504,8 +504,15 @@ TEST_F(Ventana, StartUpShowsTheWindowAndDrawsTheFirstChart) {
     EXPECT_TRUE(mensajes.empty());
     const ProgramState& e = Estado();
     EXPECT_EQ(e.BotonesActivos, Verdadero);
-    EXPECT_FALSE(e.Panel.Tex_Loca.empty());
-    EXPECT_EQ(texto("Tex_Loca").toStdString(), e.Panel.Tex_Loca);
+    using T = TextosPanel;
+    for (const auto& [nombre, campo] :
+         {std::pair{"Tex_Loca", &T::Tex_Loca}, {"Tex_Longi", &T::Tex_Longi}, {"Tex_Lati", &T::Tex_Lati},
+          {"Tex_Direc", &T::Tex_Direc}, {"Tex_Eleva", &T::Tex_Eleva}, {"Tex_Zoom", &T::Tex_Zoom},
+          {"Tex_FecUni", &T::Tex_FecUni}, {"Tex_HorUni", &T::Tex_HorUni}, {"Tex_FecLoc", &T::Tex_FecLoc},
+          {"Tex_HorLoc", &T::Tex_HorLoc}, {"Tex_FecJul", &T::Tex_FecJul}}) {
+        EXPECT_FALSE((e.Panel.*campo).empty()) << nombre;
+        EXPECT_EQ(texto(nombre).toStdString(), e.Panel.*campo) << nombre;
+    }
     EXPECT_FALSE(deshacer->isVisible());
 }
 
