@@ -281,7 +281,7 @@ TEST_F(Configuraciones, NumbersAreReadInEveryFormAndBroughtIntoRange) {
          "2451545.5,-1,0.5,-0.25,0,0.5,2.5\r\n\"Una, dos\"\r\n"
          "7,4,4,2,2,2,2,2,3,2,0,0,12,1,1,1,1,1,1,1,1,0,0,0,0,1,1,1,0,0,0,0,0,0,1,1,1,0,1,1,1,1\r\n"
          "150,112,1,1,1,1,1,1,1,1,1,0.052,100,-3.5,1,1,0,1\r\n"},
-        {"1e300,500,7,9,-7,2,0\r\n\"x\"\r\n"
+        {"1e300,178,7,9,-7,2,0\r\n\"x\"\r\n"
          "9,9,0,5,-1,3,0,7,8,-3,4,0,13,2,2,2,2,2,2,2,2,2,2,2,2,2,2,2,2,2,2,2,2,2,2,2,2,2,2,2,2,2\r\n"
          "-5,30000,0,3,7,-1,9,0,5,1,1,nan,,13,4,100,1,5\r\n",  // an empty field reads as 0
          "4642999.499,-1,0.7168146927999999,1.5707963268,5.5663706144,1.5707963268,1\r\n\"x\"\r\n"
@@ -293,6 +293,7 @@ TEST_F(Configuraciones, NumbersAreReadInEveryFormAndBroughtIntoRange) {
         carga("formas.vpc");
         EXPECT_EQ(Estado().EstadoArchivo, 0);
         EXPECT_EQ(TextoConfiguracion(), c.queda);
+        EXPECT_EQ(LeeResumenConfig("formas.vpc").Localidad, Estado().IndiceLocalidad) << "the load dialog's summary";
     }
     EXPECT_TRUE(mensajes.empty());
 }

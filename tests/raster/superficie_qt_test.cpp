@@ -134,7 +134,7 @@ TEST(SuperficieQt, WidthsAreWholePixels) {
     for (int x = 0; x < 50; ++x) grosor += (anillo.raster.image().pixel(x, 50) & 0xffffff) != 0;
     EXPECT_EQ(grosor, 2);
 
-    // A wide dot half beyond the right or bottom edge keeps its visible half.
+    // A wide dot half beyond an edge keeps its visible half.
     for (const bool vectorial : {false, true}) {
         Lienzo borde(false, vectorial);
         borde.s().setDrawWidth(4);
@@ -143,6 +143,10 @@ TEST(SuperficieQt, WidthsAreWholePixels) {
         const QRect r = borde.lit();
         EXPECT_TRUE(std::abs(r.left() - 73) <= 1 && std::abs(r.top() - 73) <= 1) << vectorial;
         EXPECT_EQ(r.bottomRight(), QPoint(99, 99)) << vectorial;
+        Lienzo izquierda(false, vectorial);
+        izquierda.s().setDrawWidth(4);
+        izquierda.s().point(-1.025, 0);  // a pixel and a quarter beyond the left edge
+        EXPECT_TRUE(izquierda.lit().contains(QPoint(0, 50)) && izquierda.lit().width() <= 2) << vectorial;
     }
 
     Lienzo punto;

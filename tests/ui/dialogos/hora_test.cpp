@@ -91,6 +91,12 @@ TEST_F(HoraPrueba, TypedDatesAndTimesSetTheInstant) {
     }
     EXPECT_EQ(fila(2), "21/04/7999 01:00 AM");
     EXPECT_EQ(caja("Tex_FecJul")->text(), QStringLiteral("4642744.500000")) << "the Julian day follows";
+    // Day 31 becomes each month's last.
+    for (int mes = 1; mes <= 12; ++mes) {
+        escribe(QStringLiteral("Tex_FecMes1"), QString::number(mes));
+        escribe(QStringLiteral("Tex_FecDia1"), QStringLiteral("31"));
+        EXPECT_EQ(fila(1).substr(0, 2), std::to_string(QDate(7999, mes, 1).daysInMonth())) << mes;
+    }
     EXPECT_EQ(redibujos, 0) << "the chart waits for the dialog to close";
 }
 
