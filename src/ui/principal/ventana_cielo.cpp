@@ -186,6 +186,9 @@ void VentanaCielo::aplicaPaneles() {
     mando_->setVisible(e.PanelControl == Activado);
     if (e.PanelObjetos == Activado) muestra_->DibujaMuestra(lienzo_->height());
     muestra_->setVisible(e.PanelObjetos == Activado);
+    locali_->muestra();
+    hora_->muestra();
+    objetos_->muestra();
     // A load always clears real-time running: the clock stops with it.
     if (e.TiempoRealActivo != 1) AplicaTiempoReal();
 }
