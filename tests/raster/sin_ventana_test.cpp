@@ -26,6 +26,7 @@
 #include "core/carpetas.h"
 #include "core/constantes.h"
 #include "core/estado.h"
+#include "impresion/carta_impresa.h"
 #include "impresion/impresora.h"
 #include "programa/arranque.h"
 #include "programa/impresion.h"
@@ -166,6 +167,11 @@ TEST_F(Render, SiriusIsDrawnWhereTheProjectionPutsItOnTheScreenAndOnThePrintedPa
     const double fx = (v.VistaX - v.VentanaIzquierda) / v.VentanaAncho;  // 0..1 across the chart
     const double fy = (v.VistaY - v.VentanaArriba) / v.VentanaAlto;
     ASSERT_TRUE(v.VistaZ > 0 && QRectF(0.1, 0.1, 0.8, 0.8).contains(fx, fy)) << fx << ", " << fy;
+    // A square page drawn here gives the screen its window back.
+    const auto ventana = [&v] { return std::tuple(v.VentanaIzquierda, v.VentanaArriba, v.VentanaAncho, v.VentanaAlto); };
+    const auto antes = ventana();
+    CartaImpresa(QSize(300, 300), 100, QSizeF());
+    EXPECT_EQ(ventana(), antes);
 
     // On the black sky round that point, Sirius is the one dot, centred on
     // it: pixels of the screen image, then of the page at 100 dpi.

@@ -179,6 +179,12 @@ TEST(SuperficieQt, WithoutAWindowUnitsArePixelsUpwards) {
         s.resize(QSize(100, 50), ratio);
         EXPECT_EQ(s.devicePixelRatio(), 1) << ratio;
     }
+    // A new size starts from the background, not from what memory held.
+    s.setBackground(kBlanco);
+    s.point(0.5, 0.5);
+    s.resize(QSize(20, 10), 1);
+    s.point(0.5, 0.5);
+    EXPECT_EQ(s.image().pixel(19, 0), 0xffffffffu);
 }
 
 // Rings and ellipses, small (drawn from a cache) or large, filled or not,

@@ -175,8 +175,21 @@ TEST_F(Dibujo, TheLegendShowsTheSymbolsAtTheChartsSizes) {
         EXPECT_EQ(t.texto, "fila " + std::to_string(k));
         EXPECT_EQ(t.tinta, Rgb(214, 220, 232));
     }
-    // Every line is one pixel wide, each caption on its symbol's row.
-    for (const Op& l : s.de(Op::Linea)) EXPECT_EQ(l.ancho, 1);
+    // Every line is one pixel wide; the pulsar's cross is one line across
+    // and one up, centred on its row.
+    std::vector<Op> cruz;
+    for (const Op& l : s.de(Op::Linea)) {
+        EXPECT_EQ(l.ancho, 1);
+        if (std::abs((l.b + l.d) / 2 - 26 * h) < h / 2) cruz.push_back(l);
+    }
+    ASSERT_EQ(cruz.size(), 2u);
+    for (const Op& l : cruz) {
+        EXPECT_DOUBLE_EQ((l.a + l.c) / 2, x);
+        EXPECT_DOUBLE_EQ((l.b + l.d) / 2, 26 * h);
+        EXPECT_NEAR(std::hypot(l.c - l.a, l.d - l.b), 0.6 * h, 1e-9);
+    }
+    EXPECT_NE(cruz[0].a == cruz[0].c, cruz[1].a == cruz[1].c);
+    // Each caption on its symbol's row.
     const auto mueve = s.de(Op::Mueve);
     ASSERT_GE(mueve.size(), 3u);
     EXPECT_DOUBLE_EQ(mueve.back().b, NumTextosLeyenda * h - h / 2);
