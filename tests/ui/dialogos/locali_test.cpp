@@ -70,7 +70,7 @@ TEST_F(LocaliPrueba, BoxesAreReadWhenLeft) {
         {"Tex_Direc", "200 NE", "S  200°", &ProgramState::Direccion, 200 * Grado},
         {"Tex_Direc", "S  190°", "S  190°", &ProgramState::Direccion, 190 * Grado},  // its own text edited
         {"Tex_Direc", "400", "N  359°", &ProgramState::Direccion, 359 * Grado},
-        {"Tex_Direc", "E -45", "N    0°", &ProgramState::Direccion, 0},  // no negative degrees
+        {"Tex_Direc", "-45", "N    0°", &ProgramState::Direccion, 0},  // no negative degrees
         {"Tex_Eleva", "95", "90°", &ProgramState::Elevacion, 90 * Grado},
         {"Tex_Eleva", "-", " 0°", &ProgramState::Elevacion, 0},
         {"Tex_Eleva", "45", "45°", &ProgramState::Elevacion, 45 * Grado},
