@@ -173,6 +173,9 @@ TEST_F(Catalogos, StarListingHoldsEveryBayerStarAndEveryStarToMagnitude3) {
     }
     EXPECT_EQ(k, e.NumIndiceEstrellas);
     EXPECT_LE(k, MaxIndiceEstrellas);
+    EXPECT_EQ(e.Lst_Estre.size(), static_cast<std::size_t>(k));
+    CargaCatalogos();
+    EXPECT_EQ(e.Lst_Estre.size(), static_cast<std::size_t>(k)) << "loaded again, listed once";
     // Sirius: code, hours without their first blank, 8 characters of the
     // declination, " 0.0;-0.0" magnitude, kind tag and name.
     EXPECT_EQ(e.Lst_Estre[0].substr(8, 12), " " + FormatoHoras(e.EstrellasNombre[0].AR).substr(1));

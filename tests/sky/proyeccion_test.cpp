@@ -206,5 +206,27 @@ TEST_F(ProyeccionTest, EastIsRightLookingNorthAndLeftInTheMirroredImage) {
     EXPECT_NEAR(across(), 0.5 - 1 / 3.4666667, 1e-6);
 }
 
+// Precession turns the sphere, however far the date: its matrix is a
+// rotation (orthonormal, not a mirror), and the inverse turn undoes it.
+TEST(Precesion, IsARotationAtAnyDateAndItsInverseUndoesIt) {
+    for (const auto& [zeta, theta, z] : {std::tuple(0.66, 0.57, 0.67), std::tuple(-0.7, -0.6, -0.72), std::tuple(0.01, 0.009, 0.01)}) {
+        double m[3][3];
+        MatrizPrecesion(zeta, theta, z, m);
+        for (int i = 0; i < 3; ++i)
+            for (int j = 0; j < 3; ++j)
+                EXPECT_NEAR(m[i][0] * m[j][0] + m[i][1] * m[j][1] + m[i][2] * m[j][2], i == j, 1e-12) << zeta;
+        const double det = m[0][0] * (m[1][1] * m[2][2] - m[1][2] * m[2][1]) -
+                           m[0][1] * (m[1][0] * m[2][2] - m[1][2] * m[2][0]) + m[0][2] * (m[1][0] * m[2][1] - m[1][1] * m[2][0]);
+        EXPECT_NEAR(det, 1, 1e-12) << zeta;
+        float x = 0.36f, y = 0.48f, z3 = 0.8f;
+        RotaCosenos(m, false, x, y, z3);
+        EXPECT_GT(std::hypot(x - 0.36f, y - 0.48f, z3 - 0.8f), 1e-3) << zeta;
+        RotaCosenos(m, true, x, y, z3);
+        EXPECT_NEAR(x, 0.36f, 1e-6);
+        EXPECT_NEAR(y, 0.48f, 1e-6);
+        EXPECT_NEAR(z3, 0.8f, 1e-6);
+    }
+}
+
 }  // namespace
 }  // namespace vsp

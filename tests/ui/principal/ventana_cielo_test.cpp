@@ -414,8 +414,10 @@ TEST_F(Ventana, DoubleClicksOnThePanelTextsRunTheirButtons) {
         animar = qobject_cast<Animar*>(w) != nullptr;
         w->close();
     });
+    deshacer->show();
     QTest::mouseDClick(control<QLabel>("Tex_TiempoReal"), Qt::LeftButton);
     EXPECT_TRUE(animar);
+    EXPECT_FALSE(deshacer->isVisible());
 }
 
 TEST_F(Ventana, TheButtonsOpenTheirDialogsCentredAndFollowingAppliedStates) {
