@@ -63,9 +63,10 @@ TEST_F(ObjetosPrueba, EveryBoxIsTheStateItShows) {
     for (const int fuera : {-1, static_cast<int>(NumCasillasObjeto)}) MarcaCasilla(fuera, true);
     EXPECT_EQ(e.Casillas, casillas);
     // A state applied from elsewhere (a configuration) shows.
-    e.Casillas[Chk_Plane7] = 0;
+    e.Casillas[Chk_Plane7] = e.Casillas[Chk_Sol] = 0;
     d->muestra();
     EXPECT_FALSE(control<QCheckBox>("Chk_Plane7")->isChecked());
+    EXPECT_FALSE(control<QCheckBox>("Chk_Sol")->isChecked());
 }
 
 TEST_F(ObjetosPrueba, LevelsAndOptionsSetTheStateAndEnableWhatDependsOnThem) {
