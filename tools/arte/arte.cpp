@@ -19,6 +19,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPolygonF>
 #include <QRadialGradient>
 #include <QSvgGenerator>
 #include <QSvgRenderer>
@@ -78,6 +79,14 @@ void caraBoton(QPainter& p) {
     CaraBoton(p, 50);
 }
 
+// The closed outline through `puntos`.
+QPainterPath poligono(std::initializer_list<QPointF> puntos) {
+    QPainterPath camino;
+    camino.addPolygon(QPolygonF(puntos));
+    camino.closeSubpath();
+    return camino;
+}
+
 // A thick stroke with a darker rim, for the tick and the cross.
 void trazoConBorde(QPainter& p, const QPainterPath& trazo, QColor borde, QColor relleno) {
     p.setBrush(Qt::NoBrush);
@@ -127,15 +136,7 @@ void BotonSalir(QPainter& p) {
     p.setBrush(QColor(0xf4, 0xd0, 0x6a));
     p.drawEllipse(QPointF(18.6, 27.5), 1.4, 1.4);
     // The way out.
-    QPainterPath flecha;
-    flecha.moveTo(24, 22.5);
-    flecha.lineTo(34, 22.5);
-    flecha.lineTo(34, 17);
-    flecha.lineTo(43, 25);
-    flecha.lineTo(34, 33);
-    flecha.lineTo(34, 27.5);
-    flecha.lineTo(24, 27.5);
-    flecha.closeSubpath();
+    const QPainterPath flecha = poligono({{24, 22.5}, {34, 22.5}, {34, 17}, {43, 25}, {34, 33}, {34, 27.5}, {24, 27.5}});
     p.setPen(QPen(QColor(0x8a, 0x30, 0x08), 1.2, Qt::SolidLine, Qt::SquareCap, Qt::RoundJoin));
     p.setBrush(QColor(0xf2, 0x79, 0x2e));
     p.drawPath(flecha);
@@ -174,14 +175,7 @@ void CursorLapiz(QPainter& p) {
     // Along the pencil: x from the tip towards the pushing end, y across it.
     p.translate(punta);
     p.rotate(-45);
-    QPainterPath silueta;
-    silueta.moveTo(0, 0);
-    silueta.lineTo(10, -4);
-    silueta.lineTo(36, -4);
-    silueta.lineTo(36, 4);
-    silueta.lineTo(10, 4);
-    silueta.closeSubpath();
-    halo(p, silueta);
+    halo(p, poligono({{0, 0}, {10, -4}, {36, -4}, {36, 4}, {10, 4}}));
 
     p.setPen(kContorno);
     p.setBrush(QColor(0xf6, 0xc4, 0x2a));  // painted body
@@ -430,14 +424,7 @@ void lupa(QPainter& p) {
 
 void carpeta(QPainter& p) {
     // The back with its tab, a sheet coming out, the front flap open.
-    QPainterPath fondo;
-    fondo.moveTo(7, 29);
-    fondo.lineTo(7, 11.5);
-    fondo.lineTo(15, 11.5);
-    fondo.lineTo(17.5, 14);
-    fondo.lineTo(31, 14);
-    fondo.lineTo(31, 29);
-    fondo.closeSubpath();
+    const QPainterPath fondo = poligono({{7, 29}, {7, 11.5}, {15, 11.5}, {17.5, 14}, {31, 14}, {31, 29}});
     p.setPen(pluma(kOroOscuro, 1.3));
     p.setBrush(QColor(0xd8, 0x9a, 0x32));
     p.drawPath(fondo);
