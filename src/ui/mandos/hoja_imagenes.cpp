@@ -7,7 +7,6 @@
 #include <QPainter>
 
 #include <algorithm>
-#include <map>
 
 #include "ui/marco/arte_marco.h"
 
@@ -19,12 +18,7 @@ const QColor TextoPantalla(255, 92, 66);  // the bottom button's caption
 
 }  // namespace
 
-const QImage& HojaImagenes(qreal dpr) {
-    static std::map<qreal, QImage> hojas;
-    auto it = hojas.find(dpr);
-    if (it == hojas.end()) it = hojas.emplace(dpr, arte::Dibujo("hoja", {128, 82}, dpr)).first;
-    return it->second;
-}
+const QImage& HojaImagenes(qreal dpr) { return arte::Dibujo("hoja", {128, 82}, dpr); }
 
 void CopiaDeHoja(QImage& destino, const QRect& region, QPoint en) {
     const qreal dpr = destino.devicePixelRatio();

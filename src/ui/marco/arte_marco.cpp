@@ -2,9 +2,12 @@
 #include "ui/marco/arte_marco.h"
 
 #include <QGuiApplication>
-#include <QHash>
 #include <QPainter>
 #include <QSvgRenderer>
+
+#include <map>
+#include <string>
+#include <tuple>
 
 // The pictures are compiled into this static library: their registration
 // has to be asked for, or the linker leaves it out.
@@ -12,20 +15,23 @@ static void registraArte() { Q_INIT_RESOURCE(arte); }
 
 namespace vsp::ui::arte {
 
-QImage Dibujo(const char* nombre, QSize tamano, qreal ratio) {
-    // Each file is read once; drawing it is what each size and ratio costs.
+const QImage& Dibujo(const char* nombre, QSize tamano, qreal ratio) {
+    // Each picture is drawn once for each size and pixel ratio asked for: a
+    // dial redrawn at every step of a drag reuses its face.
     static const bool registrado = (registraArte(), true);
     (void)registrado;
-    static QHash<QByteArray, QSvgRenderer*> leidos;
-    QSvgRenderer*& svg = leidos[nombre];
-    if (!svg) svg = new QSvgRenderer(QStringLiteral(":/arte/%1.svg").arg(QLatin1String(nombre)), qGuiApp);
     if (ratio <= 0) ratio = qGuiApp->devicePixelRatio();
-    QImage imagen(QSize(qCeil(tamano.width() * ratio), qCeil(tamano.height() * ratio)),
-                  QImage::Format_ARGB32_Premultiplied);
-    imagen.setDevicePixelRatio(ratio);
-    imagen.fill(Qt::transparent);
-    QPainter p(&imagen);
-    svg->render(&p, QRectF(QPointF(0, 0), tamano));
+    static std::map<std::tuple<std::string, int, int, qreal>, QImage> dibujados;
+    QImage& imagen = dibujados[{nombre, tamano.width(), tamano.height(), ratio}];
+    if (imagen.isNull()) {
+        imagen = QImage(QSize(qCeil(tamano.width() * ratio), qCeil(tamano.height() * ratio)),
+                        QImage::Format_ARGB32_Premultiplied);
+        imagen.setDevicePixelRatio(ratio);
+        imagen.fill(Qt::transparent);
+        QSvgRenderer svg(QStringLiteral(":/arte/%1.svg").arg(QLatin1String(nombre)));
+        QPainter p(&imagen);
+        svg.render(&p, QRectF(QPointF(0, 0), tamano));
+    }
     return imagen;
 }
 

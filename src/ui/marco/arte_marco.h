@@ -13,8 +13,8 @@ namespace vsp::ui::arte {
 
 // The picture `nombre` (a file of data/arte without ".svg") drawn at
 // `tamano` logical pixels, at pixel ratio `ratio` (the screen's when 0),
-// on a transparent ground.
-QImage Dibujo(const char* nombre, QSize tamano, qreal ratio = 0);
+// on a transparent ground; drawn once for each size and ratio, and kept.
+const QImage& Dibujo(const char* nombre, QSize tamano, qreal ratio = 0);
 QPixmap Imagen(const char* nombre, QSize tamano);
 
 // The 50 × 50 pictures of the message box's buttons: a green tick
