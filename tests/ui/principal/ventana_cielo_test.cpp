@@ -423,7 +423,8 @@ TEST_F(Ventana, DoubleClicksOnThePanelTextsRunTheirButtons) {
 TEST_F(Ventana, TheButtonsOpenTheirDialogsCentredAndFollowingAppliedStates) {
     ProgramState& e = Estado();
     e.HorarioVerano = 1;
-    const bool viaLactea = e.Casillas[Chk_ViaLa] = e.Casillas[Chk_ViaLa] ? 0 : 1;
+    e.Casillas[Chk_ViaLa] = e.Casillas[Chk_ViaLa] ? 0 : 1;
+    const bool viaLactea = e.Casillas[Chk_ViaLa] == 1;
     AplicaEstado();  // as a configuration load ends
     for (const char* nombre : {"Pic_BotLocal", "Pic_BotHora", "Pic_BotObjet", "Pic_BotPerso", "Pic_BotImpri",
                                "Pic_BotGuard", "Pic_BotCarga"}) {
