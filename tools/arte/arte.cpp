@@ -3,7 +3,7 @@
 // pixel ratio: the picture buttons and badges of the message box, the three
 // pointers, the splash screen's pictures, the button bar's glyphs, the
 // sheet of keys, knobs and slider the controls copy from, the control pad's
-// card and the dials' faces.
+// card, the dials' faces, the selectors' and the world map's frames.
 //
 //     vespera_arte CARPETA            writes the files into CARPETA
 //     vespera_arte --compara CARPETA  and says how far the files, drawn
@@ -851,6 +851,75 @@ void Esfera(QPainter& p, bool direccion) {
     puntos(p, direccion);
 }
 
+
+// The zoom dial's face: a black sky disc crossed by magenta lines, in dial
+// units (-50 to 51 across the 100 pixels).
+void EsferaZoom(QPainter& p) {
+    p.setRenderHint(QPainter::Antialiasing);
+    p.fillRect(QRect(0, 0, Lado, Lado), Blanco);
+    p.scale(Lado / 101.0, Lado / 101.0);
+    p.translate(50.5, 50.5);
+    p.setPen(QPen(Qt::black, 1));
+    p.setBrush(Qt::black);
+    p.drawEllipse(QPointF(0, 0), 49, 49);
+    p.setPen(QPen(QColor(255, 0, 255), 1));
+    static const int lineas[6][4] = {{-24, -43, 25, -43}, {-43, -23, 44, -23}, {-49, 0, 50, 0},
+                                     {-43, 23, 44, 23},   {-24, 43, 25, 43},   {0, -49, 0, 50}};
+    for (const auto& l : lineas) p.drawLine(QPointF(l[0], l[1]), QPointF(l[2], l[3]));
+}
+
+// ---------------------------------------------------------------------------
+// Frames drawn pixel by pixel, crisp at any ratio: the selectors', the pad's
+// sunken bottom button and the world map's
+
+// The pixels of the line from `a` to `b`, both ends included (one of the two
+// coordinates is shared).
+void linea(QPainter& p, QPoint a, QPoint b, QColor color) {
+    p.fillRect(QRect(a, b).normalized(), color);
+}
+
+// The outline of the pixels from `r`'s top left corner to its bottom right
+// one, that corner included, as QPainter::drawRect draws a QRect.
+void marco(QPainter& p, QRect r, QColor color) {
+    const QPoint a = r.topLeft(), b = a + QPoint(r.width(), r.height());
+    linea(p, a, {b.x(), a.y()}, color);
+    linea(p, {a.x(), b.y()}, b, color);
+    linea(p, a, {a.x(), b.y()}, color);
+    linea(p, {b.x(), a.y()}, b, color);
+}
+
+constexpr QSize TamanoSelector(200, 40);
+
+// The selector's etched frame (a white line and, a pixel up and left, a grey
+// one) and the sunken white box of its value; the caption and the value are
+// the program's own text.
+void Selector(QPainter& p) {
+    marco(p, QRect(1, 7, TamanoSelector.width() - 2, 30), QColor(255, 255, 255));
+    marco(p, QRect(0, 6, TamanoSelector.width() - 2, 30), QColor(128, 128, 128));
+    const QRect valor(35, 14, 160, 20);
+    p.fillRect(valor, QColor(255, 255, 255));
+    linea(p, valor.topLeft(), valor.topRight(), QColor(128, 128, 128));
+    linea(p, valor.topLeft(), valor.bottomLeft(), QColor(128, 128, 128));
+    linea(p, valor.topLeft() + QPoint(1, 1), valor.topRight() + QPoint(-1, 1), QColor(64, 64, 64));
+    linea(p, valor.topLeft() + QPoint(1, 1), valor.bottomLeft() + QPoint(1, -1), QColor(64, 64, 64));
+}
+
+// The pad's bottom button pressed: its frame grey, dark along the top and
+// left, drawn over the card at the button's corner.
+void MandoHundido(QPainter& p) {
+    const QRect r(QPoint(0, 0), MarcoRotulo.size() - QSize(1, 1));
+    marco(p, r, QColor(192, 192, 192));
+    linea(p, r.topLeft(), {r.right() + 1, 0}, QColor(128, 128, 128));
+    linea(p, r.topLeft(), {0, r.bottom() + 1}, QColor(128, 128, 128));
+}
+
+// The world map's sea-blue ground and the frame round the map itself, which
+// the program draws from (3, 2).
+void MapaFondo(QPainter& p) {
+    p.fillRect(QRect(0, 0, 366, 150), QColor(52, 94, 140));
+    marco(p, QRect(2, 1, 361, 147), QColor(96, 110, 130));
+}
+
 // ---------------------------------------------------------------------------
 // The files
 
@@ -897,6 +966,10 @@ const std::vector<Dibujo>& dibujos() {
         {"mando", TamanoMando, Mando},
         {"dial-direccion", {Lado, Lado}, [](QPainter& p) { Esfera(p, true); }},
         {"dial-elevacion", {Lado, Lado}, [](QPainter& p) { Esfera(p, false); }},
+        {"dial-zoom", {Lado, Lado}, EsferaZoom},
+        {"selector", TamanoSelector, Selector},
+        {"mando-hundido", MarcoRotulo.size(), MandoHundido},
+        {"mapa-fondo", {366, 150}, MapaFondo},
     };
     return d;
 }

@@ -1,5 +1,5 @@
 // The location dialog's dials: a white disc with the field's sector in green
-// inside a red compass ring, and the zoom's frame over a black sky disc.
+// inside a red compass ring, and the chart's frame over the zoom's sky disc.
 #include "ui/mandos/dial.h"
 
 #include <QPainter>
@@ -83,18 +83,12 @@ void pintaElevacion(QPainter& p) {
     pintaSector(p, SectorDialElevacion(), Verde, VerdeOscuro);
 }
 
+// The chart's frame, white, over the zoom dial's sky disc.
 void pintaZoom(QPainter& p) {
-    p.fillRect(QRect(0, 0, Lado, Lado), Blanco);
+    p.drawImage(QRectF(0, 0, Lado, Lado), arte::Dibujo("dial-zoom", {Lado, Lado}, p.device()->devicePixelRatioF()));
     // Dial units: from -50 to 51 across the 100 pixels.
     p.scale(Lado / 101.0, Lado / 101.0);
     p.translate(50.5, 50.5);
-    p.setPen(QPen(Qt::black, 1));
-    p.setBrush(Qt::black);
-    p.drawEllipse(QPointF(0, 0), 49, 49);
-    p.setPen(QPen(QColor(255, 0, 255), 1));
-    static const int lineas[6][4] = {{-24, -43, 25, -43}, {-43, -23, 44, -23}, {-49, 0, 50, 0},
-                                     {-43, 23, 44, 23},   {-24, 43, 25, 43},   {0, -49, 0, 50}};
-    for (const auto& l : lineas) p.drawLine(QPointF(l[0], l[1]), QPointF(l[2], l[3]));
     const QSizeF marco = MarcoDialZoom();
     if (marco.isEmpty()) return;
     p.setPen(QPen(Blanco, 1));

@@ -26,6 +26,7 @@
 #include "ui/mandos/dial.h"
 #include "ui/mandos/espera.h"
 #include "ui/mandos/hoja_imagenes.h"
+#include "ui/marco/arte_marco.h"
 #include "ui/marco/marco.h"
 
 namespace vsp::ui {
@@ -229,14 +230,7 @@ void Mando::anima(int columna) {
 void Mando::abreAnimar() {
     // The bottom button sinks: its frame grey, dark along the top and left.
     ajustaEscala();
-    {
-        QPainter p(&imagen_);
-        p.setPen(QColor(192, 192, 192));
-        p.drawRect(QRect(7, 213, 60, 17));
-        p.setPen(QColor(128, 128, 128));
-        p.drawLine(7, 213, 67, 213);
-        p.drawLine(7, 213, 7, 230);
-    }
+    QPainter(&imagen_).drawImage(QPoint(7, 213), arte::Dibujo("mando-hundido", {61, 18}, imagen_.devicePixelRatio()));
     repaint();
     Estado().Animando = Falso;
     emit ocultaDeshacer();

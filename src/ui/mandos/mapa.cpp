@@ -7,6 +7,7 @@
 
 #include "core/constantes.h"
 #include "core/estado.h"
+#include "ui/marco/arte_marco.h"
 
 // The pictures are compiled into this static library: their registration
 // has to be asked for, or the linker leaves it out.
@@ -47,10 +48,8 @@ void MapaMundo::paintEvent(QPaintEvent*) {
         mapa_.setDevicePixelRatio(doble ? 2 : 1);
     }
     QPainter p(this);
-    p.fillRect(rect(), QColor(52, 94, 140));
+    p.drawImage(QPoint(0, 0), arte::Dibujo("mapa-fondo", Tamano, devicePixelRatioF()));
     p.drawPixmap(Origen, mapa_);
-    p.setPen(QPen(QColor(96, 110, 130), 1));
-    p.drawRect(QRectF(Dibujo).adjusted(-0.5, -0.5, 0.5, 0.5));
 
     const QPoint c = Cruz();
     p.setClipRect(Dibujo);

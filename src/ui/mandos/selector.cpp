@@ -9,6 +9,7 @@
 #include "programa/opciones.h"
 #include "ui/mandos/espera.h"
 #include "ui/mandos/hoja_imagenes.h"
+#include "ui/marco/arte_marco.h"
 #include "ui/marco/marco.h"
 
 namespace vsp::ui {
@@ -44,11 +45,7 @@ void Selector::DibujaSelector(bool pulsado) {
         QPainter p(&imagen_);
         p.setRenderHint(QPainter::TextAntialiasing);
         const QString rotulo = QString::fromUtf8(Opciones[indice_].rotulo);
-        // The etched frame: a white line and, a pixel up and left, a grey one.
-        p.setPen(QColor(255, 255, 255));
-        p.drawRect(QRect(1, 7, Tamano.width() - 2, 30));
-        p.setPen(QColor(128, 128, 128));
-        p.drawRect(QRect(0, 6, Tamano.width() - 2, 30));
+        p.drawImage(QRect(QPoint(0, 0), Tamano), arte::Dibujo("selector", Tamano, dpr));
         // The caption on the frame's top edge.
         QFont f = font();
         f.setPixelSize(11);
@@ -58,14 +55,7 @@ void Selector::DibujaSelector(bool pulsado) {
         p.fillRect(caja, palette().color(QPalette::Window));
         p.setPen(palette().color(QPalette::WindowText));
         p.drawText(caja, Qt::AlignCenter, rotulo);
-        // The sunken box of the value and its text.
-        p.fillRect(CajaValor, QColor(255, 255, 255));
-        p.setPen(QColor(128, 128, 128));
-        p.drawLine(CajaValor.topLeft(), CajaValor.topRight());
-        p.drawLine(CajaValor.topLeft(), CajaValor.bottomLeft());
-        p.setPen(QColor(64, 64, 64));
-        p.drawLine(CajaValor.topLeft() + QPoint(1, 1), CajaValor.topRight() + QPoint(-1, 1));
-        p.drawLine(CajaValor.topLeft() + QPoint(1, 1), CajaValor.bottomLeft() + QPoint(1, -1));
+        // The value in its sunken box.
         p.setPen(QColor(0, 0, 0));
         p.drawText(QRect(40, CajaValor.top(), CajaValor.right() - 40, CajaValor.height()),
                    Qt::AlignLeft | Qt::AlignVCenter, QString::fromUtf8(TextoOpcion(indice_)));
