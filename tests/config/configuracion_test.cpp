@@ -1,6 +1,6 @@
 // Configuration files: save and load round trips, the name rules, the
-// overwrite question, the undo file, the defaults, what a load restores and
-// what it keeps, and damaged files that must never crash or corrupt.
+// overwrite question, the defaults, what a load restores and what it keeps,
+// and damaged files that must never crash or corrupt.
 #include "config/configuracion.h"
 
 #include <sys/resource.h>
@@ -11,7 +11,6 @@
 #include "motor_nuevo.h"
 
 #include "core/ficheros.h"
-#include "programa/arranque.h"
 
 namespace vsp {
 namespace {
@@ -36,13 +35,16 @@ protected:
         fs::remove_all(carpeta);
     }
 
-    void guarda(const std::string& nombre) {
+    // Each gives the file state it leaves.
+    static int16_t guarda(const std::string& nombre) {
         Estado().NombreConfig = nombre;
         GuardaConfig();
+        return Estado().EstadoArchivo;
     }
-    void carga(const std::string& nombre) {
+    static int16_t carga(const std::string& nombre) {
         Estado().NombreConfig = nombre;
         CargaConfig();
+        return Estado().EstadoArchivo;
     }
     std::vector<std::string> ficheros() {
         std::vector<std::string> r;
@@ -59,9 +61,7 @@ protected:
 void estadoAlAzar(std::mt19937& azar) {
     ProgramState& e = Estado();
     auto real = [&](double a, double b) { return std::uniform_real_distribution<double>(a, b)(azar); };
-    auto entero = [&](int a, int b) {
-        return static_cast<int16_t>(std::uniform_int_distribution<int>(a, b)(azar));
-    };
+    auto entero = [&](int a, int b) -> int16_t { return std::uniform_int_distribution<int>(a, b)(azar); };
     e.DiaJuliano = real(-0.5, 4642999.499);
     e.IndiceLocalidad = entero(-1, 177);
     e.Longitud = real(0, 6.28);
@@ -93,8 +93,7 @@ TEST_F(Configuraciones, SavingThenLoadingRestoresEveryField) {
     for (int vuelta = 0; vuelta < 200; ++vuelta) {
         estadoAlAzar(azar);
         fs::remove(carpeta / "viaje.vpc");
-        guarda("viaje");
-        ASSERT_EQ(Estado().EstadoArchivo, 0);
+        ASSERT_EQ(guarda("viaje"), 0);
         const ProgramState antes = Estado();
         const std::string texto = TextoConfiguracion();
         // The load dialog's summary of the file tells the same situation.
@@ -108,15 +107,12 @@ TEST_F(Configuraciones, SavingThenLoadingRestoresEveryField) {
         CreaTablas();
         Estado().CarpetaTrabajo = carpeta.string();
         Estado().Casillas = antes.Casillas;  // the boxes a load does not restore
-        carga("VIAJE.vpc");
+        ASSERT_EQ(carga("VIAJE.vpc"), 0);
         const ProgramState& e = Estado();
-        ASSERT_EQ(e.EstadoArchivo, 0);
         EXPECT_EQ(TextoConfiguracion(), texto);
-        EXPECT_EQ(e.DiaJuliano, antes.DiaJuliano);
-        EXPECT_EQ(e.Zoom, antes.Zoom);
-        EXPECT_EQ(e.ZonaHoraria, antes.ZonaHoraria);
-        EXPECT_EQ(e.CampoTelescopio, antes.CampoTelescopio);
-        EXPECT_EQ(e.TelescopioRadio, antes.CampoTelescopio / 2);
+        EXPECT_EQ(std::tuple(e.DiaJuliano, e.Zoom, e.ZonaHoraria, e.CampoTelescopio, e.TelescopioRadio),
+                  std::tuple(antes.DiaJuliano, antes.Zoom, antes.ZonaHoraria, antes.CampoTelescopio,
+                             antes.CampoTelescopio / 2));
         EXPECT_EQ(e.DescripcionConfig.find_first_of("\"\r\n"), std::string::npos);
     }
     EXPECT_TRUE(mensajes.empty());
@@ -133,12 +129,10 @@ TEST_F(Configuraciones, NamesAreCorrectedToVpcAndListedInAlphabeticalOrder) {
         EXPECT_TRUE(fs::exists(carpeta / c.guardado)) << c.escrito;
         fs::remove(carpeta / c.guardado);
     }
-    guarda(".x");
-    EXPECT_EQ(Estado().EstadoArchivo, 1);
+    EXPECT_EQ(guarda(".x"), 1);
     EXPECT_EQ(mensajes, std::vector<std::string>{
                             "Guardar configuración: El archivo debe tener el formato:  nombre.vpc"});
-    guarda("sub/fuera");
-    EXPECT_EQ(Estado().EstadoArchivo, 52);
+    EXPECT_EQ(guarda("sub/fuera"), 52);
     EXPECT_TRUE(ficheros().empty());
     for (const char* nombre : {"b.VPC", "a.vpc", "c.txt", "B.vpc"}) EscribeContenido(carpeta / nombre, "");
     EXPECT_EQ(ListaConfiguraciones(), (std::vector<std::string>{"a.vpc", "B.vpc", "b.VPC"}));
@@ -148,17 +142,15 @@ TEST_F(Configuraciones, NamesAreCorrectedToVpcAndListedInAlphabeticalOrder) {
 // saved with no question, the centring's.
 TEST_F(Configuraciones, ReplacingAFileOfAnotherCaseAsksFirstAndKeepsItsName) {
     EscribeContenido(carpeta / "Viaje.VPC", "viejo");
-    guarda("VIAJE");
+    EXPECT_EQ(guarda("VIAJE"), 0);
     ASSERT_EQ(mensajes.size(), 1u);
     EXPECT_NE(mensajes[0].find("¿Desea  actualizarlo"), std::string::npos);
-    EXPECT_EQ(Estado().EstadoArchivo, 0);
     EXPECT_EQ(ficheros(), std::vector<std::string>{"Viaje.VPC"});
     EXPECT_EQ(ContenidoDe(carpeta / "Viaje.VPC"), TextoConfiguracion());
 }
 
-// A disk that fills, a write cut halfway, a file that cannot be synced or
-// closed, or only not synced: the save reports it and the old file stays byte for byte, with no
-// temporary left beside it.
+// A full disk, a write cut halfway, a file that cannot be closed or synced: the
+// save reports it and the old file stays byte for byte, with no temporary beside it.
 TEST_F(Configuraciones, AFailedWriteLeavesTheOldFileByteForByte) {
     guarda("viaje");
     const std::string antes = ContenidoDe(carpeta / "viaje.vpc");
@@ -179,8 +171,7 @@ TEST_F(Configuraciones, AFailedWriteLeavesTheOldFileByteForByte) {
     for (const auto& c : casos) {
         mensajes.clear();
         FijaEscritorBytes(c.escritor);
-        guarda("viaje");
-        EXPECT_EQ(Estado().EstadoArchivo, c.error);
+        EXPECT_EQ(guarda("viaje"), c.error);
         EXPECT_EQ(mensajes.size(), 2u);  // the question, then the error
         EXPECT_EQ(mensajes.back(), "Guardar configuración: ERROR SID" + std::to_string(c.error) +
                                        " ha ocurrido.\r\nArchivo: viaje.vpc");
@@ -195,63 +186,44 @@ TEST_F(Configuraciones, AFailedWriteLeavesTheOldFileByteForByte) {
     const rlimit corto{16, limite.rlim_max};
     std::signal(SIGXFSZ, SIG_IGN);
     ::setrlimit(RLIMIT_FSIZE, &corto);
-    guarda("viaje");
+    const int16_t error = guarda("viaje");
     ::setrlimit(RLIMIT_FSIZE, &limite);
-    EXPECT_NE(Estado().EstadoArchivo, 0);
+    EXPECT_NE(error, 0);
     EXPECT_EQ(ContenidoDe(carpeta / "viaje.vpc"), antes);
 
     // A good write keeps the mode the file had.
-    fs::permissions(carpeta / "viaje.vpc", fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-    guarda("viaje");
-    EXPECT_EQ(Estado().EstadoArchivo, 0);
-    EXPECT_EQ(fs::status(carpeta / "viaje.vpc").permissions(),
-              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    const auto modo = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
+    fs::permissions(carpeta / "viaje.vpc", modo);
+    EXPECT_EQ(guarda("viaje"), 0);
+    EXPECT_EQ(fs::status(carpeta / "viaje.vpc").permissions(), modo);
 
     Estado().CarpetaTrabajo = (carpeta / "no-existe").string();
-    guarda("otro");
-    EXPECT_EQ(Estado().EstadoArchivo, 76);
+    EXPECT_EQ(guarda("otro"), 76);
     EXPECT_EQ(mensajes.back(), "Guardar configuración: ERROR SID76 : La senda no existe.");
 }
 
-TEST_F(Configuraciones, MissingFiles) {
-    ProgramState& e = Estado();
-    e.Zoom = 4;
-    carga("nada.vpc");
-    EXPECT_EQ(e.EstadoArchivo, 53);
-    EXPECT_EQ(e.Zoom, 4.0f);
-    EXPECT_EQ(mensajes, std::vector<std::string>{"Cargar configuración: No existe un archivo con ese nombre."});
+// The built-in values of the third line, past its first two, and the fourth's.
+const std::string kRestoPorDefecto =
+    ",3,1,1,1,1,1,1,1,1,0,3,0,1,1,1,1,0,1,1,0,0,0,0,0,0,0,0,0,0,0,0,0,1,1,1,0,0,0,1,1\r\n"
+    "100,50,1,1,1,2,1,2,2,1,1,0.0523596,50,0,0,1,0,0\r\n";
 
-    // A missing "Inicial.vpc" gives the built-in situation, silently: Málaga
-    // (city 95) looking south 45 degrees up at zoom 2, in 2084.
-    mensajes.clear();
+// "Inicial.vpc" is read silently over the defaults, not over the state: a missing
+// one gives Málaga (city 95) looking south 45 degrees up at zoom 2, in 2084.
+TEST_F(Configuraciones, AMissingOrShortInitialFileKeepsTheDefaultsForWhatItLacks) {
+    ProgramState& e = Estado();
     CargaCatalogos();
-    carga("Inicial.vpc");
+    const std::string corto = "2451545,-1,0.1,0.7,3.14,0.5,3\r\n\"Corto\"\r\n2,1";
+    const std::string situaciones[] = {
+        "2482294,95,0.0829029977321625,0.640890002250671,3.1415926536,0.785398852000001,2\r\n\"\"\r\n1,1",
+        corto};
+    for (const std::string& queda : situaciones) {
+        if (queda == corto) EscribeContenido(carpeta / "INICIAL.VPC", corto);
+        e.Velocidad = 77;
+        e.NivelEstrellas = 5;
+        EXPECT_EQ(carga("Inicial.vpc"), 0);
+        EXPECT_EQ(TextoConfiguracion(), queda + kRestoPorDefecto);
+    }
     EXPECT_TRUE(mensajes.empty());
-    EXPECT_EQ(e.EstadoArchivo, 0);
-    EXPECT_EQ(TextoConfiguracion(),
-              "2482294,95,0.0829029977321625,0.640890002250671,3.1415926536,0.785398852000001,2\r\n\"\"\r\n"
-              "1,1,3,1,1,1,1,1,1,1,1,0,3,0,1,1,1,1,0,1,1,0,0,0,0,0,0,0,0,0,0,0,0,0,1,1,1,0,0,0,1,1\r\n"
-              "100,50,1,1,1,2,1,2,2,1,1,0.0523596,50,0,0,1,0,0\r\n");
-}
-
-TEST_F(Configuraciones, AShortInitialFileKeepsTheDefaultsForWhatItLacks) {
-    ProgramState& e = Estado();
-    e.Velocidad = 77;
-    e.NivelEstrellas = 5;
-    EscribeContenido(carpeta / "INICIAL.VPC", "2451545,-1,0.1,0.7,3.14,0.5,3\r\n\"Corto\"\r\n2,1");
-    carga("Inicial.vpc");
-    EXPECT_TRUE(mensajes.empty());
-    EXPECT_EQ(e.EstadoArchivo, 0);
-    EXPECT_EQ(TextoConfiguracion(),  // the first two fields of the third line read, the rest the defaults
-              "2451545,-1,0.1,0.7,3.14,0.5,3\r\n\"Corto\"\r\n"
-              "2,1,3,1,1,1,1,1,1,1,1,0,3,0,1,1,1,1,0,1,1,0,0,0,0,0,0,0,0,0,0,0,0,0,1,1,1,0,0,0,1,1\r\n"
-              "100,50,1,1,1,2,1,2,2,1,1,0.0523596,50,0,0,1,0,0\r\n");
-
-    // The same file under another name stops with its message.
-    fs::rename(carpeta / "INICIAL.VPC", carpeta / "corto.vpc");
-    carga("corto.vpc");
-    EXPECT_EQ(e.EstadoArchivo, 62);
-    EXPECT_EQ(mensajes, std::vector<std::string>{"Cargar configuración: ERROR CID62 ha ocurrido.\r\nArchivo: corto.vpc"});
 }
 
 TEST_F(Configuraciones, ALoadRestoresTheDrawnPlanetsOnlyAndNeverRealTime) {
@@ -261,7 +233,7 @@ TEST_F(Configuraciones, ALoadRestoresTheDrawnPlanetsOnlyAndNeverRealTime) {
     e.Casillas.fill(1);
     e.Casillas[Chk_ARDEC30] = 0;
     e.TiempoRealActivo = 1;
-    carga("planetas.vpc");
+    EXPECT_EQ(carga("planetas.vpc"), 0);
     EXPECT_EQ(e.Casillas[Chk_Plane(5)], 0);  // Júpiter restored
     EXPECT_EQ(e.Casillas[Chk_Plane(7)], 1);  // Urano stays ticked
     EXPECT_EQ(e.Casillas[Chk_LimCo], 1);     // keeps its state
@@ -290,8 +262,7 @@ TEST_F(Configuraciones, NumbersAreReadInEveryFormAndBroughtIntoRange) {
     for (const Caso& c : casos) {
         EscribeContenido(carpeta / "formas.vpc", c.texto);
         Estado().EstadoArchivo = 53;  // what a failed load before left
-        carga("formas.vpc");
-        EXPECT_EQ(Estado().EstadoArchivo, 0);
+        EXPECT_EQ(carga("formas.vpc"), 0);
         EXPECT_EQ(TextoConfiguracion(), c.queda);
         EXPECT_EQ(LeeResumenConfig("formas.vpc").Localidad, Estado().IndiceLocalidad) << "the load dialog's summary";
     }
@@ -302,13 +273,8 @@ TEST_F(Configuraciones, NumbersAreReadInEveryFormAndBroughtIntoRange) {
 // command line gets the place and the reason in words instead.
 TEST_F(Configuraciones, AFailedLoadIsReportedAndLeavesTheStateAsItWas) {
     const std::string antes = TextoConfiguracion();
-    struct Caso {
-        const char* nombre;
-        const char* contenido;
-        int16_t error;
-        const char* mensaje;
-        const char* motivo;
-    } casos[] = {
+    struct Caso { const char *nombre, *contenido; int16_t error; const char *mensaje, *motivo; } casos[] = {
+        {"nada.vpc", nullptr, 53, "No existe un archivo con ese nombre.", "no existe"},
         {"texto.vpc", "2451545,1aaaaaaaaaaaaaaaaaaaaaañññ,0,0,0,0,2\r\n", 13,  // cut to 24 bytes, between characters
          "ERROR CID13 ha ocurrido.\r\nArchivo: texto.vpc", "línea 1, campo 2: «1aaaaaaaaaaaaaaaaaaaaaa» no es un número"},
         {"grande.vpc", "2451545,99999,0,0,0,0,2\r\n", 6, "ERROR CID06 ha ocurrido.\r\nArchivo: grande.vpc",
@@ -322,8 +288,7 @@ TEST_F(Configuraciones, AFailedLoadIsReportedAndLeavesTheStateAsItWas) {
     for (const Caso& c : casos) {
         mensajes.clear();
         if (c.contenido) EscribeContenido(carpeta / c.nombre, c.contenido);
-        carga(c.nombre);
-        EXPECT_EQ(Estado().EstadoArchivo, c.error) << c.nombre;
+        EXPECT_EQ(carga(c.nombre), c.error) << c.nombre;
         EXPECT_EQ(mensajes, std::vector<std::string>{std::string("Cargar configuración: ") + c.mensaje}) << c.nombre;
         EXPECT_EQ(TextoConfiguracion(), antes) << c.nombre;
         EXPECT_EQ(Estado().CargandoConfig, 0);

@@ -28,22 +28,17 @@ TEST(Texto, PadsTrimsAndFolds) {
 }
 
 TEST(Texto, ReadsTheNumberAtTheStartOfATypedText) {
-    struct Caso {
-        const char* texto;
-        double valor;
-    } casos[] = {{"12abc", 12},   {" 1 2 ", 12},  {"-3.5x", -3.5},  {"+7", 7},   {"", 0},   {"-", 0},
-                 {".", 0},        {".5", 0.5},    {"1.2.3", 1.2},   {"1e5", 1},  {"--4", 0}, {"45°", 45},
-                 {"1234567890123456789", 1e15}};
+    struct Caso { const char* texto; double valor; } casos[] = {
+        {"12abc", 12}, {" 1 2 ", 12}, {"-3.5x", -3.5}, {"+7", 7},   {"", 0},    {"-", 0},   {".", 0},
+        {".5", 0.5},   {"1.2.3", 1.2}, {"1e5", 1},     {"--4", 0}, {"45°", 45}, {"1234567890123456789", 1e15}};
     for (const Caso& c : casos) EXPECT_EQ(leadingNumber(c.texto), c.valor) << c.texto;
     EXPECT_EQ(leadingNumber(std::string(400, '9')), 1e15);
     EXPECT_EQ(leadingNumber("-0." + std::string(400, '0') + "1"), 0) << "too small for a double is 0";
     EXPECT_FALSE(std::signbit(leadingNumber("-0")));
 
     // Fields that count in halves: the sign applies to the whole value.
-    const struct {
-        const char* texto;
-        double valor;
-    } medios[] = {{"5,5", 5.5}, {"5.3", 5}, {"-3,5", -3.5}, {"-1", -1}, {"-0,5", -0.5}, {"12.7h", 12}, {"-0.3", 0}};
+    const Caso medios[] = {
+        {"5,5", 5.5}, {"5.3", 5}, {"-3,5", -3.5}, {"-1", -1}, {"-0,5", -0.5}, {"12.7h", 12}, {"-0.3", 0}};
     for (const auto& c : medios) EXPECT_EQ(leadingHalves(c.texto), c.valor) << c.texto;
     EXPECT_FALSE(std::signbit(leadingHalves("-0.3")));
 }

@@ -26,31 +26,19 @@ protected:
         for (const auto& f : fs::directory_iterator(VESPERA_DATOS))
             if (f.is_regular_file()) fs::copy_file(f.path(), programa / f.path().filename());
         FijaCarpetaPrograma(programa.string());
-        const char* xdg = std::getenv("XDG_DATA_HOME");
-        xdgAnterior = xdg ? xdg : "";
-        ::setenv("XDG_DATA_HOME", usuario.string().c_str(), 1);
+        ::setenv("XDG_DATA_HOME", usuario.c_str(), 1);
     }
     void TearDown() override {
-        if (xdgAnterior.empty())
-            ::unsetenv("XDG_DATA_HOME");
-        else
-            ::setenv("XDG_DATA_HOME", xdgAnterior.c_str(), 1);
+        ::setenv("XDG_DATA_HOME", xdgAnterior.c_str(), 1);
         ReiniciaAvisos();
         fs::remove_all(raiz);
     }
 
     fs::path raiz, programa, usuario;
-    std::string xdgAnterior;
+    const std::string xdgAnterior = std::getenv("XDG_DATA_HOME");  // always set in the tests' surroundings
 };
 
 const auto kSoloLectura = [](const std::string&) { return false; };
-
-TEST_F(Arranque, AWritableProgramFolderIsTheWorkingFolder) {
-    PreparaCarpeta();
-    EXPECT_EQ(Estado().CarpetaTrabajo, programa.string());
-    EXPECT_FALSE(fs::exists(programa / "CSCD.WRK"));
-    EXPECT_FALSE(fs::exists(usuario));
-}
 
 TEST_F(Arranque, AReadOnlyProgramFolderSendsConfigurationsToTheUserFolderOnce) {
     PreparaCarpeta(kSoloLectura);
@@ -66,6 +54,7 @@ TEST_F(Arranque, AReadOnlyProgramFolderSendsConfigurationsToTheUserFolderOnce) {
     EXPECT_FALSE(fs::exists(propia / "PLÉYADES.VPC"));
 }
 
+// A writable program folder is the working one, and nothing is copied.
 TEST_F(Arranque, StartUpLoadsTheInitialConfigurationAndDrawsOnce) {
     std::vector<std::string> pasos;
     avisos().VentanaPrincipal = [&] { pasos.push_back("ventana"); };
@@ -75,6 +64,8 @@ TEST_F(Arranque, StartUpLoadsTheInitialConfigurationAndDrawsOnce) {
     const ProgramState& e = Estado();
     EXPECT_EQ(pasos, (std::vector<std::string>{"ventana", "ventanas", "dibujo"}));
     EXPECT_EQ(e.CarpetaTrabajo, programa.string());
+    EXPECT_FALSE(fs::exists(programa / "CSCD.WRK"));
+    EXPECT_FALSE(fs::exists(usuario));
     EXPECT_EQ(e.SaltoLinea, "\r\n");
     EXPECT_EQ(e.EstadoArchivo, 0);
     EXPECT_TRUE(e.DescripcionConfig.starts_with("Noche de verano")) << "the sample \"INICIAL.VPC\", found without regard to case";
@@ -104,11 +95,7 @@ TEST_F(Arranque, EveryStepRunsWhenTheDataAreMissing) {
 // strip's texts.
 
 TEST(Impresion, SizesAreHeldToThePageAndTheHeightFollowsTheWidthAtFourToThree) {
-    struct Caso {
-        int16_t anchoMax, altoMax;
-        const char* tecleado;
-        int16_t ancho, alto;
-    } casos[] = {
+    struct Caso { int16_t anchoMax, altoMax; const char* tecleado; int16_t ancho, alto; } casos[] = {
         {202, 289, "120", 120, 90},   // the height follows whatever it held
         {202, 289, "50", 100, 75},    // least width
         {277, 190, "277", 277, 190},  // landscape: the height is cut to the page

@@ -26,15 +26,14 @@ protected:
 };
 
 // The table entry a row stands for, as direction cosines (J2000).
-PuntoCielo entrada(int categoria, int fila) {
+PuntoCielo entrada(int categoria, int f) {
     const ProgramState& e = Estado();
-    const auto f = static_cast<std::size_t>(fila);
     const auto de = [](const auto& o) { return PuntoCielo{o.x, o.y, o.z}; };
     PuntoCielo p;
     switch (categoria) {
     case 1: return de(e.Messier[f]);
     case 2: CosenosDirectores(e.Constelaciones[f].AR, e.Constelaciones[f].Dec, p.x, p.y, p.z); return p;
-    case 3: return de(e.EstrellasNombre[static_cast<std::size_t>(e.IndiceEstrellas[f])]);
+    case 3: return de(e.EstrellasNombre[e.IndiceEstrellas[f]]);
     case 4: return de(e.Galaxias[f]);
     case 5: return de(e.NebPlanetarias[f]);
     default: return de(e.NebDifusas[f]);
@@ -44,20 +43,17 @@ PuntoCielo entrada(int categoria, int fila) {
 TEST_F(Busqueda, EachCategoryCentresTheEntryOfItsRowInTheMiddle) {
     ProgramState& e = Estado();
     const double pixel = std::fabs(e.VentanaAncho) / 1280;  // at zoom 15
-    // A star of the listing whose row is not its entry in the table, and
-    // that rises here.
+    // A star of the listing whose row is not its entry in the table, and that rises here.
     int estrella = 0;
-    while (e.IndiceEstrellas[static_cast<std::size_t>(estrella)] == estrella ||
-           e.EstrellasNombre[static_cast<std::size_t>(e.IndiceEstrellas[static_cast<std::size_t>(estrella)])].Dec < -0.5f)
+    while (e.IndiceEstrellas[estrella] == estrella ||
+           e.EstrellasNombre[e.IndiceEstrellas[estrella]].Dec < -0.5f)
         ++estrella;
-    struct Caso {
-        int categoria, fila;
-        const char* empieza;  // the row's text
-    } casos[] = {{0, 3, "MARTE"}, {0, 10, "LUNA"}, {1, 30, " 31 224"}, {2, 59, " Ori"},
-                 {3, estrella, ""}, {4, 0, "  LMC"}, {5, 100, ""}, {6, 100, ""}};
+    struct Caso { int categoria, fila; const char* empieza; } casos[] = {  // and how the row starts
+        {0, 3, "MARTE"}, {0, 10, "LUNA"}, {1, 30, " 31 224"}, {2, 59, " Ori"},
+        {3, estrella, ""}, {4, 0, "  LMC"}, {5, 100, ""},     {6, 100, ""}};
     int centrados = 0;
     for (const Caso& c : casos) {
-        const std::string fila(FilasCategoria(c.categoria)[static_cast<std::size_t>(c.fila)]);
+        const std::string fila(FilasCategoria(c.categoria)[c.fila]);
         EXPECT_TRUE(fila.starts_with(c.empieza)) << fila;
         mensajes.clear();
         const double antes = e.DiaJuliano;
@@ -75,12 +71,11 @@ TEST_F(Busqueda, EachCategoryCentresTheEntryOfItsRowInTheMiddle) {
             const int k = c.fila + 1;
             k == CuerpoLuna ? CalculaLuna() : CalculaPlaneta(k);
             float x, y, z;
-            CosenosEnCarta(e.ElementosPlanetas[static_cast<std::size_t>(k)], x, y, z);
+            CosenosEnCarta(e.ElementosPlanetas[k], x, y, z);
             Proyector p = Proyector::DesdeEstado(e);
             p.precesion = false;
             p.Proyecta(x, y, z, X, Y, Z);
-            // The Moon keeps the centring's own allowance for its motion, which
-            // leaves it a few degrees out.
+            // The Moon keeps the centring's own allowance for its motion: a few degrees out.
             if (k == CuerpoLuna) tolerancia = 5 * RadianesPorGrado;
         } else {
             PuntoCielo p = entrada(c.categoria, c.fila);
@@ -97,12 +92,8 @@ TEST_F(Busqueda, EachCategoryCentresTheEntryOfItsRowInTheMiddle) {
 }
 
 TEST_F(Busqueda, FindingByNameIgnoresCaseAccentsAndBlanks) {
-    struct Caso {
-        const char* texto;
-        int categoria;  // where the first match must be
-        const char* empieza;
-        std::size_t minimo;  // matches at least
-    } casos[] = {
+    // The first match's category and how its row starts, and the least count of matches.
+    struct Caso { const char* texto; int categoria; const char* empieza; std::size_t minimo; } casos[] = {
         {"m31", 1, " 31 224", 1},   {"M 31", 1, " 31 224", 1},  {"ngc 7089", 1, "  2 7089", 1},
         {"orion", 1, " 42", 2},     {"ORIÓN", 1, " 42", 2},     {"júpiter", 0, "JUPITER", 1},
         {"luna", 0, "LUNA", 1},     {"Alf CMa", 3, "Alf CMa", 1}, {"sirio", 3, "Alf CMa", 1},
@@ -112,12 +103,9 @@ TEST_F(Busqueda, FindingByNameIgnoresCaseAccentsAndBlanks) {
         const auto r = BuscaTexto(c.texto);
         ASSERT_GE(r.size(), c.minimo) << c.texto;
         EXPECT_EQ(r[0].categoria, c.categoria) << c.texto;
-        EXPECT_TRUE(std::string(FilasCategoria(r[0].categoria)[static_cast<std::size_t>(r[0].fila)]).starts_with(c.empieza))
-            << c.texto;
+        EXPECT_TRUE(FilasCategoria(r[0].categoria)[r[0].fila].starts_with(c.empieza)) << c.texto;
     }
-    EXPECT_TRUE(BuscaTexto("").empty());
-    EXPECT_TRUE(BuscaTexto("   ").empty());
-    EXPECT_TRUE(BuscaTexto("zzzz").empty());
+    for (const char* nada : {"", "   ", "zzzz"}) EXPECT_TRUE(BuscaTexto(nada).empty()) << '"' << nada << '"';
     const auto soloConstelaciones = BuscaTexto("and", 2);
     ASSERT_FALSE(soloConstelaciones.empty());
     for (const Hallazgo& h : soloConstelaciones) EXPECT_EQ(h.categoria, 2);

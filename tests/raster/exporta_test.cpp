@@ -5,16 +5,12 @@
 
 #include <gtest/gtest.h>
 
-#include <QFile>
 #include <QImage>
 #include <QPrinter>
 #include <QXmlStreamReader>
 
-#include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
-#include <iterator>
 
 #include "../motor_nuevo.h"
 #include "impresion/impresora.h"
@@ -28,31 +24,28 @@ namespace {
 
 namespace fs = std::filesystem;
 
+QString ruta(const fs::path& p) { return QString::fromStdString(p.string()); }
+
 struct Svg {
     int polilineas = 0, textos = 0, estrellas = 0, apagadas = 0;
-    QString ancho, alto;  // the picture's size as it declares it
+    QString tamano;  // the picture's width and height as it declares them
 };
 
 // The chart of the state as an SVG, its elements counted, its stars (the
 // small squares) looked up in `png`.
-Svg exporta(const fs::path& ruta, QSize tamano, const QImage& png) {
+Svg exporta(const fs::path& archivo, QSize tamano, const QImage& png) {
     Svg svg;
-    EXPECT_TRUE(ExportaCarta(QString::fromStdString(ruta.string()), tamano));
-    QFile archivo(QString::fromStdString(ruta.string()));
-    EXPECT_TRUE(archivo.open(QIODevice::ReadOnly));
-    QXmlStreamReader xml(&archivo);
+    EXPECT_TRUE(ExportaCarta(ruta(archivo), tamano));
+    QXmlStreamReader xml(QByteArray::fromStdString(ContenidoDe(archivo)));
     while (!xml.atEnd()) {
         if (xml.readNext() != QXmlStreamReader::StartElement) continue;
-        if (xml.name() == QLatin1String("svg")) {
-            svg.ancho = xml.attributes().value("width").toString();
-            svg.alto = xml.attributes().value("height").toString();
-        }
-        svg.polilineas += xml.name() == QLatin1String("polyline");
-        svg.textos += xml.name() == QLatin1String("text");
-        if (xml.name() != QLatin1String("rect")) continue;
         const auto a = xml.attributes();
+        if (xml.name() == u"svg")
+            svg.tamano = a.value("width").toString() + " x " + a.value("height").toString();
+        svg.polilineas += xml.name() == u"polyline";
+        svg.textos += xml.name() == u"text";
         const double w = a.value("width").toDouble();
-        if (w >= 4) continue;  // the background
+        if (xml.name() != u"rect" || w >= 4) continue;  // wider, the background
         const int x = static_cast<int>(std::floor(a.value("x").toDouble() + w / 2));
         const int y = static_cast<int>(std::floor(a.value("y").toDouble() + w / 2));
         if (!png.rect().contains(x, y)) continue;
@@ -79,10 +72,8 @@ TEST(Exporta, TheSvgHasAnElementPerLineAndLabelAndItsStarsOnThePngsPixels) {
         textos += o.tipo == Operacion::Texto && !o.texto.empty();
     }
     const Svg carta = exporta(carpeta / "carta.svg", tamano, QImage());
-    EXPECT_EQ(carta.polilineas, lineas);
-    EXPECT_EQ(carta.ancho, QStringLiteral("211.667mm")) << "800 pixels at 96 dpi";
-    EXPECT_EQ(carta.alto, QStringLiteral("158.75mm"));
-    EXPECT_EQ(carta.textos, textos);
+    EXPECT_EQ(std::pair(carta.polilineas, carta.textos), std::pair(lineas, textos));
+    EXPECT_EQ(carta.tamano, QStringLiteral("211.667mm x 158.75mm")) << "800 x 600 pixels at 96 dpi";
 
     // Every star, and nothing drawn over them.
     e.Casillas.fill(0);
@@ -99,34 +90,31 @@ TEST(Exporta, TheSvgHasAnElementPerLineAndLabelAndItsStarsOnThePngsPixels) {
     EXPECT_EQ(estrellas.apagadas, 0);
 
     // A PDF is the same chart on one page of the window's size.
-    ASSERT_TRUE(ExportaCarta(QString::fromStdString((carpeta / "carta.pdf").string()), tamano));
-    const std::string contenido = ContenidoDe(carpeta / "carta.pdf");
+    const std::string pdf = (carpeta / "carta.pdf").string();
+    ASSERT_TRUE(ExportaCarta(ruta(pdf), tamano));
+    const std::string contenido = ContenidoDe(pdf);
     EXPECT_TRUE(contenido.starts_with("%PDF"));
     const std::size_t caja = contenido.find("/MediaBox [");
-    ASSERT_NE(caja, std::string::npos);
     double ancho = 0, alto = 0;
-    std::sscanf(contenido.c_str() + caja, "/MediaBox [0 0 %lf %lf]", &ancho, &alto);
-    EXPECT_EQ(ancho, 600) << "800 x 600 pixels at 96 dpi, in points";
-    EXPECT_EQ(alto, 450);
+    ASSERT_TRUE(caja != std::string::npos &&
+                std::sscanf(contenido.c_str() + caja, "/MediaBox [0 0 %lf %lf]", &ancho, &alto) == 2);
+    EXPECT_EQ(std::pair(ancho, alto), std::pair(600.0, 450.0)) << "800 x 600 pixels at 96 dpi, in points";
     // The chart fills its page: read back at 96 dpi, its far corner is sky.
-    const fs::path pagina = carpeta / "pagina";
-    ASSERT_EQ(std::system(("pdftoppm -r 96 -png -singlefile '" + (carpeta / "carta.pdf").string() + "' '" +
-                           pagina.string() + "'").c_str()), 0);
-    const QImage leida(QString::fromStdString(pagina.string() + ".png"));
+    const std::string pagina = (carpeta / "pagina").string();
+    ASSERT_EQ(std::system(("pdftoppm -r 96 -png -singlefile '" + pdf + "' '" + pagina + "'").c_str()), 0);
+    const QImage leida(ruta(pagina + ".png"));
     ASSERT_EQ(leida.size(), tamano);
     EXPECT_LT(qGray(leida.pixel(795, 595)), 64);
     // A PNG is drawn afresh at the size asked when no picture is given.
-    const QString png = QString::fromStdString((carpeta / "carta.png").string());
-    ASSERT_TRUE(ExportaCarta(png, tamano));
-    EXPECT_EQ(QImage(png).size(), tamano);
+    ASSERT_TRUE(ExportaCarta(ruta(carpeta / "carta.png"), tamano));
+    EXPECT_EQ(QImage(ruta(carpeta / "carta.png")).size(), tamano);
 
-    EXPECT_FALSE(ExportaCarta(QString::fromStdString((carpeta / "carta.bmp").string()), tamano));
-    EXPECT_FALSE(ExportaCarta(QString::fromStdString((carpeta / "no-existe" / "carta.svg").string()), tamano));
+    EXPECT_FALSE(ExportaCarta(ruta(carpeta / "carta.bmp"), tamano));
+    EXPECT_FALSE(ExportaCarta(ruta(carpeta / "no-existe" / "carta.svg"), tamano));
     EXPECT_FALSE(fs::exists(carpeta / "carta.bmp"));
     fs::remove_all(carpeta);
 }
 
-// A print turned into a PDF keeps the printer's page.
 TEST(Exporta, APrintTurnedToPdfKeepsItsPage) {
     QPrinter impresora(QPrinter::HighResolution);
     impresora.setPageSize(QPageSize(QPageSize::A3));

@@ -6,8 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <random>
-
 namespace vsp {
 namespace {
 
@@ -18,9 +16,7 @@ QImage carta(const QString& rotulo, int dx = 0) {
     QPainter p(&imagen);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QColor(255, 255, 160));
-    QFont letra(QStringLiteral("DejaVu Sans"));
-    letra.setPixelSize(13);
-    p.setFont(letra);
+    p.setFont(QFont(QStringLiteral("DejaVu Sans"), 10));
     p.drawText(8, 20, rotulo);
     p.drawLine(QLineF(10.3 + dx, 35.2, 140.7 + dx, 52.6));
     return imagen;
@@ -29,31 +25,26 @@ QImage carta(const QString& rotulo, int dx = 0) {
 TEST(Imagenes, AntiAliasingNoisePassesAShiftedLineOrAMissingGlyphDoesNot) {
     const QImage referencia = carta(QStringLiteral("Andrómeda"));
 
-    // ±2 levels on every edge pixel, as another CPU's rounding gives.
+    // Up to 2 levels either way on every edge pixel, as another CPU's rounding gives.
     QImage ruido = referencia;
-    std::mt19937 azar(7);
     int bordes = 0;
     for (int y = 0; y < ruido.height(); ++y)
         for (int x = 0; x < ruido.width(); ++x) {
             const QRgb c = ruido.pixel(x, y);
             if (c == qRgb(0, 0, 60) || c == qRgb(255, 255, 160)) continue;
-            const auto mueve = [&](int v) { return std::clamp(v + static_cast<int>(azar() % 5) - 2, 0, 255); };
-            ruido.setPixel(x, y, qRgb(mueve(qRed(c)), mueve(qGreen(c)), mueve(qBlue(c))));
+            const auto mueve = [&](int v, int k) { return std::clamp(v + (x + 2 * y + k) % 5 - 2, 0, 255); };
+            ruido.setPixel(x, y, qRgb(mueve(qRed(c), 0), mueve(qGreen(c), 1), mueve(qBlue(c), 3)));
             ++bordes;
         }
     ASSERT_GT(bordes, 100);
     const DiferenciaImagenes conRuido = ComparaImagenes(ruido, referencia);
-    EXPECT_TRUE(conRuido.parecidas()) << conRuido.informe();
-    EXPECT_EQ(conRuido.fuera, 0);
-    EXPECT_EQ(conRuido.mayor, 2);
+    EXPECT_TRUE(conRuido.parecidas() && conRuido.fuera == 0 && conRuido.mayor == 2) << conRuido.informe();
 
     for (const QImage& otra : {carta(QStringLiteral("Andrómeda"), 1), carta(QStringLiteral("Andrómed")),
-                               carta(QStringLiteral("Andromeda"))}) {
+                               carta(QStringLiteral("Andromeda")), referencia.copy(0, 0, 160, 59)}) {
         const DiferenciaImagenes d = ComparaImagenes(otra, referencia);
-        EXPECT_FALSE(d.parecidas()) << d.informe();
-        EXPECT_GT(d.mayor, 100);
+        EXPECT_TRUE(!d.parecidas() && (d.mayor > 100 || !d.mismoTamano)) << d.informe();
     }
-    EXPECT_FALSE(ComparaImagenes(referencia.copy(0, 0, 160, 59), referencia).parecidas());
 }
 
 // Differences are counted over the whole picture, not up to the first row
@@ -66,8 +57,7 @@ TEST(Imagenes, EveryDifferingPixelIsCountedAndPlaced) {
     vista.setPixel(10, 5, qRgb(0, 8, 0));       // within it
     for (int x = 20; x < 34; ++x) vista.setPixel(x, 30, qRgb(117, 117, 117));
     const DiferenciaImagenes d = ComparaImagenes(vista, referencia);
-    EXPECT_EQ(d.fuera, 15);
-    EXPECT_EQ(d.mayor, 117);
+    EXPECT_EQ(std::tuple(d.fuera, d.mayor), std::tuple(15, 117));
     EXPECT_EQ(d.zona, QRect(QPoint(3, 2), QPoint(33, 30)));
     EXPECT_FALSE(d.parecidas());
     vista.fill(Qt::black);

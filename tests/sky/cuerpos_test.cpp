@@ -27,13 +27,6 @@ double separacion(double a1, double b1, double a2, double b2) {
     return std::atan2(std::hypot(p, q), c);
 }
 
-// A body's place from the ephemeris at an instant: right ascension and
-// declination of date, degrees.
-struct Lugar {
-    const char* fecha;  // UT, the case's label
-    double jd, ar, dec;
-};
-
 using Cuerpos = MotorFresco<>;
 
 // The chart's instant and place (zone 0), as the dialogs leave them; the
@@ -48,106 +41,75 @@ void fijaInstante(double jd, double latitud, double longitudEste, int16_t preces
     ActualizaTiempo();
 }
 
-// Body p at the case's instant, from the given latitude, compared with the
-// ephemeris' right ascension and declination.
-void compruebaCuerpo(int p, const Lugar& r, double toleranciaGrados, double latitud = 0) {
-    fijaInstante(r.jd, latitud, 0, Desactivado);
-    if (p == CuerpoSol)
-        CalculaSol();
-    else if (p == CuerpoLuna)
-        CalculaLuna();
-    else
-        CalculaPlaneta(p);
-    const CuerpoSolar& c = Estado().ElementosPlanetas[p];
-    const double desvio = separacion(c.AR, c.Dec, r.ar * kGrado, r.dec * kGrado) / kGrado;
-    EXPECT_LT(desvio, toleranciaGrados)
-        << "body " << p << " at " << r.fecha << ": engine (" << c.AR / kGrado << ", " << c.Dec / kGrado
-        << "), ephemeris (" << r.ar << ", " << r.dec << "), off by " << desvio << " deg";
-}
+void calcula(int p) { p == CuerpoSol ? CalculaSol() : p == CuerpoLuna ? CalculaLuna() : CalculaPlaneta(p); }
 
-// ---- Sun and Moon -----------------------------------------------------------
+// ---- Sun, Moon and planets --------------------------------------------------
 
-TEST_F(Cuerpos, SunStandsWithinATenthOfADegreeOfItsApparentPlace1900To2100) {
-    // Apparent geocentric right ascension and declination of date, degrees,
-    // from python3-ephem 4.1.4 (ephem.Sun().compute(date): g_ra, g_dec).
-    // Over 72 062 instants of 1900-2100 (every 1.0137 days) the engine is off
-    // by 0.023 deg on average and 0.080 deg at worst (the first row: the
+// A body's place from the ephemeris seen from a latitude (longitude 0) at an
+// instant of UT: right ascension and declination of date, degrees; and how
+// near the engine must come, degrees.
+struct Lugar { int cuerpo; double latitud, tolerancia; const char* fecha; double jd, ar, dec; };
+
+// All from python3-ephem 4.1.4; "mean" and "worst" are the engine's errors
+// over 72 062 instants of 1900-2100 (every 1.0137 days).
+const Lugar kLugares[] = {
+    // The Sun: apparent geocentric place of date (ephem.Sun().compute(date):
+    // g_ra, g_dec); 0.023 deg mean, 0.080 worst, at the first row (the
     // obliquity is fixed at 23 26' and the equation of centre stops at first
     // order).
-    const Lugar soles[] = {
-        {"1901-01-28 07:15", 2415412.802083, 310.12483, -18.35039},
-        {"1926-09-23 03:15", 2424781.635417, 179.39409, 0.26269},
-        {"1952-05-17 09:45", 2434149.906250, 54.10610, 19.35945},
-        {"1979-08-08 01:30", 2444093.562500, 137.39725, 16.35594},
-        {"2017-04-05 16:20", 2457849.180556, 14.80373, 6.31975},
-        {"2073-03-03 04:10", 2478269.673611, 344.50204, -6.60434},
-    };
-    for (const Lugar& r : soles) compruebaCuerpo(CuerpoSol, r, 0.1);
-}
-
-TEST_F(Cuerpos, MoonStandsWithinAFifthOfADegreeOfItsGeocentricPlaceWhereTheSeriesIsExact) {
-    // Apparent geocentric right ascension and declination of date, degrees,
-    // from python3-ephem 4.1.4 (ephem.Moon().compute(date): g_ra, g_dec).
-    // Over 1900-2100 the engine (Latitud 0: no parallax) is off by 0.104 deg
-    // on average and 0.380 deg at worst; at these instants the terms the
-    // series leaves out nearly cancel (0.02 to 0.11 deg off), so a term kept
-    // wrong shows.
-    const Lugar lunas[] = {
-        {"1949-04-25 21:34", 2433032.398850, 8.54515, 1.99634},
-        {"1993-02-15 06:27", 2449033.769280, 255.19928, -22.98833},
-        {"2020-08-15 13:58", 2459077.082201, 98.52193, 24.09892},
-        {"2023-06-29 06:56", 2460124.789168, 219.21694, -16.26450},
-        {"2074-04-13 05:53", 2478675.745197, 223.75425, -11.46529},
-        {"2084-06-18 22:02", 2482395.418681, 276.34975, -24.61719},
-        {"2088-09-02 06:21", 2483931.764820, 353.82019, 0.46232},
-        {"2093-04-24 13:21", 2485627.056450, 21.99838, 3.88746},
-    };
-    for (const Lugar& r : lunas) compruebaCuerpo(CuerpoLuna, r, 0.2);
-}
-
-TEST_F(Cuerpos, MoonOnTheMeridianAtLatitude40IsLoweredTowardsItsTopocentricPlace) {
-    // The Moon at its upper transit seen from latitude 40 N, longitude 0:
-    // apparent topocentric right ascension and declination of date from
-    // python3-ephem 4.1.4 (Observer lat 40, lon 0, elevation 0, pressure 0;
+    {CuerpoSol, 0, 0.1, "1901-01-28 07:15", 2415412.802083, 310.12483, -18.35039},
+    {CuerpoSol, 0, 0.1, "1926-09-23 03:15", 2424781.635417, 179.39409, 0.26269},
+    {CuerpoSol, 0, 0.1, "1952-05-17 09:45", 2434149.906250, 54.10610, 19.35945},
+    {CuerpoSol, 0, 0.1, "1979-08-08 01:30", 2444093.562500, 137.39725, 16.35594},
+    {CuerpoSol, 0, 0.1, "2017-04-05 16:20", 2457849.180556, 14.80373, 6.31975},
+    {CuerpoSol, 0, 0.1, "2073-03-03 04:10", 2478269.673611, 344.50204, -6.60434},
+    // The Moon, the same way (Latitud 0: no parallax): 0.104 deg mean, 0.380
+    // worst; at these instants the terms the series leaves out nearly cancel
+    // (0.02 to 0.11 deg off), so a term kept wrong shows.
+    {CuerpoLuna, 0, 0.2, "1949-04-25 21:34", 2433032.398850, 8.54515, 1.99634},
+    {CuerpoLuna, 0, 0.2, "1993-02-15 06:27", 2449033.769280, 255.19928, -22.98833},
+    {CuerpoLuna, 0, 0.2, "2020-08-15 13:58", 2459077.082201, 98.52193, 24.09892},
+    {CuerpoLuna, 0, 0.2, "2023-06-29 06:56", 2460124.789168, 219.21694, -16.26450},
+    {CuerpoLuna, 0, 0.2, "2074-04-13 05:53", 2478675.745197, 223.75425, -11.46529},
+    {CuerpoLuna, 0, 0.2, "2084-06-18 22:02", 2482395.418681, 276.34975, -24.61719},
+    {CuerpoLuna, 0, 0.2, "2088-09-02 06:21", 2483931.764820, 353.82019, 0.46232},
+    {CuerpoLuna, 0, 0.2, "2093-04-24 13:21", 2485627.056450, 21.99838, 3.88746},
+    // The Moon at its upper transit seen from latitude 40 N: apparent
+    // topocentric place (Observer lat 40, lon 0, elevation 0, pressure 0;
     // next_transit(Moon), then Moon().compute(observer): ra, dec). Lowering
     // the declination by Latitud/1.5 degrees stands for the parallax, which
-    // on the meridian lies all in declination: over 5 456 transits of
-    // 1900-2100 the engine is off by 0.25 deg on average and 0.58 deg at worst
-    // (0.60 and 1.01 deg without the lowering). At other hours the parallax
-    // in right ascension, left out, puts it off by 0.52 deg on average and
-    // 1.08 deg at worst.
-    const Lugar transitos[] = {
-        {"1945-09-20 23:14:45", 2431719.468572, 348.15941, -10.96412},  // 0.33 off; 0.80 without it
-        {"1987-03-01 13:28:10", 2446856.061221, 0.85942, -1.37755},     // 0.27 off; 0.71 without it
-    };
-    for (const Lugar& r : transitos) compruebaCuerpo(CuerpoLuna, r, 0.6, 40);
-}
-
-// ---- Planets ----------------------------------------------------------------
-
-TEST_F(Cuerpos, MercuryToJupiterFollowTheEphemerisWithinTheirModelErrors) {
-    // Apparent geocentric right ascension and declination of date, degrees,
-    // from python3-ephem 4.1.4 (ephem.Mercury, Venus, Mars, Jupiter
-    // .compute(date): g_ra, g_dec). Mean and worst error of the engine over
-    // 72 062 instants of 1900-2100 (every 1.0137 days); each planet's worst
-    // instant is one of its rows. The model has a first-order equation of
-    // centre, the Earth at unit distance, and the ecliptic latitude added to
-    // the declination (up to 3.5 deg for Venus near inferior conjunction).
+    // on the meridian lies all in declination: over 5 456 transits the
+    // engine is off by 0.25 deg mean and 0.58 worst (0.60 and 1.01 without
+    // the lowering; these rows 0.33 and 0.27, 0.80 and 0.71 without). At
+    // other hours the parallax in right ascension, left out, puts it off by
+    // 0.52 deg mean and 1.08 worst.
+    {CuerpoLuna, 40, 0.6, "1945-09-20 23:14:45", 2431719.468572, 348.15941, -10.96412},
+    {CuerpoLuna, 40, 0.6, "1987-03-01 13:28:10", 2446856.061221, 0.85942, -1.37755},
+    // Mercury, Venus, Mars and Jupiter, geocentric as the Sun; each planet's
+    // worst instant is its first row. The model has a first-order equation
+    // of centre, the Earth at unit distance, and the ecliptic latitude added
+    // to the declination (up to 3.5 deg for Venus near inferior conjunction).
     //   Mercury 0.97 mean, 4.40 worst;  Venus 0.63, 3.84;
     //   Mars    0.68 mean, 4.68 worst;  Jupiter 0.28, 1.10.
-    struct Planeta { int p; Lugar r; };
-    const Planeta planetas[] = {
-        {1, {"2065-06-27 18:00", 2475464.250000, 123.69503, 19.66911}},
-        {1, {"2077-08-05 15:35", 2479886.149306, 146.04353, 8.59440}},  // 4.40 deg off
-        {2, {"1911-09-04 14:56", 2419284.122222, 174.40334, -6.33822}},  // 3.84 deg off
-        {2, {"2065-06-27 18:00", 2475464.250000, 52.69137, 16.47858}},
-        {4, {"1909-09-17 22:28", 2418567.436111, 4.45751, -3.76173}},  // 4.68 deg off
-        {4, {"2065-06-27 18:00", 2475464.250000, 299.01518, -25.67779}},
-        {5, {"1904-12-08 08:37", 2416822.859028, 19.31385, 6.64828}},  // 1.10 deg off
-        {5, {"2065-06-27 18:00", 2475464.250000, 208.68863, -10.41995}},
-    };
-    const double tolerancia[] = {0, 4.6, 4.0, 0, 4.9, 1.2};  // degrees, by body
-    for (const Planeta& c : planetas) compruebaCuerpo(c.p, c.r, tolerancia[c.p]);
+    {1, 0, 4.6, "2077-08-05 15:35", 2479886.149306, 146.04353, 8.59440},
+    {1, 0, 4.6, "2065-06-27 18:00", 2475464.250000, 123.69503, 19.66911},
+    {2, 0, 4.0, "1911-09-04 14:56", 2419284.122222, 174.40334, -6.33822},
+    {2, 0, 4.0, "2065-06-27 18:00", 2475464.250000, 52.69137, 16.47858},
+    {4, 0, 4.9, "1909-09-17 22:28", 2418567.436111, 4.45751, -3.76173},
+    {4, 0, 4.9, "2065-06-27 18:00", 2475464.250000, 299.01518, -25.67779},
+    {5, 0, 1.2, "1904-12-08 08:37", 2416822.859028, 19.31385, 6.64828},
+    {5, 0, 1.2, "2065-06-27 18:00", 2475464.250000, 208.68863, -10.41995},
+};
+
+TEST_F(Cuerpos, TheSunMoonAndPlanetsFollowTheEphemerisWithinTheirModelErrors) {
+    for (const Lugar& r : kLugares) {
+        fijaInstante(r.jd, r.latitud, 0, Desactivado);
+        calcula(r.cuerpo);
+        const CuerpoSolar& c = Estado().ElementosPlanetas[r.cuerpo];
+        EXPECT_LT(separacion(c.AR, c.Dec, r.ar * kGrado, r.dec * kGrado) / kGrado, r.tolerancia)
+            << "body " << r.cuerpo << " at " << r.fecha << " from latitude " << r.latitud << ": engine ("
+            << c.AR / kGrado << ", " << c.Dec / kGrado << "), ephemeris (" << r.ar << ", " << r.dec << ")";
+    }
 }
 
 // ---- Stars at real places ---------------------------------------------------
@@ -205,25 +167,18 @@ double desvioEstrella(const Escena& s, int16_t precesion) {
     return separacion(azimut, altitud, s.azimut * kGrado, s.altitud * kGrado) / kMinuto;
 }
 
-TEST_F(Cuerpos, BrightStarsStandWithinTwoArcMinutesOfTheirAltitudeAndAzimuth) {
+// Without precession the stars of 2080 miss their places: eighty years of it
+// move a star by about a degree, 32' to 63' in these cases.
+TEST_F(Cuerpos, BrightStarsStandWithinTwoArcMinutesOfTheirAltitudeAndAzimuthWithPrecessionOnly) {
+    int sinPrecesion = 0;
     for (const Escena& s : kEscenas) {
-        const double desvio = desvioEstrella(s, Activado);
-        EXPECT_LT(desvio, 2) << s.estrella->nombre << " from " << s.lugar << " at " << s.fecha
-                             << " off by " << desvio << "'";
-    }
-}
-
-TEST_F(Cuerpos, WithoutPrecessionTheStarsOf2080MissTheirPlaces) {
-    // Eighty years of precession move a star by about a degree: 32' to 63'
-    // in these cases.
-    int casos = 0;
-    for (const Escena& s : kEscenas) {
+        SCOPED_TRACE(::testing::Message() << s.estrella->nombre << " from " << s.lugar << " at " << s.fecha);
+        EXPECT_LT(desvioEstrella(s, Activado), 2);
         if (s.jd < 2480000) continue;
-        ++casos;
-        EXPECT_GT(desvioEstrella(s, Desactivado), 20) << s.estrella->nombre << " from " << s.lugar
-                                                      << " at " << s.fecha;
+        ++sinPrecesion;
+        EXPECT_GT(desvioEstrella(s, Desactivado), 20);
     }
-    EXPECT_EQ(casos, 4);
+    EXPECT_EQ(sinPrecesion, 4);
 }
 
 // With precession off the stars keep their J2000 places; the Sun and Jupiter,
@@ -232,27 +187,22 @@ TEST_F(Cuerpos, WithoutPrecessionTheBodiesKeepTheirPlacesAmongTheStars) {
     // Astrometric geocentric J2000 right ascension and declination, degrees,
     // from python3-ephem 4.1.4 (a_ra, a_dec); their places of date are 4.5
     // to 33 degrees away. The tolerances are the models' own errors there.
-    struct Caso {
-        const char* fecha;
-        double jd;
-        int cuerpo;
-        double ar, dec, tolerancia;
-    } casos[] = {
+    const struct { const char* fecha; double jd; int cuerpo; double ar, dec, tolerancia; } casos[] = {
         {"2300-06-21 00:00", 2561288.5, CuerpoSol, 84.8567, 23.3160, 0.2},
         {"2300-06-21 00:00", 2561288.5, 5, 149.3473, 13.5108, 1.5},
         {"1500-09-15 00:00", 2269190.5, CuerpoSol, 187.5968, -3.2953, 0.2},
         {"-500-03-01 12:00", 1539223.0, CuerpoSol, 8.9986, 3.9354, 1.0},  // 33 deg of date
     };
     SuperficieGrabadora s;
-    for (const Caso& c : casos) {
+    for (const auto& c : casos) {
         fijaInstante(c.jd, 40, 0, Desactivado);
-        c.cuerpo == CuerpoSol ? CalculaSol() : CalculaPlaneta(c.cuerpo);
+        calcula(c.cuerpo);
         DibujaCuerpo(s, c.cuerpo);
         const CuerpoSolar& cuerpo = Estado().ElementosPlanetas[c.cuerpo];
         double ar, dec;
         AngulosDeCosenos(cuerpo.x, cuerpo.y, cuerpo.z, ar, dec);
-        const double desvio = separacion(ar, dec, c.ar * kGrado, c.dec * kGrado) / kGrado;
-        EXPECT_LT(desvio, c.tolerancia) << "body " << c.cuerpo << " at " << c.fecha << " off by " << desvio;
+        EXPECT_LT(separacion(ar, dec, c.ar * kGrado, c.dec * kGrado) / kGrado, c.tolerancia)
+            << "body " << c.cuerpo << " at " << c.fecha;
     }
 }
 

@@ -11,8 +11,11 @@ namespace {
 
 using Localizacion = MotorFresco<>;
 
+constexpr double Grado = DosPi / 360;
+
+// An index outside the list only clears the selection.
 TEST_F(Localizacion, ChoosingACitySetsPlaceAndZone) {
-    struct Caso { const char* ciudad; float zona; } casos[] = {
+    const struct { const char* ciudad; float zona; } casos[] = {
         {"Madrid", 1},   {"A Coruña", 1},      {"Las Palmas G.C.", 0}, {"S.C. Tenerife", 0},
         {"Londres", 0},  {"Nueva York", -5},   {"Tokio", 9},           {"Buenos Aires", -4},
         {"Sídney", 10},  {"Helsinki", 2}};
@@ -27,8 +30,14 @@ TEST_F(Localizacion, ChoosingACitySetsPlaceAndZone) {
         EXPECT_EQ(e.Latitud, static_cast<double>(e.Localidades[i].Latitud)) << c.ciudad;
         EXPECT_EQ(e.ZonaHoraria, c.zona) << c.ciudad;
     }
-    EXPECT_EQ(fechas, 10);
     EXPECT_EQ(e.Tex_Zona, "2.0");
+    const double longitud = e.Longitud;
+    for (int16_t i : {-1, 178, 32767}) {
+        SeleccionaLocalidad(i);
+        EXPECT_EQ(e.IndiceLocalidad, -1);
+        EXPECT_EQ(e.Longitud, longitud);
+    }
+    EXPECT_EQ(fechas, 10);
 
     // A configuration being loaded keeps its own zone.
     e.CargandoConfig = -1;
@@ -38,30 +47,18 @@ TEST_F(Localizacion, ChoosingACitySetsPlaceAndZone) {
     EXPECT_EQ(e.Tex_Lati, "40° 24' 59\" N");
 }
 
-TEST_F(Localizacion, AnIndexOutsideTheListOnlyClearsTheSelection) {
-    ProgramState& e = Estado();
-    SeleccionaLocalidad(95);
-    const double longitud = e.Longitud;
-    for (int16_t i : {-1, 178, 32767}) {
-        SeleccionaLocalidad(i);
-        EXPECT_EQ(e.IndiceLocalidad, -1);
-        EXPECT_EQ(e.Longitud, longitud);
-    }
-}
-
 TEST_F(Localizacion, CompassPointAndViewTexts) {
     ProgramState& e = Estado();
-    const double grado = 0.01745329252;
-    struct Caso { double grados; const char* rumbo; } casos[] = {
+    const struct { double grados; const char* rumbo; } casos[] = {
         {0, "N "}, {22.4, "N "}, {22.6, "NE"}, {90, "E "}, {180, "S "}, {247, "SW"},
         {292.6, "NW"}, {337.4, "NW"}, {337.6, "N "}, {359.9, "N "}};
     for (const auto& c : casos) {
-        e.Direccion = c.grados * grado;
+        e.Direccion = c.grados * Grado;
         CalculaRumbo();
         EXPECT_EQ(e.NombreRumbo, c.rumbo) << c.grados;
     }
-    e.Direccion = 180 * grado;
-    e.Elevacion = 45.4 * grado;
+    e.Direccion = 180 * Grado;
+    e.Elevacion = 45.4 * Grado;
     e.Zoom = 2.5f;
     e.ZonaHoraria = -5.5f;
     int diales = 0;
@@ -78,47 +75,41 @@ TEST_F(Localizacion, CompassPointAndViewTexts) {
 // direction reaches both 0 and 360 degrees and wraps past them, with the
 // location dialog's text in step, a full turn shown as 0 as its spin shows
 // it (the pad's tests cover the other rows).
-
-constexpr double Grado = DosPi / 360;
-
 TEST_F(Localizacion, BothEndsAreReachedWhateverRoundingTheStepsGathered) {
     ProgramState& e = Estado();
     for (int inicio = 1; inicio < 360; ++inicio) {
+        SCOPED_TRACE(inicio);
         e.Direccion = inicio * Grado;
         for (int i = inicio; i < 360; ++i) DireccionMas();
-        ASSERT_NEAR(e.Direccion, DosPi, 1e-12) << "up from " << inicio;
-        ASSERT_EQ(e.Tex_Direc, "N    0°") << "up from " << inicio;  // the dialog shows a full turn as 0
+        ASSERT_NEAR(e.Direccion, DosPi, 1e-12);
+        ASSERT_EQ(e.Tex_Direc, "N    0°");
         DireccionMas();
-        ASSERT_EQ(e.Tex_Direc, "N    1°") << "up from " << inicio;
+        ASSERT_EQ(e.Tex_Direc, "N    1°");
         e.Direccion = inicio * Grado;
         for (int i = inicio; i > 0; --i) DireccionMenos();
-        ASSERT_EQ(e.Tex_Direc, "N    0°") << "down from " << inicio;
+        ASSERT_EQ(e.Tex_Direc, "N    0°");
         ASSERT_GE(e.Direccion, 0);
         DireccionMenos();
-        ASSERT_EQ(e.Tex_Direc, "N  359°") << "down from " << inicio;
+        ASSERT_EQ(e.Tex_Direc, "N  359°");
     }
 }
 
 // The location and personalisation dialogs' overtyped fields read into the
-// state.
-
-// 30 degrees is the widest telescope field, the very value a configuration
-// keeps, not a rounding above it.
+// state: 30 degrees is the widest telescope field, the very value a
+// configuration keeps, not a rounding above it.
 TEST(TecleoLocalizacion, ATypedTelescopeFieldStaysWithinWhatAConfigurationKeeps) {
     MotorNuevo(false);
-    struct Caso {
-        const char* tecleado;  // " 0° 00'" with one key typed at the cursor
-        int cursor;
-        const char* queda;
-        double campo;  // rad
-    } casos[] = {{"3 0° 00'", 1, "30° 00'", CampoTelescopioMaximo},
-                 {" 20° 00'", 2, " 2° 00'", 120 * 0.0002908882086667}};
-    for (const Caso& c : casos) {
+    // " 0° 00'" with one key typed at the cursor: the text it leaves and the field, rad.
+    const struct { const char* tecleado; int cursor; const char* queda; double campo; } casos[] = {
+        {"3 0° 00'", 1, "30° 00'", CampoTelescopioMaximo},
+        {" 20° 00'", 2, " 2° 00'", 120 * 0.0002908882086667}};
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.tecleado);
         Estado().Tex_Teles.clear();
         Estado().CampoTelescopio = 0;
         EXPECT_EQ(TecleaCampoTelescopio(c.tecleado, c.cursor).texto, c.queda);
-        EXPECT_DOUBLE_EQ(Estado().CampoTelescopio, c.campo) << c.tecleado;
-        EXPECT_LE(Estado().CampoTelescopio, CampoTelescopioMaximo) << c.tecleado;
+        EXPECT_DOUBLE_EQ(Estado().CampoTelescopio, c.campo);
+        EXPECT_LE(Estado().CampoTelescopio, CampoTelescopioMaximo);
     }
 }
 

@@ -9,13 +9,7 @@
 namespace vsp {
 namespace {
 
-class Formatos : public MotorFresco<false> {
-protected:
-    void TearDown() override {
-        MotorFresco::TearDown();
-        FijaSeparadorDecimal(".");
-    }
-};
+using Formatos = MotorFresco<false>;
 
 constexpr double kRad = 3.14159265358979323846 / 180;
 
@@ -26,10 +20,10 @@ TEST_F(Formatos, NumberPatterns) {
         {-44, "#####", "-44"},      {2002, "#####", "2002"},   {0, "##", ""},
         {7, "##", "7"},             {0, "##0", "0"},           {150, "###", "150"},
         {1, "#0.0", "1.0"},         {-5.5, "#0.0", "-5.5"},    {0.25, "#0.0", "0.3"},
-        {14.95, "#0.0", "15.0"},    {2.675, "#0.00", "2.68"},   {0.05, "#0.0", "0.1"},   {7, "0", "7"},             {12.5, "00.00", "12.50"},
-        {2452349.395833333, "#######0.000000", "2452349.395833"},
-        {-0.5, "#######0.000000", "-0.500000"}, {0, " 0.0;-0.0", " 0.0"},
-        {4642999.499, "#######0.000000", "4642999.499000"},
+        {14.95, "#0.0", "15.0"},    {2.675, "#0.00", "2.68"},   {0.05, "#0.0", "0.1"},
+        {7, "0", "7"},              {12.5, "00.00", "12.50"},
+        {2452349.395833333, "#######0.000000", "2452349.395833"}, {-0.5, "#######0.000000", "-0.500000"},
+        {4642999.499, "#######0.000000", "4642999.499000"},       {0, " 0.0;-0.0", " 0.0"},
         {-1.5, " 0.0;-0.0", "-1.5"}, {0.03, " 0.0;-0.0", " 0.0"}, {1.46f, " 0.0;-0.0", " 1.5"}};
     for (const auto& c : casos)
         EXPECT_EQ(Formato(c.valor, c.patron), c.texto) << c.valor << " with \"" << c.patron << "\"";
@@ -46,6 +40,7 @@ TEST_F(Formatos, DecimalSeparatorIsTheLocalesInDecimalPatternsOnly) {
     EXPECT_EQ(Formato(1.25, " 0.0;-0.0"), " 1,3");
     EXPECT_EQ(Formato(2002, "#####"), "2002");
     EXPECT_EQ(FormatoGrados(0.7853981634), " 45° 00' 00\"");
+    FijaSeparadorDecimal(".");
 }
 
 TEST_F(Formatos, Degrees) {
@@ -73,9 +68,7 @@ TEST_F(Formatos, DegreesNeverShowImpossibleMinutesOrSeconds) {
 }
 
 TEST_F(Formatos, Hours) {
-    auto horas = [](double h, double m, double s) {
-        return static_cast<float>((h + m / 60 + s / 3600) * 15 * kRad);
-    };
+    auto horas = [](double h, double m, double s) -> float { return (h + m / 60 + s / 3600) * 15 * kRad; };
     struct Caso { float x; const char* texto; } casos[] = {
         {1.46297134f, "  5h 35m 17s"},     {1.5f, "  5h 43m 46s"},
         {0.0f, "  0h 00m 00s"},            {horas(23, 59, 59.7), "  0h 00m 00s"},
@@ -92,8 +85,8 @@ TEST_F(Formatos, LatitudesAndLongitudes) {
 
     struct Caso { double x; const char* texto; int grados; } casos[] = {
         {0.0646435048, "  3° 42' 13\" O", 3}, {6.2452523212, "  2° 10' 24\" E", 2},
-        {3.1415926536, "180° 00' 00\" O", 180}, {3.1415926537, "180° 00' 00\" E", 180}, {3.2, "176° 39' 12\" E", 176},
-        {0, "  0° 00' 00\" O", 0}};
+        {3.1415926536, "180° 00' 00\" O", 180}, {3.1415926537, "180° 00' 00\" E", 180},
+        {3.2, "176° 39' 12\" E", 176},       {0, "  0° 00' 00\" O", 0}};
     for (const auto& c : casos) {
         EXPECT_EQ(FormatoLongitud(c.x), c.texto) << c.x;
         EXPECT_EQ(Estado().LongitudGrados, c.grados) << c.x;

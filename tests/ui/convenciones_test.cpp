@@ -2,16 +2,15 @@
 // buttons name themselves in their tool tip and wear the hand, check boxes
 // show the pencil while clear and the eraser while ticked, the keyboard
 // visits the controls in reading order, a text box reached by the keyboard
-// selects what is typed over first and is wide enough for its text, and
-// each dialog is modal, of a fixed size unless it lists, and closes with its exit button and sound 5.
-#include <QCheckBox>
-#include <QCursor>
-#include <QFile>
+// selects what is typed over first and is wide enough for its text, and each
+// dialog is modal, of a fixed size unless it lists, and closes with its exit
+// button and sound 5.
 #include <QAbstractScrollArea>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QScrollBar>
 
 #include <climits>
@@ -38,102 +37,105 @@ namespace {
 constexpr int kTodo = INT_MAX;  // the whole text
 
 struct Ventana {
-    const char* nombre;
+    std::string nombre;
     std::function<std::unique_ptr<QWidget>()> crea;
-    std::vector<const char*> tab;                      // the Tab order
+    std::vector<std::string> tab;                        // the Tab order, when given
     std::vector<std::pair<const char*, int>> seleccion;  // what reaching each box selects
 };
 
-const std::vector<Ventana>& ventanas() {
-    static const std::vector<Ventana> v = {
-        {"Animar", [] { return std::make_unique<Animar>(); },
-         {"Opt_Animar1", "Tex_Unidades", "Chk_TiempoReal"}, {{"Tex_Unidades", kTodo}}},
-        {"Buscar", [] { return std::make_unique<Buscar>(); }, {"Tex_Buscar", "Lst_Indice"}, {}},
-        {"CargaGuar", [] { return std::make_unique<CargaGuar>(); },
-         {"Fil_Ficheros", "Tex_Fichero", "Tex_Confi", "Chk_IncluirAnima"}, {{"Tex_Fichero", kTodo}, {"Tex_Confi", kTodo}}},
-        {"Hora", [] { return std::make_unique<Hora>(); },
-         {"Tex_FecDia1", "Tex_FecMes1", "Tex_FecAno1", "Tex_Hora1", "Tex_FecDia2", "Tex_FecMes2", "Tex_FecAno2",
-          "Tex_Hora2", "Tex_Zona", "Chk_HorarioVer", "Bot_FecMedNoc", "Bot_FecMedDia", "Bot_FecHorsis", "Opt_Siderea",
-          "Opt_Solar", "Pic_BotSalir"},
-         {{"Tex_FecDia1", 2}, {"Tex_FecMes1", 2}, {"Tex_FecAno1", 5}, {"Tex_Hora1", 8}, {"Tex_FecDia2", 2},
-          {"Tex_FecMes2", 2}, {"Tex_FecAno2", 5}, {"Tex_Hora2", 8}, {"Tex_Zona", 5}, {"Tex_FecJul", kTodo}}},
-        {"Impresor", [] { return std::make_unique<Impresor>(QSize(800, 600)); },
-         {"Tex_Ancho", "Tex_Alto", "Chk_ImprimirDatos", "Pic_BotImprimir", "Bot_VistaPrevia"},
-         {{"Tex_Ancho", kTodo}, {"Tex_Alto", kTodo}}},
-        {"Locali", [] { return std::make_unique<Locali>(); },
-         {"Cbo_Localidad", "Tex_Longi", "Tex_Lati", "Tex_Zona", "Tex_Direc", "Tex_Eleva", "Tex_Zoom", "Pic_BotSalir"},
-         {{"Tex_Longi", 0}, {"Tex_Lati", 0}, {"Tex_Zona", 5}, {"Tex_Direc", 7}, {"Tex_Eleva", 3}, {"Tex_Zoom", 4}}},
-        {"Objetos", [] { return std::make_unique<Objetos>(); }, {}, {{"Tex_NivVisEstre", kTodo}, {"Tex_NivVisConst", kTodo}}},
-        {"Personal", [] { return std::make_unique<Personal>(); }, {"Tex_Teles"}, {{"Tex_Teles", 0}}},
-        {"VentanaCielo", [] { return std::make_unique<VentanaCielo>(); }, {}, {}},
-        {"Mensajes", [] { return std::make_unique<Mensajes>("Impresión", "¿Imprimir?", 3, 2); }, {}, {}},
-        {"Ayuda", [] {
-             auto documento = LeeAyuda(QStringLiteral(VESPERA_DATOS "/VESPE31.HLP"));
-             return documento ? std::make_unique<VentanaAyuda>(*documento) : nullptr;
-         }, {"Visor", "Bot_Indice"}, {}},  // back and forward wait for a history
-    };
-    return v;
-}
+const std::vector<Ventana> kVentanas = {
+    {"Animar", [] { return std::make_unique<Animar>(); },
+     {"Opt_Animar1", "Tex_Unidades", "Chk_TiempoReal"}, {{"Tex_Unidades", kTodo}}},
+    {"Buscar", [] { return std::make_unique<Buscar>(); }, {"Tex_Buscar", "Lst_Indice"}, {}},
+    {"CargaGuar", [] { return std::make_unique<CargaGuar>(); },
+     {"Fil_Ficheros", "Tex_Fichero", "Tex_Confi", "Chk_IncluirAnima"}, {{"Tex_Fichero", kTodo}, {"Tex_Confi", kTodo}}},
+    {"Hora", [] { return std::make_unique<Hora>(); },
+     {"Tex_FecDia1", "Tex_FecMes1", "Tex_FecAno1", "Tex_Hora1", "Tex_FecDia2", "Tex_FecMes2", "Tex_FecAno2",
+      "Tex_Hora2", "Tex_Zona", "Chk_HorarioVer", "Bot_FecMedNoc", "Bot_FecMedDia", "Bot_FecHorsis", "Opt_Siderea",
+      "Opt_Solar", "Pic_BotSalir"},
+     {{"Tex_FecDia1", 2}, {"Tex_FecMes1", 2}, {"Tex_FecAno1", 5}, {"Tex_Hora1", 8}, {"Tex_FecDia2", 2},
+      {"Tex_FecMes2", 2}, {"Tex_FecAno2", 5}, {"Tex_Hora2", 8}, {"Tex_Zona", 5}, {"Tex_FecJul", kTodo}}},
+    {"Impresor", [] { return std::make_unique<Impresor>(QSize(800, 600)); },
+     {"Tex_Ancho", "Tex_Alto", "Chk_ImprimirDatos", "Pic_BotImprimir", "Bot_VistaPrevia"},
+     {{"Tex_Ancho", kTodo}, {"Tex_Alto", kTodo}}},
+    {"Locali", [] { return std::make_unique<Locali>(); },
+     {"Cbo_Localidad", "Tex_Longi", "Tex_Lati", "Tex_Zona", "Tex_Direc", "Tex_Eleva", "Tex_Zoom", "Pic_BotSalir"},
+     {{"Tex_Longi", 0}, {"Tex_Lati", 0}, {"Tex_Zona", 5}, {"Tex_Direc", 7}, {"Tex_Eleva", 3}, {"Tex_Zoom", 4}}},
+    {"Objetos", [] { return std::make_unique<Objetos>(); }, {}, {{"Tex_NivVisEstre", kTodo}, {"Tex_NivVisConst", kTodo}}},
+    {"Personal", [] { return std::make_unique<Personal>(); }, {"Tex_Teles"}, {{"Tex_Teles", 0}}},
+    {"VentanaCielo", [] { return std::make_unique<VentanaCielo>(); }, {}, {}},
+    {"Mensajes", [] { return std::make_unique<Mensajes>("Impresión", "¿Imprimir?", 3, 2); }, {}, {}},
+    {"Ayuda", [] {
+         auto documento = LeeAyuda(QStringLiteral(VESPERA_DATOS "/VESPE31.HLP"));
+         return documento ? std::make_unique<VentanaAyuda>(*documento) : nullptr;
+     }, {"Visor", "Bot_Indice"}, {}},  // back and forward wait for a history
+};
 
 bool lleva(const QWidget* w, Puntero p) {
     return w->testAttribute(Qt::WA_SetCursor) && w->cursor().shape() == Qt::BitmapCursor &&
            w->cursor().pixmap().cacheKey() == CursorPrograma(p).pixmap().cacheKey();
 }
 
-class Convenciones : public PruebaDialogo<QWidget> {};
-
-TEST_F(Convenciones, PictureButtonsAndCheckBoxesTellWhatAClickDoes) {
-    for (const Ventana& v : ventanas()) {
-        const std::unique_ptr<QWidget> w = v.crea();
-        ASSERT_TRUE(MuestraActiva(w.get())) << v.nombre;
-        for (const BotonImagen* b : w->findChildren<BotonImagen*>()) {
-            const std::string donde = std::string(v.nombre) + " " + b->objectName().toStdString();
-            EXPECT_FALSE(b->toolTip().isEmpty()) << donde;
-            EXPECT_EQ(b->accessibleName(), b->toolTip()) << donde;
-            // The search's and the load's buttons show the hand only once
-            // there is something to centre or to load.
-            const bool segunEstado = b->objectName() == QLatin1String("Pic_BotBuscar") ||
-                                     b->objectName() == QLatin1String("Pic_BotAceptar");
-            EXPECT_TRUE(segunEstado || lleva(b, Puntero::ManoIndice)) << donde;
-        }
-        for (QCheckBox* c : w->findChildren<QCheckBox*>()) {
-            if (!c->isVisibleTo(w.get())) continue;
-            const std::string donde = std::string(v.nombre) + " " + c->objectName().toStdString();
-            EXPECT_TRUE(lleva(c, c->isChecked() ? Puntero::Goma : Puntero::Lapiz)) << donde;
-            if (!c->isEnabled() || !c->isVisible()) continue;
-            QTest::mouseClick(c, Qt::LeftButton, {}, QPoint(8, c->height() / 2));
-            EXPECT_TRUE(lleva(c, c->isChecked() ? Puntero::Goma : Puntero::Lapiz)) << donde << " clicked";
+class Convenciones : public PruebaDialogo<QWidget> {
+protected:
+    // `prueba` on each window as the user first sees it, or as large as the
+    // screen lets it be.
+    static void recorre(const std::function<void(const Ventana&, QWidget*)>& prueba, bool agrandada = false) {
+        for (const Ventana& v : kVentanas) {
+            SCOPED_TRACE(v.nombre);
+            const std::unique_ptr<QWidget> w = v.crea();
+            if (agrandada) w->resize(w->sizeHint().expandedTo(QSize(1000, 700)).boundedTo(w->maximumSize()));
+            ASSERT_TRUE(MuestraActiva(w.get()));
+            prueba(v, w.get());
         }
     }
+};
+
+TEST_F(Convenciones, PictureButtonsAndCheckBoxesTellWhatAClickDoes) {
+    recorre([](const Ventana&, QWidget* w) {
+        for (const BotonImagen* b : w->findChildren<BotonImagen*>()) {
+            const std::string nombre = b->objectName().toStdString();
+            EXPECT_FALSE(b->toolTip().isEmpty()) << nombre;
+            EXPECT_EQ(b->accessibleName(), b->toolTip()) << nombre;
+            // The search's and the load's buttons show the hand only once
+            // there is something to centre or to load.
+            const bool segunEstado = nombre == "Pic_BotBuscar" || nombre == "Pic_BotAceptar";
+            EXPECT_TRUE(segunEstado || lleva(b, Puntero::ManoIndice)) << nombre;
+        }
+        for (QCheckBox* c : w->findChildren<QCheckBox*>()) {
+            if (!c->isVisibleTo(w)) continue;
+            SCOPED_TRACE(c->objectName().toStdString());
+            EXPECT_TRUE(lleva(c, c->isChecked() ? Puntero::Goma : Puntero::Lapiz));
+            if (!c->isEnabled() || !c->isVisible()) continue;
+            QTest::mouseClick(c, Qt::LeftButton, {}, QPoint(8, c->height() / 2));
+            EXPECT_TRUE(lleva(c, c->isChecked() ? Puntero::Goma : Puntero::Lapiz)) << "clicked";
+        }
+    });
 }
 
 TEST_F(Convenciones, TheKeyboardReadsEachWindowInOrderAndSelectsWhatIsTypedOverFirst) {
-    for (const Ventana& v : ventanas()) {
-        const std::unique_ptr<QWidget> w = v.crea();
-        ASSERT_TRUE(MuestraActiva(w.get())) << v.nombre;
-        if (!v.tab.empty()) {
-            std::vector<std::string> orden;
-            for (QWidget* h = w->nextInFocusChain(); h != w.get(); h = h->nextInFocusChain())
-                if (h->isVisibleTo(w.get()) && h->isEnabled() && h->focusPolicy() & Qt::TabFocus)
-                    orden.push_back(h->objectName().toStdString());
-            EXPECT_EQ(orden, std::vector<std::string>(v.tab.begin(), v.tab.end())) << v.nombre;
-        }
+    recorre([](const Ventana& v, QWidget* w) {
+        std::vector<std::string> orden;
+        for (QWidget* h = w->nextInFocusChain(); h != w; h = h->nextInFocusChain())
+            if (h->isVisibleTo(w) && h->isEnabled() && h->focusPolicy() & Qt::TabFocus)
+                orden.push_back(h->objectName().toStdString());
+        EXPECT_EQ(orden, v.tab.empty() ? orden : v.tab);
         for (const QLineEdit* caja : w->findChildren<QLineEdit*>()) {
-            if (!caja->isVisibleTo(w.get())) continue;
+            if (!caja->isVisibleTo(w)) continue;
             EXPECT_LE(caja->fontMetrics().horizontalAdvance(caja->text()), caja->width() - 6)
-                << v.nombre << " " << caja->objectName().toStdString() << " cuts \"" << caja->text().toStdString() << '"';
+                << caja->objectName().toStdString() << " cuts \"" << caja->text().toStdString() << '"';
         }
         for (const auto& [nombre, cuantos] : v.seleccion) {
-            auto* caja = ui::control<QLineEdit>(w.get(), nombre);
+            auto* caja = ui::control<QLineEdit>(w, nombre);
             if (!caja) continue;
             caja->setFocus(Qt::TabFocusReason);
             QApplication::processEvents();
             const int esperado = std::min<int>(cuantos, static_cast<int>(caja->text().size()));
-            EXPECT_EQ(caja->selectedText().size(), esperado) << v.nombre << " " << nombre;
-            EXPECT_EQ(caja->selectionStart(), esperado ? 0 : -1) << v.nombre << " " << nombre;
-            EXPECT_EQ(caja->cursorPosition(), esperado) << v.nombre << " " << nombre;
+            EXPECT_EQ(caja->selectedText().size(), esperado) << nombre;
+            EXPECT_EQ(caja->selectionStart(), esperado ? 0 : -1) << nombre;
+            EXPECT_EQ(caja->cursorPosition(), esperado) << nombre;
         }
-    }
+    });
 }
 
 // Every control lies within its window, beside the others: none is hidden
@@ -146,39 +148,34 @@ TEST_F(Convenciones, NoControlHidesAnotherOrSpillsOutOfItsWindow) {
         return !h->objectName().startsWith(QLatin1String("qt_")) && !qobject_cast<const QScrollBar*>(h) &&
                !h->inherits("QLineEditIconButton") && !h->isWindow();
     };
-    for (const Ventana& v : ventanas()) {
-        const std::unique_ptr<QWidget> w = v.crea();
-        w->resize(w->sizeHint().expandedTo(QSize(1000, 700)).boundedTo(w->maximumSize()));
-        ASSERT_TRUE(MuestraActiva(w.get())) << v.nombre;
+    const auto nombre = [](const QWidget* h) {
+        return h->metaObject()->className() + (" " + h->objectName().toStdString());
+    };
+    recorre([&](const Ventana&, QWidget* w) {
         QList<QWidget*> padres = w->findChildren<QWidget*>();
-        padres << w.get();
+        padres << w;
         for (const QWidget* padre : padres) {
-            if (!padre->isVisible() || (padre != w.get() && !propio(padre))) continue;
+            if (!padre->isVisible() || (padre != w && !propio(padre))) continue;
             std::vector<const QWidget*> hijos;
             for (const QObject* o : padre->children())
                 if (auto* h = qobject_cast<const QWidget*>(o); h && h->isVisible() && propio(h) && !qobject_cast<const LienzoCielo*>(h))
                     hijos.push_back(h);
             for (std::size_t i = 0; i < hijos.size(); ++i) {
-                const std::string nombre = std::string(v.nombre) + " " + hijos[i]->metaObject()->className() + " " +
-                                           hijos[i]->objectName().toStdString();
-                EXPECT_TRUE(padre->rect().contains(hijos[i]->geometry())) << nombre << " spills out";
-                EXPECT_FALSE(hijos[i]->geometry().isEmpty()) << nombre;
+                EXPECT_TRUE(padre->rect().contains(hijos[i]->geometry())) << nombre(hijos[i]) << " spills out";
+                EXPECT_FALSE(hijos[i]->geometry().isEmpty()) << nombre(hijos[i]);
                 for (std::size_t j = i + 1; j < hijos.size(); ++j)
                     EXPECT_FALSE(hijos[i]->geometry().intersects(hijos[j]->geometry()))
-                        << nombre << " under " << hijos[j]->metaObject()->className() << " "
-                        << hijos[j]->objectName().toStdString();
+                        << nombre(hijos[i]) << " under " << nombre(hijos[j]);
             }
         }
-    }
+    }, true);
 }
 
 // Each box the user types in is named by a caption on its left or above it,
 // or by the title of the frame it stands in.
 TEST_F(Convenciones, EveryTypedBoxHasItsCaption) {
-    for (const Ventana& v : ventanas()) {
-        const std::unique_ptr<QWidget> w = v.crea();
-        ASSERT_TRUE(MuestraActiva(w.get())) << v.nombre;
-        const auto sitio = [&w](const QWidget* h) { return QRect(h->mapTo(w.get(), QPoint(0, 0)), h->size()); };
+    recorre([](const Ventana&, QWidget* w) {
+        const auto sitio = [w](const QWidget* h) { return QRect(h->mapTo(w, QPoint(0, 0)), h->size()); };
         for (const QLineEdit* caja : w->findChildren<QLineEdit*>()) {
             if (!caja->isVisible() || caja->isReadOnly() || qobject_cast<QComboBox*>(caja->parentWidget())) continue;
             const QRect c = sitio(caja);
@@ -190,9 +187,9 @@ TEST_F(Convenciones, EveryTypedBoxHasItsCaption) {
                             ((r.right() < c.left() && r.center().y() >= c.top() && r.center().y() <= c.bottom()) ||
                              (r.bottom() < c.top() && r.bottom() > c.top() - 200 && r.left() < c.right() && r.right() > c.left()));
             }
-            EXPECT_TRUE(nombrada) << v.nombre << " " << caja->objectName().toStdString();
+            EXPECT_TRUE(nombrada) << caja->objectName().toStdString();
         }
-    }
+    });
 }
 
 TEST_F(Convenciones, EachDialogIsModalAndItsExitButtonClosesItWithItsSound) {
@@ -200,22 +197,19 @@ TEST_F(Convenciones, EachDialogIsModalAndItsExitButtonClosesItWithItsSound) {
     ASSERT_TRUE(campana.open(QIODevice::ReadOnly));
     const std::string sonido = campana.readAll().toStdString();
     Estado().Sonido = 1;
-    for (const Ventana& v : ventanas()) {
-        const std::unique_ptr<QWidget> w = v.crea();
-        if (std::string(v.nombre) == "VentanaCielo") continue;
-        ASSERT_TRUE(MuestraActiva(w.get())) << v.nombre;
-        const std::string nombre = v.nombre;
-        if (nombre == "Mensajes") continue;  // it answers instead, and is run modal
+    recorre([&](const Ventana& v, QWidget* w) {
+        // The main window is no dialog; the message box answers instead, and is run modal.
+        if (v.nombre == "VentanaCielo" || v.nombre == "Mensajes") return;
         // Only the lists that may grow long can be made larger.
-        EXPECT_EQ(w->minimumSize() == w->maximumSize(), nombre != "Ayuda" && nombre != "Buscar") << nombre;
+        EXPECT_EQ(w->minimumSize() == w->maximumSize(), v.nombre != "Ayuda" && v.nombre != "Buscar");
         auto* salir = w->findChild<QAbstractButton*>(QStringLiteral("Pic_BotSalir"));
-        ASSERT_TRUE(salir && salir->isVisible()) << nombre;
-        EXPECT_EQ(w->isModal(), nombre != "Ayuda") << nombre << ": help stays beside the program";
+        ASSERT_TRUE(salir && salir->isVisible());
+        EXPECT_EQ(w->isModal(), v.nombre != "Ayuda") << "help stays beside the program";
         Estado().SonidoDatos.clear();
         QTest::mouseClick(salir, Qt::LeftButton);
-        EXPECT_FALSE(w->isVisible()) << v.nombre;
-        EXPECT_EQ(Estado().SonidoDatos, sonido) << v.nombre;
-    }
+        EXPECT_FALSE(w->isVisible());
+        EXPECT_EQ(Estado().SonidoDatos, sonido);
+    });
 }
 
 }  // namespace

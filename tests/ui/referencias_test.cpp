@@ -13,21 +13,18 @@
 // VESPERA_REFERENCIAS=escribe writes again the pictures that differ: look at
 // them before committing. The suite also runs at twice the pixel ratio
 // (QT_SCALE_FACTOR=2), against the "@2x" pictures.
+#include <QDir>
 #include <QFile>
-#include <QRawFont>
-#include <QtEndian>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QPainter>
+#include <QRawFont>
 #include <QTextStream>
-
-#include <functional>
+#include <QtEndian>
 
 #include "../imagenes.h"
 #include "dialogo.h"
 #include "modal.h"
 #include "impresion/carta_impresa.h"
-#include "core/avisos.h"
 #include "core/mensajes.h"
 #include "programa/arranque.h"
 #include "raster/superficie_pintor.h"
@@ -50,7 +47,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const fs::path kCarpeta = fs::path(VESPERA_PRUEBAS) / "ui" / "referencias";
+const QString kCarpeta = QStringLiteral(VESPERA_PRUEBAS "/ui/referencias/");
 const bool kEscribe = qEnvironmentVariable("VESPERA_REFERENCIAS") == QLatin1String("escribe");
 
 // What the pictures depend on besides the program: Qt, which rasterises
@@ -98,23 +95,28 @@ protected:
         Estado().NombreConfig = nombre;
         CargaConfig(true);
     }
+    // The approved text of that name; when they are written again, `texto`
+    // written as it.
+    static QString aprobado(const QString& nombre, const QString& texto) {
+        QFile f(kCarpeta + nombre);
+        if (kEscribe) {
+            EXPECT_TRUE(f.open(QIODevice::WriteOnly) && f.write(texto.toUtf8()) > 0) << nombre.toStdString();
+            return texto;
+        }
+        return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+    }
     // Compared only where the pictures were drawn with this Qt and these
     // fonts; written again, when asked, only where they differ.
     void compara(const QString& nombre, QImage imagen) {
-        const qreal ratio = qApp->devicePixelRatio();
-        const QString fichero = QString::fromStdString((kCarpeta / nombre.toStdString()).string()) +
-                                (ratio > 1 ? QStringLiteral("@2x.png") : QStringLiteral(".png"));
+        const QString fichero = kCarpeta + nombre + (qApp->devicePixelRatio() > 1 ? "@2x.png" : ".png");
         imagen = imagen.convertToFormat(QImage::Format_RGB32);
         const DiferenciaImagenes diferencia = ComparaImagenes(imagen, QImage(fichero));
+        if (diferencia.parecidas() || !(pixeles || kEscribe)) return;
         if (kEscribe) {
-            if (!diferencia.parecidas()) {
-                ASSERT_TRUE(imagen.save(fichero)) << fichero.toStdString();
-            }
+            EXPECT_TRUE(imagen.save(fichero)) << fichero.toStdString();
             return;
         }
-        if (!pixeles || diferencia.parecidas()) return;
-        const QString visto = QString::fromStdString((fs::temp_directory_path() / "").string()) +
-                              QFileInfo(fichero).completeBaseName() + QStringLiteral("-visto.png");
+        const QString visto = QDir::temp().filePath(QFileInfo(fichero).completeBaseName() + "-visto.png");
         imagen.save(visto);
         ADD_FAILURE() << fichero.toStdString() << " differs from what was drawn: " << diferencia.informe() << "; saved as "
                       << visto.toStdString();
@@ -122,9 +124,8 @@ protected:
     // What the pictures cannot show, compared with `nombre`.txt: each
     // control's tool tip, accessible name, pointer, focus policy, whether it
     // is enabled and shown, what a text box selects when Tab reaches it, the
-    // window's title and icon, and the Tab order.
-    // Taken at the first pixel ratio only: at the second only the pointers'
-    // hot spots differ.
+    // window's title and icon, and the Tab order. Taken at the first pixel
+    // ratio only: at the second only the pointers' hot spots differ.
     void comparaArbol(const QString& nombre, QWidget* w) {
         if (qApp->devicePixelRatio() > 1) return;
         // Focus reaches a box only in the active window, which a slow
@@ -151,13 +152,17 @@ protected:
         for (QWidget* h = w->nextInFocusChain(); h != w; h = h->nextInFocusChain())
             if (h->isVisibleTo(w) && h->focusPolicy() & Qt::TabFocus) t << ' ' << h->objectName();
         t << '\n';
-        QFile f(QString::fromStdString((kCarpeta / (nombre.toStdString() + ".txt")).string()));
-        if (kEscribe) {
-            ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(arbol.toUtf8()) > 0);
-            return;
+        EXPECT_EQ(aprobado(nombre + ".txt", arbol).toStdString(), arbol.toStdString()) << nombre.toStdString();
+    }
+    // A window's picture and text; shown first, when asked, as the user
+    // first sees it.
+    void retrata(const QString& nombre, QWidget* w, bool muestra = true) {
+        if (muestra) {
+            EXPECT_TRUE(MuestraActiva(w));
+            QApplication::processEvents();
         }
-        ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << nombre.toStdString();
-        EXPECT_EQ(QString::fromUtf8(f.readAll()).toStdString(), arbol.toStdString()) << nombre.toStdString();
+        compara(nombre, w->grab().toImage());
+        comparaArbol(nombre, w);
     }
     void TearDown() override {
         PruebaDialogo::TearDown();
@@ -165,23 +170,12 @@ protected:
             GTEST_SKIP() << "pictures not compared: drawn with " << esperado.trimmed().toStdString() << ", here "
                          << entorno().trimmed().toStdString();
     }
-    // A window shown as the user first sees it.
-    QImage foto(QWidget* w) {
-        EXPECT_TRUE(MuestraActiva(w));
-        QApplication::processEvents();
-        return w->grab().toImage();
-    }
-
     QString esperado;
     bool pixeles = false;
 };
 
 TEST_F(Referencias, EveryWindowLooksAsItWasApproved) {
-    QFile f(QString::fromStdString((kCarpeta / "entorno.txt").string()));
-    if (kEscribe)
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(entorno().toUtf8()) > 0);
-    else if (f.open(QIODevice::ReadOnly))
-        esperado = QString::fromUtf8(f.readAll());
+    esperado = aprobado("entorno.txt", entorno());
     pixeles = esperado == entorno();
 
     // The main window as it starts, then with each sample situation, which
@@ -196,13 +190,13 @@ TEST_F(Referencias, EveryWindowLooksAsItWasApproved) {
         AplicaEstado();
         if (!vpc) ui::control(&v, "Bot_Undo")->show();  // as after a centring
         QApplication::processEvents();
-        compara(QString::fromUtf8(nombre), v.grab().toImage());
+        compara(nombre, v.grab().toImage());
         if (vpc) return;
-        comparaArbol(QStringLiteral("ventana"), &v);
+        comparaArbol("ventana", &v);
         // The pad with its bottom button sunk while the animation dialog is up.
         QWidget* mando = ui::control(&v, "Pic_Mando");
         alAparecer([&](QWidget* animar) {
-            compara(QStringLiteral("mando-animar"), mando->grab().toImage());
+            compara("mando-animar", mando->grab().toImage());
             animar->close();
         });
         QTest::mouseClick(mando, Qt::LeftButton, {}, QPoint(37, 221));
@@ -225,16 +219,11 @@ TEST_F(Referencias, EveryWindowLooksAsItWasApproved) {
         {"objetos", [] { return std::make_unique<Objetos>(); }},
         {"personal", [] { Estado().Velocidad = 0; return std::make_unique<Personal>(); }},  // the knob at its end
     };
-    for (const auto& [nombre, crea] : dialogos) {
-        const std::unique_ptr<QWidget> w = crea();
-        compara(QString::fromLatin1(nombre), foto(w.get()));
-        comparaArbol(QString::fromLatin1(nombre), w.get());
-    }
+    for (const auto& [nombre, crea] : dialogos) retrata(nombre, crea().get());
 
     // The help on its contents page.
     if (QWidget* ayuda = AbreAyuda(nullptr)) {
-        compara(QStringLiteral("ayuda"), foto(ayuda));
-        comparaArbol(QStringLiteral("ayuda"), ayuda);
+        retrata("ayuda", ayuda);
         ayuda->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
@@ -242,7 +231,7 @@ TEST_F(Referencias, EveryWindowLooksAsItWasApproved) {
     // The program's own pointers.
     for (const auto& [nombre, puntero] : {std::pair{"lapiz", Puntero::Lapiz}, {"goma", Puntero::Goma},
                                           {"mano", Puntero::ManoIndice}})
-        compara(QStringLiteral("cursor-") + QLatin1String(nombre), CursorPrograma(puntero).pixmap().toImage());
+        compara(QString("cursor-") + nombre, CursorPrograma(puntero).pixmap().toImage());
 
     // Categories of the search: the Solar System with its explanation, the
     // galaxies with their header and legend.
@@ -251,15 +240,13 @@ TEST_F(Referencias, EveryWindowLooksAsItWasApproved) {
         EXPECT_TRUE(MuestraActiva(&buscar));
         auto* indice = ui::control<QListWidget>(&buscar, "Lst_Indice");
         QTest::mouseClick(indice->viewport(), Qt::LeftButton, {}, indice->visualItemRect(indice->item(fila)).center());
-        compara(QString::fromLatin1(nombre), buscar.grab().toImage());
-        comparaArbol(QString::fromLatin1(nombre), &buscar);
+        retrata(nombre, &buscar, false);
     }
 
     // A question in the program's message box.
     InstalaMensajes(nullptr);
     alAparecer([&](QWidget* caja) {
-        compara(QStringLiteral("mensaje"), caja->grab().toImage());
-        comparaArbol(QStringLiteral("mensaje"), caja);
+        retrata("mensaje", caja, false);
         QTest::keyClick(caja, Qt::Key_Escape);
     });
     MensajeBox("Salir de VESPERA", "¿Desea terminar la sesión?", 3, 2);
@@ -271,9 +258,9 @@ TEST_F(Referencias, EveryWindowLooksAsItWasApproved) {
     Parada parada(careta, 151);
     careta.findChild<QWidget*>(QStringLiteral("Pic_Careta"))->installEventFilter(&parada);
     careta.exec();
-    compara(QStringLiteral("careta"), careta.grab().toImage());
-    compara(QStringLiteral("careta-textos"), arte::Tiras().toImage());  // they scroll in later
-    compara(QStringLiteral("careta-cielo"), arte::CieloCareta(QSize(290, 200)).toImage());  // exactly
+    compara("careta", careta.grab().toImage());
+    compara("careta-textos", arte::Tiras().toImage());  // they scroll in later
+    compara("careta-cielo", arte::CieloCareta(QSize(290, 200)).toImage());  // exactly
 
     // The chart through the vector surface, by day and by night, then the
     // printed chart with its data strip below.
@@ -288,7 +275,7 @@ TEST_F(Referencias, EveryWindowLooksAsItWasApproved) {
         SuperficiePintor superficie(pintor, QSizeF(vectorial.size()));
         DibujaCielo(superficie);
         pintor.end();
-        compara(QString::fromLatin1(nombre), vectorial);
+        compara(nombre, vectorial);
     }
     Estado().ProporcionPantalla = 2;  // the window's shape, not the page's
     FijaVentanaCielo();
@@ -299,7 +286,7 @@ TEST_F(Referencias, EveryWindowLooksAsItWasApproved) {
         pintor.drawImage(0, 0, CartaImpresa(QSize(640, 480), 96, QSizeF(800, 600)));
         DibujaTira(pintor, QRectF(0, 500, 640, 50));
     }
-    compara(QStringLiteral("impresa"), pagina);
+    compara("impresa", pagina);
 }
 
 }  // namespace

@@ -4,54 +4,48 @@
 // dialog open, finding by typing, and the closing back to the index.
 #include "ui/dialogos/buscar.h"
 
-#include <QAbstractButton>
-#include <QLabel>
-#include <QListWidget>
-
-#include "../dialogo.h"
-#include "core/constantes.h"
-#include "time/tiempo.h"
+#include "comun.h"
 
 namespace vsp::ui {
 namespace {
 
-class BuscarPrueba : public PruebaDialogo<Buscar> {
+class BuscarPrueba : public PruebaDe<Buscar> {
 protected:
     void SetUp() override {
-        PruebaDialogo::SetUp();
-        Estado().Latitud = 40.4 * RadianesPorGrado;
+        PruebaDe::SetUp();
+        e->Latitud = 40.4 * RadianesPorGrado;
         ActualizaTiempo();
         abre();
     }
     QString titulo() const { return control<QLabel>("Lab_Titulo")->text(); }
-    void clicEn(QListWidget* l, int fila, bool doble = false) {
-        l->scrollToItem(l->item(fila));
-        const QPoint p = l->visualItemRect(l->item(fila)).center();
-        QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, p);
-        if (doble) QTest::mouseDClick(l->viewport(), Qt::LeftButton, {}, p);  // a click, then its second
+    QListWidget* lista(const char* nombre) const { return control<QListWidget>(nombre); }
+    // The dialog shown again on a category of its index.
+    void abreCategoria(int k) {
+        d->show();
+        ClicFila(lista("Lst_Indice"), k);
     }
-    void abreCategoria(int k) { clicEn(control<QListWidget>("Lst_Indice"), k); }
 };
 
 TEST_F(BuscarPrueba, EachCategoryShowsItsTitleHeaderAndLegend) {
-    auto* indice = control<QListWidget>("Lst_Indice");
+    auto* indice = lista("Lst_Indice");
     ASSERT_EQ(indice->count(), NumCategorias);
-    const int filas[NumCategorias] = {11, 109, 88, 1483, 1234, 142, 174, 0, 0, 0, 0, 0};
-    const char* listados[NumCategorias] = {"Lst_Plane", "Lst_Messi", "Lst_Const", "Lst_Estre", "Lst_Galax", "Lst_NebPl",
-                                           "Lst_NebDi", "Lst_CumAb", "Lst_CumGl", "Lst_Quasa", "Lst_Pulsa", "Lst_Aguje"};
+    const std::pair<const char*, int> listados[NumCategorias] = {
+        {"Lst_Plane", 11},  {"Lst_Messi", 109}, {"Lst_Const", 88}, {"Lst_Estre", 1483}, {"Lst_Galax", 1234},
+        {"Lst_NebPl", 142}, {"Lst_NebDi", 174}, {"Lst_CumAb", 0},  {"Lst_CumGl", 0},    {"Lst_Quasa", 0},
+        {"Lst_Pulsa", 0},   {"Lst_Aguje", 0}};
     for (int k = 0; k < NumCategorias; ++k) {
+        SCOPED_TRACE(k);
         abreCategoria(k);
         EXPECT_EQ(titulo(), QString::fromUtf8(Categorias[k].titulo));
-        EXPECT_EQ(control<QLabel>("Lab_Cabecera")->isVisible(), k != 0) << k;
-        EXPECT_EQ(control<QLabel>("Lab_TexMagni")->isVisible(), *Categorias[k].leyenda != '\0') << k;
-        EXPECT_EQ(control<QListWidget>("Lst_TexPlane")->isVisible(), k == 0) << k;
+        EXPECT_EQ(control<QLabel>("Lab_Cabecera")->isVisible(), k != 0);
+        EXPECT_EQ(control<QLabel>("Lab_TexMagni")->isVisible(), *Categorias[k].leyenda != '\0');
+        EXPECT_EQ(lista("Lst_TexPlane")->isVisible(), k == 0);
         if (k == 0) {  // the explanation is read, not chosen
-            auto* explicacion = control<QListWidget>("Lst_TexPlane");
-            clicEn(explicacion, 1);
-            EXPECT_TRUE(explicacion->selectedItems().isEmpty());
+            ClicFila(lista("Lst_TexPlane"), 1);
+            EXPECT_TRUE(lista("Lst_TexPlane")->selectedItems().isEmpty());
         }
-        EXPECT_TRUE(control<QListWidget>(listados[k])->isVisible()) << k;
-        EXPECT_EQ(control<QListWidget>(listados[k])->count(), filas[k]) << k;
+        EXPECT_TRUE(lista(listados[k].first)->isVisible());
+        EXPECT_EQ(lista(listados[k].first)->count(), listados[k].second);
         EXPECT_FALSE(indice->isVisible());
         d->reject();
         d->show();
@@ -61,29 +55,26 @@ TEST_F(BuscarPrueba, EachCategoryShowsItsTitleHeaderAndLegend) {
 }
 
 TEST_F(BuscarPrueba, AnEntryIsCentredByDoubleClickOrTheButtonAndARefusalKeepsTheDialog) {
-    ProgramState& e = Estado();
     abreCategoria(1);  // Messier
     auto* buscar = control<QAbstractButton>("Pic_BotBuscar");
     QTest::mouseClick(buscar, Qt::LeftButton);
     EXPECT_TRUE(d->isVisible()) << "nothing chosen: nothing happens";
-    const double antes = e.DiaJuliano;
-    clicEn(control<QListWidget>("Lst_Messi"), 30, true);  // M31
+    const double antes = e->DiaJuliano;
+    ClicFila(lista("Lst_Messi"), 30, true);  // M31
     EXPECT_FALSE(d->isVisible());
-    EXPECT_EQ(e.CentradoHecho, Verdadero);
-    EXPECT_GT(e.DiaJuliano, antes);
+    EXPECT_EQ(e->CentradoHecho, Verdadero);
+    EXPECT_GT(e->DiaJuliano, antes);
 
-    d->show();
     abreCategoria(3);  // stars: Canopus never rises at 40 degrees north
-    auto* estrellas = control<QListWidget>("Lst_Estre");
+    auto* estrellas = lista("Lst_Estre");
     ASSERT_TRUE(estrellas->item(1)->text().endsWith(QStringLiteral("Canopus   ")));
-    clicEn(estrellas, 1);
+    ClicFila(estrellas, 1);
     QTest::mouseClick(buscar, Qt::LeftButton);
     ASSERT_EQ(mensajes.size(), 1u);
     EXPECT_TRUE(mensajes[0].starts_with("Buscar Objetos: ")) << mensajes[0];
     EXPECT_TRUE(d->isVisible());
 
     d->reject();
-    d->show();
     abreCategoria(9);  // quasars: listed, never centred
     QTest::mouseClick(buscar, Qt::LeftButton);
     EXPECT_TRUE(d->isVisible());
@@ -91,7 +82,7 @@ TEST_F(BuscarPrueba, AnEntryIsCentredByDoubleClickOrTheButtonAndARefusalKeepsThe
 
 TEST_F(BuscarPrueba, TypingFindsInEveryCategoryOrFiltersTheListing) {
     auto* caja = control<QLineEdit>("Tex_Buscar");
-    auto* hallados = control<QListWidget>("Lst_Hallados");
+    auto* hallados = lista("Lst_Hallados");
     QTest::keyClicks(caja, QStringLiteral("ORIÓN"));
     ASSERT_TRUE(hallados->isVisible());
     EXPECT_FALSE(control("Lst_Indice")->isVisible()) << "the findings stand in for the index";
@@ -101,32 +92,29 @@ TEST_F(BuscarPrueba, TypingFindsInEveryCategoryOrFiltersTheListing) {
     EXPECT_EQ(hallados->item(1)->text().indexOf(QStringLiteral(" │ ")), 22) << "the category in a column of 22";
     QTest::keyClick(caja, Qt::Key_Return);  // centres the first
     EXPECT_FALSE(d->isVisible());
-    EXPECT_EQ(Estado().CentradoHecho, Verdadero);
+    EXPECT_EQ(e->CentradoHecho, Verdadero);
     EXPECT_TRUE(caja->text().isEmpty()) << "closing clears the box";
-    d->show();
-    QTest::keyClicks(caja, QStringLiteral("ORIÓN"));
-    clicEn(hallados, 1, true);  // or a double click on any finding
-    EXPECT_FALSE(d->isVisible());
-    d->show();
-    QTest::keyClicks(caja, QStringLiteral("ORIÓN"));
-    clicEn(hallados, 1);  // or Enter on a finding chosen in the list
-    QTest::keyClick(hallados, Qt::Key_Return);
-    EXPECT_FALSE(d->isVisible());
+    // Or a double click on any finding, or Enter on one chosen in the list.
+    for (const bool doble : {true, false}) {
+        d->show();
+        QTest::keyClicks(caja, QStringLiteral("ORIÓN"));
+        ClicFila(hallados, 1, doble);
+        if (!doble) QTest::keyClick(hallados, Qt::Key_Return);
+        EXPECT_FALSE(d->isVisible()) << doble;
+    }
     // In a listing, Enter in the box centres its first match.
-    d->show();
     abreCategoria(0);
     caja->setFocus();
-    Estado().CentradoHecho = Falso;
+    e->CentradoHecho = Falso;
     QTest::keyClicks(caja, QStringLiteral("marte"));
     QTest::keyClick(caja, Qt::Key_Return);
     EXPECT_FALSE(d->isVisible());
-    EXPECT_EQ(Estado().CentradoHecho, Verdadero);
+    EXPECT_EQ(e->CentradoHecho, Verdadero);
 
-    d->show();
     abreCategoria(2);
     caja->setFocus();
     QTest::keyClicks(caja, QStringLiteral("osa"));
-    auto* constelaciones = control<QListWidget>("Lst_Const");
+    auto* constelaciones = lista("Lst_Const");
     const auto visibles = [constelaciones] {
         int n = 0;
         for (int i = 0; i < constelaciones->count(); ++i) n += !constelaciones->item(i)->isHidden();

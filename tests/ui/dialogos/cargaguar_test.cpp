@@ -4,45 +4,41 @@
 // No, and a failed load that changes nothing.
 #include "ui/dialogos/cargaguar.h"
 
-#include <QListWidget>
-
-
-#include "../dialogo.h"
-#include "core/constantes.h"
+#include "comun.h"
 #include "sky/localizacion.h"
-#include "time/tiempo.h"
 
 namespace vsp::ui {
 namespace {
 
-class CargaGuarPrueba : public PruebaDialogo<CargaGuar> {
+class CargaGuarPrueba : public PruebaDe<CargaGuar> {
 protected:
     void SetUp() override {
-        PruebaDialogo::SetUp();
+        PruebaDe::SetUp();
         SeleccionaLocalidad(IndiceCiudad("Sevilla"));
-        Estado().DiaJuliano = 2448086.3;  // 11 July 1990
+        e->DiaJuliano = 2448086.3;  // 11 July 1990
         ActualizaTiempo();
     }
-    // The dialog in a mode, shown; `accion` runs on it.
+    // The dialog in a mode, shown; `accion` runs on it. Loading shows the
+    // summary, saving the choice of taking the animation along.
     template <class F>
     void abre(int16_t modo, F accion) {
-        Estado().ModoCargaGuar = modo;
-        PruebaDialogo::abre();
+        e->ModoCargaGuar = modo;
+        PruebaDe::abre();
+        EXPECT_EQ(control("Pic_Datos")->isVisible(), modo == 1);
+        EXPECT_EQ(control("Chk_IncluirAnima")->isVisible(), modo == 2);
         accion();
         d.reset();
     }
+    QListWidget* ficheros() const { return control<QListWidget>("Fil_Ficheros"); }
 };
 
 TEST_F(CargaGuarPrueba, ASavedSituationIsListedSummarisedAndLoadedBack) {
-    Estado().DescripcionConfig = "La de antes";  // what typing replaces
+    e->DescripcionConfig = "La de antes";  // what typing replaces
     abre(2, [&] {
-        EXPECT_FALSE(control("Pic_Datos")->isVisible()) << "saving shows no summary";
-        EXPECT_TRUE(control("Chk_IncluirAnima")->isVisible());
-        auto* nombre = control<QLineEdit>("Tex_Fichero");
-        auto* aceptar = control("Pic_BotAceptar");
+        auto* nombre = caja("Tex_Fichero");
         for (const auto& [tecleado, activo] : {std::pair{"x", true}, {"", false}, {".VPC", false}, {"   ", false}}) {
             nombre->setText(QString::fromLatin1(tecleado));
-            EXPECT_EQ(aceptar->isEnabled(), activo) << "\"" << tecleado << "\"";
+            EXPECT_EQ(control("Pic_BotAceptar")->isEnabled(), activo) << "\"" << tecleado << "\"";
         }
         nombre->setFocus();
         QTest::keyClicks(nombre, QStringLiteral("Eclipse de Sevilla"));
@@ -56,17 +52,13 @@ TEST_F(CargaGuarPrueba, ASavedSituationIsListedSummarisedAndLoadedBack) {
     EscribeContenido(carpeta / "ALFA.VPC", "basura");  // listed first, and so chosen at once
 
     // Something else, then the saved situation loaded back.
-    Estado().DiaJuliano += 100;
-    Estado().Zoom = 9;
+    e->DiaJuliano += 100;
+    e->Zoom = 9;
     abre(1, [&] {
-        auto* lista = control<QListWidget>("Fil_Ficheros");
-        ASSERT_EQ(lista->count(), 2);
-        EXPECT_TRUE(control("Pic_Datos")->isVisible()) << "loading shows the summary";
-        EXPECT_FALSE(control("Chk_IncluirAnima")->isVisible());
-        const QPoint fila = lista->visualItemRect(lista->item(1)).center();
-        QTest::mouseClick(lista->viewport(), Qt::LeftButton, {}, fila);
-        EXPECT_EQ(control<QLineEdit>("Tex_Confi")->text(), QStringLiteral("Con la Luna"));
-        QTest::mouseDClick(lista->viewport(), Qt::LeftButton, {}, fila);
+        ASSERT_EQ(ficheros()->count(), 2);
+        ClicFila(ficheros(), 1);
+        EXPECT_EQ(caja("Tex_Confi")->text(), QStringLiteral("Con la Luna"));
+        ClicFila(ficheros(), 1, true);
         EXPECT_TRUE(d->cargada());
     });
     EXPECT_EQ(TextoConfiguracion(), guardada);
@@ -76,24 +68,22 @@ TEST_F(CargaGuarPrueba, ASavedSituationIsListedSummarisedAndLoadedBack) {
 
 TEST_F(CargaGuarPrueba, TheSummaryShowsTheFileOrWhyItCannotBeRead) {
     // How a summary looks is in the load dialog's reference picture.
-    ProgramState& e = Estado();
     SeleccionaLocalidad(0);  // the first city of the list is a city too
-    e.NombreConfig = "primera";
+    e->NombreConfig = "primera";
     GuardaConfig();
     EscribeContenido(carpeta / "roto.vpc", "2451545,abc");
     const std::string antes = TextoConfiguracion();
     abre(1, [&] {
         const auto resumen = [&] { return control("Pic_Datos")->accessibleDescription(); };
-        auto* lista = control<QListWidget>("Fil_Ficheros");
-        lista->setCurrentRow(0);
-        EXPECT_TRUE(resumen().startsWith(QString::fromStdString(e.Cbo_Localidad[0]))) << resumen().toStdString();
+        ficheros()->setCurrentRow(0);
+        EXPECT_TRUE(resumen().startsWith(QString::fromStdString(e->Cbo_Localidad[0]))) << resumen().toStdString();
 
-        lista->setCurrentRow(1);  // roto.vpc: reads "abc" where the city goes
+        ficheros()->setCurrentRow(1);  // roto.vpc: reads "abc" where the city goes
         EXPECT_EQ(resumen(), QString::fromUtf8("Error en el acceso al archivo de configuración"));
         QTest::mouseClick(control("Pic_BotAceptar"), Qt::LeftButton);
         EXPECT_TRUE(d->isVisible()) << "an error keeps the dialog open";
         EXPECT_FALSE(d->cargada());
-        lista->setCurrentRow(0);
+        ficheros()->setCurrentRow(0);
         QTest::keyClick(control("Tex_Fichero"), Qt::Key_Return);
         EXPECT_TRUE(d->cargada()) << "Enter on the name loads";
     });
@@ -104,14 +94,14 @@ TEST_F(CargaGuarPrueba, TheSummaryShowsTheFileOrWhyItCannotBeRead) {
 }
 
 TEST_F(CargaGuarPrueba, NoToReplacingKeepsTheDialogOpenAndTheFileAsItWasAndTheExitLeavesIt) {
-    Estado().NombreConfig = "mia";
+    e->NombreConfig = "mia";
     GuardaConfig();
     const std::string vieja = ContenidoDe(carpeta / "mia.vpc");
-    Estado().DiaJuliano += 1;
+    e->DiaJuliano += 1;
     respuesta = false;
     abre(2, [&] {
-        control<QListWidget>("Fil_Ficheros")->setCurrentRow(0);
-        EXPECT_EQ(control<QLineEdit>("Tex_Fichero")->text(), QStringLiteral("mia.vpc"));
+        ficheros()->setCurrentRow(0);
+        EXPECT_EQ(caja("Tex_Fichero")->text(), QStringLiteral("mia.vpc"));
         QTest::mouseClick(control("Pic_BotAceptar"), Qt::LeftButton);
         EXPECT_TRUE(d->isVisible());
         QTest::mouseClick(control("Pic_BotSalir"), Qt::LeftButton);  // the way out, saving nothing

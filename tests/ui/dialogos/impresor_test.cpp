@@ -4,41 +4,35 @@
 // and the preview's page.
 #include "ui/dialogos/impresor.h"
 
-#include <QAbstractButton>
-#include <QCheckBox>
 #include <QFile>
 #include <QPrintPreviewWidget>
 
 #include "../../orden.h"
-#include "../dialogo.h"
 #include "../modal.h"
-#include "core/constantes.h"
-#include "sky/proyeccion.h"
-#include "time/tiempo.h"
+#include "comun.h"
 
 namespace vsp::ui {
 namespace {
 
 namespace fs = std::filesystem;
 
-class ImpresorPrueba : public PruebaDialogo<Impresor> {
+class ImpresorPrueba : public PruebaDe<Impresor> {
 protected:
     void SetUp() override {
-        PruebaDialogo::SetUp();
-        ProgramState& e = Estado();
-        e.ProporcionPantalla = 800.0f / 600;
+        PruebaDe::SetUp();
+        e->ProporcionPantalla = 800.0f / 600;
         ActualizaTiempo();
         FijaVentanaCielo();
-        e.AnchoImpresion = 200;
-        e.ImprimirDatos = 0;
+        e->AnchoImpresion = 200;
+        e->ImprimirDatos = 0;
         d = std::make_unique<Impresor>(QSize(800, 600));
         impresora("");
         d->pideArchivoPdf = [this] {
             ++preguntas;
             return QString::fromStdString(archivo);
         };
-        e.AnchoMaximoMm = 202;
-        e.AltoMaximoMm = 289;
+        e->AnchoMaximoMm = 202;
+        e->AltoMaximoMm = 289;
     }
     // A printer writing that file; "" leaves none (an empty file name would
     // bring this machine's default printer back).
@@ -47,6 +41,7 @@ protected:
         if (pdf.empty()) d->impresora().setPrinterName({});
     }
     void imprime() { QTest::mouseClick(control<QAbstractButton>("Pic_BotImprimir"), Qt::LeftButton); }
+    std::string medidas() const { return texto("Tex_Ancho") + " x " + texto("Tex_Alto"); }
     static bool unaPagina(const fs::path& pdf) {
         return SalidaDe("pdfinfo '" + pdf.string() + "'").find("Pages:           1") != std::string::npos;
     }
@@ -59,23 +54,19 @@ protected:
 // one page, of the size typed even in a box not yet left.
 TEST_F(ImpresorPrueba, TypedAndSpunSizesKeepTheChartAtFourToThreeOnThePage) {
     ASSERT_TRUE(MuestraActiva(d.get()));
-    auto* ancho = control<QLineEdit>("Tex_Ancho");
-    auto* alto = control<QLineEdit>("Tex_Alto");
-    EscribeYSale(ancho, QStringLiteral("400"));
-    EXPECT_EQ(ancho->text(), QStringLiteral("202"));
-    EXPECT_EQ(alto->text(), QStringLiteral("151"));
+    EscribeYSale(caja("Tex_Ancho"), "400");
+    EXPECT_EQ(medidas(), "202 x 151");
     ClicSostenido(control("PicSpi_Ancho"), SpinAbajo);  // 5 mm, the height following
-    EXPECT_EQ(ancho->text(), QStringLiteral("197"));
-    EXPECT_EQ(alto->text(), QStringLiteral("147"));
+    EXPECT_EQ(medidas(), "197 x 147");
 
-    alto->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(alto, Qt::Key_Return);
+    caja("Tex_Alto")->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(caja("Tex_Alto"), Qt::Key_Return);
     EXPECT_EQ(QApplication::focusWidget(), control("Pic_BotImprimir")) << "Enter goes on to printing";
     auto* casilla = control<QCheckBox>("Chk_ImprimirDatos");
     QTest::mouseClick(casilla, Qt::LeftButton, {}, QPoint(8, casilla->height() / 2));
-    EXPECT_EQ(Estado().ImprimirDatos, 1);
+    EXPECT_EQ(e->ImprimirDatos, 1);
 
-    TecleaEncima(ancho, QStringLiteral("120"));
+    TecleaEncima(caja("Tex_Ancho"), QStringLiteral("120"));
     int paginas = -1;
     alAparecer([&paginas](QWidget* vista) {
         auto* hoja = vista->findChild<QPrintPreviewWidget*>("Hoja");
@@ -85,35 +76,35 @@ TEST_F(ImpresorPrueba, TypedAndSpunSizesKeepTheChartAtFourToThreeOnThePage) {
     });
     QTest::mouseClick(control("Bot_VistaPrevia"), Qt::LeftButton);
     EXPECT_EQ(paginas, 1);
-    EXPECT_EQ(Estado().AnchoImpresion, 120);
+    EXPECT_EQ(e->AnchoImpresion, 120);
 }
 
 TEST_F(ImpresorPrueba, PrintsTheChartOnThePrinterAndRedrawsTheWindow) {
     const fs::path pdf = carpeta / "impresora.pdf";
     impresora(pdf.string());
-    Estado().AltoImpresion = 300;  // the print follows the width whatever the height held
-    Estado().Sonido = 1;
+    e->AltoImpresion = 300;  // the print follows the width whatever the height held
+    e->Sonido = 1;
     imprime();
     QFile campana(QStringLiteral(":/sonidos/5.wav"));
     ASSERT_TRUE(campana.open(QIODevice::ReadOnly));
-    EXPECT_EQ(Estado().SonidoDatos, campana.readAll().toStdString()) << "the printing chime";
-    EXPECT_EQ(Estado().AltoImpresion, 150);
+    EXPECT_EQ(e->SonidoDatos, campana.readAll().toStdString()) << "the printing chime";
+    EXPECT_EQ(e->AltoImpresion, 150);
     EXPECT_TRUE(unaPagina(pdf));
-    EXPECT_EQ(SalidaDe("pdfimages -list '" + pdf.string() + "' | awk 'NR == 3 { print $4 / $5 }'"), "1.33333\n") << "the chart at 4:3";
-    EXPECT_EQ(SalidaDe("pdftotext '" + pdf.string() + "' - | tr -d ' \\n\\f'"), "") << "no strip asked for";
+    const std::string ruta = "'" + pdf.string() + "'";
+    EXPECT_EQ(SalidaDe("pdfimages -list " + ruta + " | awk 'NR == 3 { print $4 / $5 }'"), "1.33333\n")
+        << "the chart at 4:3";
+    EXPECT_EQ(SalidaDe("pdftotext " + ruta + " - | tr -d ' \\n\\f'"), "") << "no strip asked for";
     EXPECT_EQ(redibujos, 1);
     EXPECT_TRUE(mensajes.empty());
     EXPECT_EQ(preguntas, 0);
 }
 
 TEST_F(ImpresorPrueba, WithoutAPrinterOrWhenItFailsThePageIsOfferedAsAPdf) {
-    struct Caso {
-        const char* impresora;  // "" none; otherwise a file the printer writes
-        bool acepta;
-        const char* archivo;    // what the user gives the save dialog
-        const char* mensaje;    // the last message
-        bool escrito;
-    } casos[] = {
+    // The printer ("" none, else the file it writes), the answer to the
+    // offer, what the user gives the save dialog, the last message, and
+    // whether a one-page PDF is then written.
+    struct Caso { const char* impresora; bool acepta; const char* archivo; const char* aviso; bool escrito; };
+    const Caso casos[] = {
         {"", true, "carta", "No hay ninguna impresora", true},
         {"", false, "carta", "No hay ninguna impresora", false},
         {"no-existe/impresora.pdf", true, "copia.pdf", "no ha podido imprimir", true},
@@ -128,7 +119,7 @@ TEST_F(ImpresorPrueba, WithoutAPrinterOrWhenItFailsThePageIsOfferedAsAPdf) {
         impresora(*c.impresora ? (carpeta / c.impresora).string() : "");
         imprime();
         ASSERT_FALSE(mensajes.empty()) << c.archivo;
-        EXPECT_NE(mensajes.back().find(c.mensaje), std::string::npos) << mensajes.back();
+        EXPECT_NE(mensajes.back().find(c.aviso), std::string::npos) << mensajes.back();
         EXPECT_EQ(preguntas, c.acepta ? 1 : 0) << c.archivo;
         fs::path escrito = archivo;
         if (escrito.extension() != ".pdf") escrito += ".pdf";

@@ -5,19 +5,14 @@
 // showing the state whatever changed it.
 #include "ui/dialogos/locali.h"
 
-#include <QAbstractItemView>
 #include <QClipboard>
 #include <QComboBox>
 #include <QScreen>
 
-#include <cmath>
-
-#include "../dialogo.h"
-#include "core/constantes.h"
+#include "comun.h"
 #include "sky/localizacion.h"
 #include "sky/pasos_vista.h"
 #include "time/formatos.h"
-#include "time/tiempo.h"
 #include "ui/mandos/mapa.h"
 
 namespace vsp::ui {
@@ -26,22 +21,27 @@ namespace {
 constexpr double Grado = 0.01745329252;
 constexpr double S = 4.8481368e-6;  // one second of arc
 
-class LocaliPrueba : public PruebaDialogo<Locali> {
+class LocaliPrueba : public PruebaDe<Locali> {
 protected:
     void SetUp() override {
-        PruebaDialogo::SetUp();
-        ProgramState& e = Estado();
-        e.DiaJuliano = 2460677.3;
+        PruebaDe::SetUp();
+        e->DiaJuliano = 2460677.3;
         SeleccionaLocalidad(IndiceCiudad("Madrid"));
-        e.Direccion = Pi;
-        e.Elevacion = 30 * Grado;
-        e.Zoom = 1;
+        e->Direccion = Pi;
+        e->Elevacion = 30 * Grado;
+        e->Zoom = 1;
         ActualizaTiempo();
         MuestraLocalizacion();
         abre();
     }
-    QLineEdit* caja(const char* nombre) const { return control<QLineEdit>(nombre); }
-    std::string texto(const char* nombre) const { return caja(nombre)->text().toStdString(); }
+    // The variable a box stands for (the longitude as stored, westward).
+    double valor(std::string_view nombre) const {
+        if (nombre == "Tex_Direc") return e->Direccion;
+        if (nombre == "Tex_Eleva") return e->Elevacion;
+        if (nombre == "Tex_Zoom") return e->Zoom;
+        if (nombre == "Tex_Zona") return e->ZonaHoraria;
+        return nombre == "Tex_Lati" ? e->Latitud : e->Longitud;
+    }
     // Whether the map on the screen (not merely the map's own idea of it)
     // has the cross's upright and bar through the place.
     bool cruzEnPantalla() {
@@ -59,54 +59,33 @@ protected:
 };
 
 TEST_F(LocaliPrueba, BoxesAreReadWhenLeft) {
-    struct Caso {
-        const char* caja;
-        const char* tecleado;
-        const char* queda;
-        double ProgramState::*valor;
-        double esperado;
-    } casos[] = {
-        {"Tex_Direc", "NE", "NE  45°", &ProgramState::Direccion, 45 * Grado},
-        {"Tex_Direc", "200 NE", "S  200°", &ProgramState::Direccion, 200 * Grado},
-        {"Tex_Direc", "S  190°", "S  190°", &ProgramState::Direccion, 190 * Grado},  // its own text edited
-        {"Tex_Direc", "400", "N  359°", &ProgramState::Direccion, 359 * Grado},
-        {"Tex_Direc", "-45", "N    0°", &ProgramState::Direccion, 0},  // no negative degrees
-        {"Tex_Eleva", "95", "90°", &ProgramState::Elevacion, 90 * Grado},
-        {"Tex_Eleva", "-", " 0°", &ProgramState::Elevacion, 0},
-        {"Tex_Eleva", "45", "45°", &ProgramState::Elevacion, 45 * Grado},
+    struct Caso { const char* caja; const char* tecleado; const char* queda; double valor; } casos[] = {
+        {"Tex_Direc", "NE", "NE  45°", 45 * Grado}, {"Tex_Direc", "200 NE", "S  200°", 200 * Grado},
+        {"Tex_Direc", "S  190°", "S  190°", 190 * Grado},  // its own text edited
+        {"Tex_Direc", "400", "N  359°", 359 * Grado},
+        {"Tex_Direc", "-45", "N    0°", 0},  // no negative degrees
+        {"Tex_Eleva", "95", "90°", 90 * Grado},     {"Tex_Eleva", "-", " 0°", 0},
+        {"Tex_Eleva", "45", "45°", 45 * Grado},     {"Tex_Zoom", "7.3", "7.0", 7},
+        {"Tex_Zoom", "15.5", "15.0", 15}, {"Tex_Zoom", "0.5", "1.0", 1}, {"Tex_Zoom", "2,5", "2.5", 2.5},
+        {"Tex_Zona", "-3,5", "-3.5", -3.5}, {"Tex_Zona", "14", "12.0", 12}, {"Tex_Zona", "-0,5", "-0.5", -0.5},
+        {"Tex_Zona", "-", "0.0", 0},
     };
-    const ProgramState& e = Estado();
     for (const Caso& c : casos) {
-        EscribeYSale(caja(c.caja), QString::fromUtf8(c.tecleado));
-        EXPECT_EQ(texto(c.caja), c.queda) << c.caja << " \"" << c.tecleado << "\"";
-        EXPECT_NEAR(e.*c.valor, c.esperado, 1e-9) << c.caja << " \"" << c.tecleado << "\"";
+        SCOPED_TRACE(std::string(c.caja) + " \"" + c.tecleado + "\"");
+        EscribeYSale(caja(c.caja), c.tecleado);
+        EXPECT_EQ(texto(c.caja), c.queda);
+        EXPECT_NEAR(valor(c.caja), c.valor, 1e-9);
     }
-    EXPECT_EQ(e.Panel.Tex_Eleva, "Elevación = 45°") << "the main window's panel follows";
-    struct Decimal { const char* caja; const char* tecleado; const char* queda; float esperado; } decimales[] = {
-        {"Tex_Zoom", "7.3", "7.0", 7},   {"Tex_Zoom", "15.5", "15.0", 15},    {"Tex_Zoom", "0.5", "1.0", 1},
-        {"Tex_Zoom", "2,5", "2.5", 2.5f}, {"Tex_Zona", "-3,5", "-3.5", -3.5f}, {"Tex_Zona", "14", "12.0", 12},
-        {"Tex_Zona", "-0,5", "-0.5", -0.5f}, {"Tex_Zona", "-", "0.0", 0},
-    };
-    for (const Decimal& c : decimales) {
-        EscribeYSale(caja(c.caja), QString::fromUtf8(c.tecleado));
-        EXPECT_EQ(texto(c.caja), c.queda) << c.caja << " \"" << c.tecleado << "\"";
-        EXPECT_EQ(std::string(c.caja) == "Tex_Zoom" ? e.Zoom : e.ZonaHoraria, c.esperado) << c.caja;
-    }
-    EXPECT_EQ(e.Panel.Tex_Zoom, "Zoom = 2.5");
+    EXPECT_EQ(e->Panel.Tex_Eleva, "Elevación = 45°") << "the main window's panel follows";
+    EXPECT_EQ(e->Panel.Tex_Zoom, "Zoom = 2.5");
     EXPECT_EQ(redibujos, 0) << "the chart waits for the dialog to close";
 }
 
-// Keys typed over the boxes from a cursor position, each case from 45° 00'
-// 00" N and 0° 00' 00" O; the main window's panel and the map follow.
+// Keys typed over the boxes from the cursor at `desde`, each case from
+// 45° 00' 00" N and 0° 00' 00" O; the main window's panel and the map follow.
 TEST_F(LocaliPrueba, LatitudeAndLongitudeAreTypedOver) {
-    struct Caso {
-        const char* caja;
-        int desde;
-        const char* teclas;
-        const char* queda;
-        int cursor;    // after the keys
-        double valor;  // Latitud, or Longitud as stored (westward)
-    } casos[] = {
+    struct Caso { const char* caja; int desde; const char* teclas; const char* queda; int cursor; double valor; };
+    const Caso casos[] = {
         {"Tex_Lati", 0, "40", "40° 00' 00\" N", 4, 40 * 3600 * S},                 // the cursor jumps the separators
         {"Tex_Lati", 0, "4025x00s", "40° 25' 00\" S", 13, -(40 * 3600 + 25 * 60) * S},  // x is refused
         {"Tex_Lati", 0, "9", "90° 00' 00\" N", 1, 90 * 3600 * S},                  // 95 is 90, with 00' 00"
@@ -120,18 +99,17 @@ TEST_F(LocaliPrueba, LatitudeAndLongitudeAreTypedOver) {
         {"Tex_Longi", 0, "1795959E", "179° 59' 59\" E", 14, DosPi - (179 * 3600 + 59 * 60 + 59) * S},
         {"Tex_Longi", 13, "e", "  0° 00' 00\" E", 14, 0},                          // 0 east is 0, never 2 pi
     };
-    ProgramState& e = Estado();
     for (const Caso& c : casos) {
-        e.Latitud = 45 * 3600 * S;
-        e.Longitud = 0;
+        SCOPED_TRACE(std::string(c.caja) + " " + c.teclas);
+        e->Latitud = 45 * 3600 * S;
+        e->Longitud = 0;
         MuestraLocalizacion();
-        Sobrescribe(caja(c.caja), c.desde, QString::fromUtf8(c.teclas));
-        EXPECT_EQ(texto(c.caja), c.queda) << c.caja << " " << c.teclas;
-        EXPECT_EQ(caja(c.caja)->cursorPosition(), c.cursor) << c.caja << " " << c.teclas;
-        EXPECT_NEAR(std::string(c.caja) == "Tex_Lati" ? e.Latitud : e.Longitud, c.valor, 1e-12)
-            << c.caja << " " << c.teclas;
-        EXPECT_EQ(e.Panel.Tex_Lati, FormatoLatitud(e.Latitud)) << c.teclas;
-        EXPECT_EQ(e.Panel.Tex_Longi, FormatoLongitud(e.Longitud)) << c.teclas;
+        Sobrescribe(caja(c.caja), c.desde, c.teclas);
+        EXPECT_EQ(texto(c.caja), c.queda);
+        EXPECT_EQ(caja(c.caja)->cursorPosition(), c.cursor);
+        EXPECT_NEAR(valor(c.caja), c.valor, 1e-12);
+        EXPECT_EQ(e->Panel.Tex_Lati, FormatoLatitud(e->Latitud));
+        EXPECT_EQ(e->Panel.Tex_Longi, FormatoLongitud(e->Longitud));
     }
     EXPECT_TRUE(cruzEnPantalla());
 
@@ -148,28 +126,23 @@ TEST_F(LocaliPrueba, LatitudeAndLongitudeAreTypedOver) {
 TEST_F(LocaliPrueba, AChosenCitySetsThePlaceAndItsZone) {
     auto* lista = control<QComboBox>("Cbo_Localidad");
     ASSERT_EQ(lista->count(), NumLocalidades);
-    struct Caso {
-        const char* ciudad;
-        float zona;
-    } casos[] = {{"Sevilla", 1}, {"Las Palmas G.C.", 0}, {"Atenas", 2}, {"Tokio", 9}};
-    const ProgramState& e = Estado();
-    for (const Caso& c : casos) {
-        const int i = IndiceCiudad(c.ciudad);
+    const std::pair<const char*, float> ciudades[] = {
+        {"Sevilla", 1}, {"Las Palmas G.C.", 0}, {"Atenas", 2}, {"Tokio", 9}};
+    for (const auto& [ciudad, zona] : ciudades) {
+        SCOPED_TRACE(ciudad);
+        const int i = IndiceCiudad(ciudad);
         lista->showPopup();
-        QAbstractItemView* vista = lista->view();
-        vista->scrollTo(vista->model()->index(i, 0));
-        QTest::mouseClick(vista->viewport(), Qt::LeftButton, {}, vista->visualRect(vista->model()->index(i, 0)).center());
-        EXPECT_EQ(texto("Tex_Zona"), Formato(c.zona, "#0.0")) << c.ciudad;
-        EXPECT_EQ(texto("Tex_Lati"), FormatoLatitud(e.Localidades[i].Latitud)) << c.ciudad;
-        EXPECT_EQ(texto("Tex_Longi"), FormatoLongitud(e.Localidades[i].Longitud)) << c.ciudad;
-        EXPECT_EQ(e.Panel.Tex_Loca, e.Cbo_Localidad[i]) << c.ciudad;
-        EXPECT_TRUE(cruzEnPantalla()) << c.ciudad;
+        ClicFila(lista->view(), i);
+        EXPECT_EQ(texto("Tex_Zona"), Formato(zona, "#0.0"));
+        EXPECT_EQ(texto("Tex_Lati"), FormatoLatitud(e->Localidades[i].Latitud));
+        EXPECT_EQ(texto("Tex_Longi"), FormatoLongitud(e->Localidades[i].Longitud));
+        EXPECT_EQ(e->Panel.Tex_Loca, e->Cbo_Localidad[i]);
+        EXPECT_TRUE(cruzEnPantalla());
     }
 }
 
 TEST_F(LocaliPrueba, EnterMovesAlongTheBoxesAsLaidOutAndClosesOnTheExitButton) {
-    ProgramState& e = Estado();
-    e.Elevacion = 30.4 * Grado;  // shown as 30°
+    e->Elevacion = 30.4 * Grado;  // shown as 30°
     MuestraLocalizacion();
     caja("Tex_Longi")->setFocus();
     for (const char* nombre : {"Tex_Longi", "Tex_Lati", "Tex_Zona", "Tex_Direc", "Tex_Eleva", "Tex_Zoom"}) {
@@ -179,15 +152,15 @@ TEST_F(LocaliPrueba, EnterMovesAlongTheBoxesAsLaidOutAndClosesOnTheExitButton) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     }
     EXPECT_EQ(QApplication::focusWidget()->objectName(), QStringLiteral("Pic_BotSalir"));
-    EXPECT_NEAR(e.Direccion, 135 * Grado, 1e-12) << "a box is read as Enter leaves it";
-    EXPECT_EQ(e.Elevacion, 30.4 * Grado) << "a box passed through untouched changes nothing";
-    const double sidereo = e.TiempoSidereo;
+    EXPECT_NEAR(e->Direccion, 135 * Grado, 1e-12) << "a box is read as Enter leaves it";
+    EXPECT_EQ(e->Elevacion, 30.4 * Grado) << "a box passed through untouched changes nothing";
+    const double sidereo = e->TiempoSidereo;
     Sobrescribe(caja("Tex_Longi"), 0, QStringLiteral("0900000"));  // 90 degrees west of Madrid's 3.7
     control("Pic_BotSalir")->setFocus();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     EXPECT_FALSE(d->isVisible());
     EXPECT_EQ(redibujos, 1);
-    EXPECT_NEAR(std::remainder(sidereo - e.TiempoSidereo, DosPi), (90 - 3.7026) * Grado, 1e-4)
+    EXPECT_NEAR(std::remainder(sidereo - e->TiempoSidereo, DosPi), (90 - 3.7026) * Grado, 1e-4)
         << "the sidereal time follows the new longitude";
 }
 
@@ -195,20 +168,20 @@ TEST_F(LocaliPrueba, TheDialogShowsTheStateWhateverChangedIt) {
     d->hide();
     DireccionMas();  // the pad
     ZoomMas();
-    Estado().Latitud = -33.9 * Grado;
+    e->Latitud = -33.9 * Grado;
     ASSERT_TRUE(MuestraActiva(d.get()));
     EXPECT_EQ(texto("Tex_Direc"), "S  181°");
     EXPECT_EQ(texto("Tex_Zoom"), "1.5");
     EXPECT_EQ(texto("Tex_Lati"), "33° 54' 00\" S");
     EXPECT_TRUE(cruzEnPantalla());
     // A change notified while the dialog is up shows at once.
-    Estado().Latitud = 10 * Grado;
+    e->Latitud = 10 * Grado;
     MuestraLocalizacion();
     EXPECT_TRUE(cruzEnPantalla());
     // A typed box not yet left is read when the dialog closes.
     TecleaEncima(caja("Tex_Eleva"), QStringLiteral("60"));
     d->reject();
-    EXPECT_NEAR(Estado().Elevacion, 60 * Grado, 1e-12);
+    EXPECT_NEAR(e->Elevacion, 60 * Grado, 1e-12);
     EXPECT_EQ(redibujos, 1);
 }
 

@@ -5,12 +5,9 @@
 // loads back into identical dialogs.
 #include "ui/dialogos/objetos.h"
 
-#include <QCheckBox>
-
 #include <map>
 
-#include "../dialogo.h"
-#include "core/constantes.h"
+#include "comun.h"
 #include "programa/arranque.h"
 #include "programa/opciones.h"
 #include "ui/dialogos/personal.h"
@@ -18,16 +15,14 @@
 namespace vsp::ui {
 namespace {
 
-class ObjetosPrueba : public PruebaDialogo<Objetos> {
+class ObjetosPrueba : public PruebaDe<Objetos> {
 protected:
     void SetUp() override {
-        PruebaDialogo::SetUp();
-        ProgramState& e = Estado();
-        e.Casillas.fill(0);
-        e.NivelEstrellas = 3;
-        e.NivelConstel = 1;
-        e.NivelGalaxias = 1;
-        e.NivelNebPlanetarias = e.NivelNebDifusas = e.NivelCumAbiertos = e.NivelCumGlobulares = 1;
+        PruebaDe::SetUp();
+        e->Casillas.fill(0);
+        e->NivelEstrellas = 3;
+        e->NivelConstel = e->NivelGalaxias = e->NivelNebPlanetarias = 1;
+        e->NivelNebDifusas = e->NivelCumAbiertos = e->NivelCumGlobulares = 1;
         abre();
     }
     // A click on a box's or an option's indicator, where it always counts.
@@ -36,7 +31,6 @@ protected:
 };
 
 TEST_F(ObjetosPrueba, EveryBoxIsTheStateItShows) {
-    ProgramState& e = Estado();
     struct Caso { const char* nombre; int casilla; bool activa; } casos[] = {
         {"Chk_Sol", Chk_Sol, true},       {"Chk_Plane1", Chk_Plane1, true}, {"Chk_Plane5", Chk_Plane5, true},
         {"Chk_Plane6", Chk_Plane6, false}, {"Chk_Plane9", Chk_Plane9, false}, {"Chk_Galax", Chk_Galax, true},
@@ -47,62 +41,60 @@ TEST_F(ObjetosPrueba, EveryBoxIsTheStateItShows) {
         auto* casilla = control<QCheckBox>(c.nombre);
         clic(casilla);
         EXPECT_EQ(casilla->isEnabled(), c.activa) << c.nombre;
-        EXPECT_EQ(e.Casillas[static_cast<std::size_t>(c.casilla)], c.activa ? 1 : 0) << c.nombre;
+        EXPECT_EQ(e->Casillas[static_cast<std::size_t>(c.casilla)], c.activa ? 1 : 0) << c.nombre;
         EXPECT_EQ(casilla->isChecked(), c.activa) << c.nombre;
     }
     // The grids exclude each other; other boxes leave them alone.
     clic("Chk_ARDEC30");
-    EXPECT_EQ(e.Casillas[Chk_ARDEC30], 1);
+    EXPECT_EQ(e->Casillas[Chk_ARDEC30], 1);
     clic("Chk_ARDEC15");
     clic("Chk_Plane7");
-    EXPECT_EQ(e.Casillas[Chk_ARDEC15], 1);
-    EXPECT_EQ(e.Casillas[Chk_ARDEC30], 0);
+    EXPECT_EQ(e->Casillas[Chk_ARDEC15], 1);
+    EXPECT_EQ(e->Casillas[Chk_ARDEC30], 0);
     EXPECT_FALSE(control<QCheckBox>("Chk_ARDEC30")->isChecked());
     // A box the dialog does not have changes nothing.
-    const auto casillas = e.Casillas;
+    const auto casillas = e->Casillas;
     for (const int fuera : {-1, static_cast<int>(NumCasillasObjeto)}) MarcaCasilla(fuera, true);
-    EXPECT_EQ(e.Casillas, casillas);
+    EXPECT_EQ(e->Casillas, casillas);
     // A state applied from elsewhere (a configuration) shows.
-    e.Casillas[Chk_Plane7] = e.Casillas[Chk_Sol] = 0;
+    e->Casillas[Chk_Plane7] = e->Casillas[Chk_Sol] = 0;
     d->muestra();
     EXPECT_FALSE(control<QCheckBox>("Chk_Plane7")->isChecked());
     EXPECT_FALSE(control<QCheckBox>("Chk_Sol")->isChecked());
 }
 
 TEST_F(ObjetosPrueba, LevelsAndOptionsSetTheStateAndEnableWhatDependsOnThem) {
-    ProgramState& e = Estado();
     auto* nivel = control<QLineEdit>("Tex_NivVisEstre");
     QTest::mouseClick(nivel, Qt::LeftButton);
     EXPECT_FALSE(nivel->hasFocus()) << "a level is read, not typed";
     ClicSostenido(control("PicSpi_MagMin"), SpinAbajo, 4);  // one more than needed
-    EXPECT_EQ(e.NivelEstrellas, 0);
+    EXPECT_EQ(e->NivelEstrellas, 0);
     EXPECT_EQ(nivel->text(), QStringLiteral("NO"));
     EXPECT_FALSE(control("Opt_IdEst2")->isEnabled());
     ClicSostenido(control("PicSpi_MagMin"), SpinArriba, 8);
-    EXPECT_EQ(e.NivelEstrellas, 7);
+    EXPECT_EQ(e->NivelEstrellas, 7);
     EXPECT_EQ(nivel->text(), QStringLiteral(" 7"));
     EXPECT_TRUE(control("Opt_IdEst2")->isEnabled());
     ClicSostenido(control("PicSpi_NivVisConst"), SpinAbajo);
     EXPECT_EQ(control<QLineEdit>("Tex_NivVisConst")->text(), QStringLiteral("NO"));
     EXPECT_FALSE(control("Opt_IdCon3")->isEnabled());
     ClicSostenido(control("PicSpi_NivVisConst"), SpinArriba, 6);
-    EXPECT_EQ(e.NivelConstel, 4);
+    EXPECT_EQ(e->NivelConstel, 4);
 
-    struct Opcion {
-        const char* casilla;  // the box that enables the option, if any
-        const char* boton;
-        int16_t ProgramState::*campo;
-        int16_t valor;
-    } opciones[] = {
-        {nullptr, "Opt_IdEst1", &ProgramState::IdEstrellas, 1},   {nullptr, "Opt_IdCon3", &ProgramState::IdConstel, 3},
-        {"Chk_Messi", "Opt_IdMes2", &ProgramState::IdMessier, 2}, {"Chk_Galax", "Opt_NivGalax4", &ProgramState::NivelGalaxias, 4},
+    // Each option, after the box that enables it if it has one.
+    struct Opcion { const char* casilla; const char* boton; int16_t ProgramState::*campo; int16_t valor; };
+    const Opcion opciones[] = {
+        {nullptr, "Opt_IdEst1", &ProgramState::IdEstrellas, 1},
+        {nullptr, "Opt_IdCon3", &ProgramState::IdConstel, 3},
+        {"Chk_Messi", "Opt_IdMes2", &ProgramState::IdMessier, 2},
+        {"Chk_Galax", "Opt_NivGalax4", &ProgramState::NivelGalaxias, 4},
         {"Chk_NebPl", "Opt_NivNebPl2", &ProgramState::NivelNebPlanetarias, 2},
         {"Chk_NebDi", "Opt_NivNebDi2", &ProgramState::NivelNebDifusas, 2},
     };
     for (const Opcion& o : opciones) {
-        if (o.casilla) clic(o.casilla);  // the box that enables it
+        if (o.casilla) clic(o.casilla);
         clic(o.boton);
-        EXPECT_EQ(e.*o.campo, o.valor) << o.boton;
+        EXPECT_EQ(Estado().*o.campo, o.valor) << o.boton;
     }
 }
 
@@ -144,16 +136,16 @@ TEST_F(ObjetosPrueba, ASavedConfigurationLoadsBackIntoIdenticalDialogs) {
     for (int i = 1; i <= NumOpciones; ++i)
         QTest::mouseClick(ui::control(&personal, QStringLiteral("Pic_Selector%1").arg(i).toLatin1()), Qt::LeftButton, {},
                           QPoint(18, 24));
-    Estado().Velocidad = 37;
+    e->Velocidad = 37;
     Sobrescribe(ui::control<QLineEdit>(&personal, "Tex_Teles"), 0, QStringLiteral("0712"));
     const auto antes = vistas(*d, Personal());  // as the dialog opens
-    Estado().NombreConfig = "Todo";
+    e->NombreConfig = "Todo";
     GuardaConfig();
-    ASSERT_EQ(Estado().EstadoArchivo, 0);
+    ASSERT_EQ(e->EstadoArchivo, 0);
 
     MotorNuevo(false);
-    Estado().CarpetaTrabajo = carpeta.string();
-    Estado().NombreConfig = "Todo.vpc";
+    e->CarpetaTrabajo = carpeta.string();
+    e->NombreConfig = "Todo.vpc";
     CargaConfig();
     AplicaEstado();
     d->muestra();

@@ -9,12 +9,10 @@
 #include <QSignalSpy>
 
 #include <array>
-#include <functional>
 
 #include "../../motor_nuevo.h"
 #include "../modal.h"
 #include "../teclea.h"
-#include "core/constantes.h"
 #include "ui/dialogos/animar.h"
 #include "ui/mandos/dial.h"
 #include "ui/mandos/hoja_imagenes.h"
@@ -28,21 +26,27 @@ constexpr double Grado = DosPi / 360;
 // pixels high from y = 22, 65, 108, 151, 194.
 QPoint tecla(int fila, int columna) { return {columna ? 52 : 21, 22 + 43 * fila + 7}; }
 
+// A fresh engine looking south, 30° up at zoom 4, its pad stepping by a
+// minute at the greatest speed.
+ProgramState& EstadoDelMando() {
+    MotorNuevo();
+    ProgramState& e = Estado();
+    e.DiaJuliano = 2460677.3;
+    e.Direccion = Pi;
+    e.Elevacion = 30 * Grado;
+    e.Zoom = 4;
+    e.Velocidad = 100;
+    e.UnidadAnima = 1;
+    e.FactorAnima = 1;
+    e.PasoTiempo = 1.0 / 1440;
+    e.SentidoImagen = 1;
+    e.BotonesActivos = Verdadero;
+    return e;
+}
+
 class MandoPrueba : public ::testing::Test {
 protected:
     void SetUp() override {
-        MotorNuevo();
-        ProgramState& e = Estado();
-        e.DiaJuliano = 2460677.3;
-        e.Direccion = Pi;
-        e.Elevacion = 30 * Grado;
-        e.Zoom = 4;
-        e.Velocidad = 100;
-        e.UnidadAnima = 1;
-        e.FactorAnima = 1;
-        e.PasoTiempo = 1.0 / 1440;
-        e.SentidoImagen = 1;
-        e.BotonesActivos = Verdadero;
         avisos().Redibujo = [this] {
             ++redibujos;
             if (alRedibujar) alRedibujar();
@@ -65,10 +69,6 @@ protected:
     }
 
     void clic(QPoint p) { ClicSostenido(mando, p); }
-    void pulsaLuego(QPoint p) {
-        QCoreApplication::postEvent(mando, new QMouseEvent(QEvent::MouseButtonPress, p, mando->mapToGlobal(p),
-                                                            Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
-    }
     // Holds the arrow for `pasos` steps, `cadaPaso` running at each: the
     // release comes with the last one.
     void mantiene(QPoint p, int pasos, const std::function<void()>& cadaPaso = nullptr) {
@@ -82,6 +82,7 @@ protected:
         alPanel = nullptr;
     }
 
+    ProgramState& e = EstadoDelMando();  // fresh before the pad reads it
     // The pad as a child of a window, as it stands on the main window.
     QWidget ventana;
     Mando* mando = new Mando(&ventana);
@@ -93,51 +94,42 @@ protected:
 // The pad's keys reach the view steps; the direction's wraps from every
 // start are checked with the steps themselves (tests/sky/localizacion_test.cpp).
 TEST_F(MandoPrueba, OneClickIsOneStepWithWrapsAndBounds) {
-    ProgramState& e = Estado();
-    struct Caso { QPoint donde; double ProgramState::*angulo; double antes, despues; } casos[] = {
-        {tecla(0, 1), &ProgramState::Direccion, 360, 1},   {tecla(0, 0), &ProgramState::Direccion, 0.5, 359},
-        {tecla(1, 1), &ProgramState::Elevacion, 90, 90},   {tecla(1, 0), &ProgramState::Elevacion, 0, 0},
-        {tecla(1, 1), &ProgramState::Elevacion, 10, 11},
-    };
-    const auto unPaso = [&](QPoint donde, const std::string& que) {
+    const auto unPaso = [this]<class T>(QPoint donde, T& valor, T antes, T despues) {
+        valor = antes;
         const int paneles0 = paneles, redibujos0 = redibujos;
         clic(donde);
-        EXPECT_EQ(paneles - paneles0, 1) << que << ": one step";
-        EXPECT_EQ(redibujos - redibujos0, 1) << que << ": one redraw";
-        EXPECT_EQ(e.BotonPulsado, Falso) << que;
+        EXPECT_EQ(paneles - paneles0, 1) << antes << ": one step";
+        EXPECT_EQ(redibujos - redibujos0, 1) << antes << ": one redraw";
+        EXPECT_EQ(e.BotonPulsado, Falso) << antes;
+        EXPECT_NEAR(valor, despues, 1e-12) << antes;
     };
-    for (const Caso& c : casos) {
-        e.*c.angulo = c.antes * Grado;
-        unPaso(c.donde, std::to_string(c.antes));
-        EXPECT_NEAR(e.*c.angulo, c.despues * Grado, 1e-12) << c.antes;
-    }
+    unPaso(tecla(0, 1), e.Direccion, 360 * Grado, 1 * Grado);
+    unPaso(tecla(0, 0), e.Direccion, 0.5 * Grado, 359 * Grado);
+    unPaso(tecla(1, 1), e.Elevacion, 90 * Grado, 90 * Grado);
+    unPaso(tecla(1, 0), e.Elevacion, 0.0, 0.0);
+    unPaso(tecla(1, 1), e.Elevacion, 10 * Grado, 11 * Grado);
     EXPECT_EQ(e.Panel.Tex_Direc, "Dirección = 359° N ");
     EXPECT_EQ(e.Tex_Eleva, "11°");
-    for (const auto& [donde, antes, despues] : {std::tuple{tecla(2, 1), 14.5f, 15.0f}, {tecla(2, 1), 15.0f, 15.0f},
-                                                {tecla(2, 0), 1.0f, 1.0f}, {tecla(2, 0), 4.0f, 3.5f}}) {
-        e.Zoom = antes;
-        unPaso(donde, "zoom " + std::to_string(antes));
-        EXPECT_EQ(e.Zoom, despues) << antes;
-    }
+    unPaso(tecla(2, 1), e.Zoom, 14.5f, 15.0f);
+    unPaso(tecla(2, 1), e.Zoom, 15.0f, 15.0f);
+    unPaso(tecla(2, 0), e.Zoom, 1.0f, 1.0f);
+    unPaso(tecla(2, 0), e.Zoom, 4.0f, 3.5f);
     EXPECT_EQ(e.Tex_Zoom, "3.5");
 }
 
 // Each row's step redraws its dial; the zoom's, which sets the field the
 // other two dials show, all three.
 TEST_F(MandoPrueba, EachRowRedrawsTheDialsItMoves) {
-    Dial zoom(TipoDial::Zoom), elevacion(TipoDial::Elevacion), direccion(TipoDial::Direccion);
+    Dial diales[] = {Dial(TipoDial::Zoom), Dial(TipoDial::Elevacion), Dial(TipoDial::Direccion)};
     for (const auto& [fila, cambian] : {std::pair{0, std::array{false, false, true}}, {1, {false, true, false}},
                                         {2, {true, true, true}}}) {
-        const QImage antes[] = {zoom.imagen(), elevacion.imagen(), direccion.imagen()};
+        const QImage antes[] = {diales[0].imagen(), diales[1].imagen(), diales[2].imagen()};
         clic(tecla(fila, 1));
-        EXPECT_EQ(zoom.imagen() != antes[0], cambian[0]) << fila;
-        EXPECT_EQ(elevacion.imagen() != antes[1], cambian[1]) << fila;
-        EXPECT_EQ(direccion.imagen() != antes[2], cambian[2]) << fila;
+        for (int i = 0; i < 3; ++i) EXPECT_EQ(diales[i].imagen() != antes[i], cambian[i]) << fila << i;
     }
 }
 
 TEST_F(MandoPrueba, PressesOnTheGreyFaceOrOffTheKeysDoNothing) {
-    ProgramState& e = Estado();
     const double direccion = e.Direccion;
     // The first column of a key's picture is the grey face, inside the
     // arrow's rectangle; the others fall between rows, between columns, at
@@ -161,7 +153,6 @@ TEST_F(MandoPrueba, PressesOnTheGreyFaceOrOffTheKeysDoNothing) {
 // stays; the zoom sets the chart window before the redraw; time steps back
 // and forth whatever the sign of the last step.
 TEST_F(MandoPrueba, HeldArrowsRepeatAndRedrawTheChartOnceOnRelease) {
-    ProgramState& e = Estado();
     Dial direccion(TipoDial::Direccion), elevacion(TipoDial::Elevacion);
     const QImage elevacion0 = elevacion.imagen();
     std::vector<QImage> vistas;
@@ -177,7 +168,6 @@ TEST_F(MandoPrueba, HeldArrowsRepeatAndRedrawTheChartOnceOnRelease) {
     alRedibujar = [&] { EXPECT_FLOAT_EQ(e.VentanaAlto, -2.6f / e.Zoom); };
     mantiene(tecla(2, 1), 3);
     EXPECT_EQ(e.Zoom, 5.5f);
-    alRedibujar = nullptr;
     const double inicio = e.DiaJuliano;
     e.PasoTiempo = -1.0 / 1440;  // left by the last backward step
     clic(tecla(3, 1));
@@ -192,7 +182,6 @@ TEST_F(MandoPrueba, HeldArrowsRepeatAndRedrawTheChartOnceOnRelease) {
 // animation arrow is pressed again (stopped, not reversed); backward runs
 // backward.
 TEST_F(MandoPrueba, AnimationRunsUntilStopped) {
-    ProgramState& e = Estado();
     const double inicio = e.DiaJuliano;
     alRedibujar = [&] {
         EXPECT_EQ(e.Animando, Verdadero);
@@ -204,7 +193,10 @@ TEST_F(MandoPrueba, AnimationRunsUntilStopped) {
         redibujos = 0;
         const double antes = e.DiaJuliano;
         alRedibujar = [&, parada] {
-            if (redibujos == 2) pulsaLuego(tecla(4, parada));
+            if (redibujos != 2) return;  // the stopping press, queued for the animation's own loop
+            const QPoint p = tecla(4, parada);
+            QCoreApplication::postEvent(mando, new QMouseEvent(QEvent::MouseButtonPress, p, mando->mapToGlobal(p),
+                                                                Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
         };
         QTest::mousePress(mando, Qt::LeftButton, {}, tecla(4, arranque));
         QTest::mouseRelease(mando, Qt::LeftButton, {}, tecla(4, arranque));
@@ -219,7 +211,6 @@ TEST_F(MandoPrueba, AnimationRunsUntilStopped) {
 }
 
 TEST_F(MandoPrueba, BottomButtonOpensTheAnimationDialog) {
-    ProgramState& e = Estado();
     e.Animando = Verdadero;
     QSignalSpy oculta(mando, &Mando::ocultaDeshacer);
     bool visto = false;
@@ -238,7 +229,6 @@ TEST_F(MandoPrueba, BottomButtonOpensTheAnimationDialog) {
 }
 
 TEST_F(MandoPrueba, WithRealTimeOnlyTheViewRowsWork) {
-    ProgramState& e = Estado();
     e.TiempoRealActivo = 1;
     const double inicio = e.DiaJuliano;
     for (QPoint p : {tecla(3, 0), tecla(3, 1), tecla(4, 0), tecla(4, 1)}) clic(p);
@@ -255,21 +245,16 @@ TEST_F(MandoPrueba, WithRealTimeOnlyTheViewRowsWork) {
 }
 
 TEST_F(MandoPrueba, CaptionNamesTheStepSingularOrPlural) {
-    struct Caso {
-        int16_t factor, unidad;
-        const char* rotulo;
-    } casos[] = {{1, 1, "1 MINUTO"},        {5, 2, "5 HORAS"},          {30, 3, "30 DIAS SID."},
-                 {1, 3, "1 DIA SIDÉR."},    {12, 7, "12 MILEN. SID."},  {99, 12, "99 MILEN. SOL."},
-                 {1, 10, "1 AÑO SOLAR"},    {2, 9, "2 MESES SOL."}};
-    ProgramState& e = Estado();
+    // A damaged unit (0) names nothing.
+    struct Caso { int16_t factor, unidad; const char* rotulo; } casos[] = {
+        {1, 1, "1 MINUTO"},    {5, 2, "5 HORAS"},        {30, 3, "30 DIAS SID."},   {1, 3, "1 DIA SIDÉR."},
+        {1, 10, "1 AÑO SOLAR"}, {2, 9, "2 MESES SOL."}, {12, 7, "12 MILEN. SID."}, {99, 12, "99 MILEN. SOL."},
+        {99, 0, "99"}};
     for (const Caso& c : casos) {
         e.FactorAnima = c.factor;
         e.UnidadAnima = c.unidad;
         EXPECT_EQ(TextoRotulo(), c.rotulo);
     }
-    e.FactorAnima = 99;
-    e.UnidadAnima = 0;  // a damaged unit names nothing
-    EXPECT_EQ(TextoRotulo(), "99");
     // A new caption shows on the screen at once.
     const auto enPantalla = [this] {
         return ventana.screen()->grabWindow(ventana.winId()).toImage().copy(mando->geometry());

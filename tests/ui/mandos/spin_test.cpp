@@ -3,11 +3,8 @@
 // text box and the work after release; and the three dials' geometry.
 #include "ui/mandos/spin.h"
 
-#include <functional>
-
 #include "../../motor_nuevo.h"
 #include "../teclea.h"
-#include "core/constantes.h"
 #include "ui/mandos/dial.h"
 #include "ui/mandos/spin_tabla.h"
 
@@ -18,11 +15,16 @@ constexpr double Grado = DosPi / 360;
 constexpr double Minuto = 0.0002908882086667;
 const QPoint Arriba = SpinArriba, Abajo = SpinAbajo;
 
+// A fresh engine at the greatest speed, so that a held key never waits.
+ProgramState& EstadoNuevo() {
+    MotorNuevo(false);
+    Estado().Velocidad = 100;
+    return Estado();
+}
+
 class SpinPrueba : public ::testing::Test {
 protected:
     void SetUp() override {
-        MotorNuevo(false);
-        Estado().Velocidad = 100;
         ventana.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&ventana));
     }
@@ -52,16 +54,15 @@ protected:
         return textos;
     }
 
+    ProgramState& e = EstadoNuevo();  // fresh before any control reads it
     std::vector<std::string> textos;
     std::function<void()> alPaso;
     QWidget ventana;
     QLineEdit caja{&ventana};
 };
+using Diales = SpinPrueba;
 
-// The pad's keys reach the view steps; the direction's wraps from every
-// start are checked with the steps themselves (tests/sky/localizacion_test.cpp).
 TEST_F(SpinPrueba, DirectionStepsBothWaysWithItsDialAndWithoutThePixelTest) {
-    ProgramState& e = Estado();
     e.Direccion = 359 * Grado;
     Dial dial(TipoDial::Direccion);
     Spin* spin = crea(SpinDireccion());
@@ -76,7 +77,6 @@ TEST_F(SpinPrueba, DirectionStepsBothWaysWithItsDialAndWithoutThePixelTest) {
 }
 
 TEST_F(SpinPrueba, HeldKeysStopAtThePoleAndPassFullCircleToZero) {
-    ProgramState& e = Estado();
     e.Latitud = -MedioPi + 2 * Minuto;
     EXPECT_EQ(mantiene(crea(SpinLatitud()), Abajo, 4),
               (std::vector<std::string>{"89° 59' 00\" S", "90° 00' 00\" S", "90° 00' 00\" S", "90° 00' 00\" S"}));
@@ -93,39 +93,25 @@ TEST_F(SpinPrueba, HeldKeysStopAtThePoleAndPassFullCircleToZero) {
 }
 
 TEST_F(SpinPrueba, ClampedValuesRepeatTheirBound) {
-    ProgramState& e = Estado();
-    struct Caso { AccionSpin accion; QPoint donde; std::function<double&()> valor; double limite; const char* texto; } casos[] = {
-        {SpinElevacion(), Arriba, [&]() -> double& { return e.Elevacion; }, MedioPi, "90°"},
-        {SpinElevacion(), Abajo, [&]() -> double& { return e.Elevacion; }, 0, " 0°"},
-        {SpinLatitud(), Arriba, [&]() -> double& { return e.Latitud; }, MedioPi, "90° 00' 00\" N"},
-        {SpinTelescopio(), Arriba, [&]() -> double& { return e.CampoTelescopio; }, 0.5235987756, "30° 00'"},
-        {SpinTelescopio(), Abajo, [&]() -> double& { return e.CampoTelescopio; }, 0, " 0° 00'"},
+    const auto unClic = [this]<class T>(AccionSpin accion, QPoint donde, T ProgramState::*valor, T antes,
+                                        T despues, const char* texto) {
+        Spin* spin = crea(std::move(accion));
+        e.*valor = antes;
+        ClicSostenido(spin, donde);
+        EXPECT_EQ(e.*valor, despues) << texto;
+        EXPECT_EQ(caja.text().toStdString(), texto);
     };
-    for (const Caso& c : casos) {
-        Spin* spin = crea(c.accion);
-        c.valor() = c.limite;
-        ClicSostenido(spin, c.donde);
-        EXPECT_EQ(c.valor(), c.limite) << c.texto;
-        EXPECT_EQ(caja.text().toStdString(), c.texto);
-        delete spin;
-    }
-    struct Decimal { AccionSpin accion; QPoint donde; float ProgramState::*valor; float antes, despues; const char* texto; } decimales[] = {
-        {SpinZoom(), Arriba, &ProgramState::Zoom, 15, 15, "15.0"},
-        {SpinZona(), Abajo, &ProgramState::ZonaHoraria, -12, -12, "-12.0"},
-        {SpinZona(), Arriba, &ProgramState::ZonaHoraria, 11.5f, 12, "12.0"},
-    };
-    for (const Decimal& c : decimales) {
-        Spin* spin = crea(c.accion);
-        e.*c.valor = c.antes;
-        ClicSostenido(spin, c.donde);
-        EXPECT_EQ(e.*c.valor, c.despues) << c.texto;
-        EXPECT_EQ(caja.text().toStdString(), c.texto);
-        delete spin;
-    }
+    unClic(SpinElevacion(), Arriba, &ProgramState::Elevacion, MedioPi, MedioPi, "90°");
+    unClic(SpinElevacion(), Abajo, &ProgramState::Elevacion, 0.0, 0.0, " 0°");
+    unClic(SpinLatitud(), Arriba, &ProgramState::Latitud, MedioPi, MedioPi, "90° 00' 00\" N");
+    unClic(SpinTelescopio(), Arriba, &ProgramState::CampoTelescopio, 0.5235987756, 0.5235987756, "30° 00'");
+    unClic(SpinTelescopio(), Abajo, &ProgramState::CampoTelescopio, 0.0, 0.0, " 0° 00'");
+    unClic(SpinZoom(), Arriba, &ProgramState::Zoom, 15.0f, 15.0f, "15.0");
+    unClic(SpinZona(), Abajo, &ProgramState::ZonaHoraria, -12.0f, -12.0f, "-12.0");
+    unClic(SpinZona(), Arriba, &ProgramState::ZonaHoraria, 11.5f, 12.0f, "12.0");
 }
 
 TEST_F(SpinPrueba, ZoneAndZoomStepByHalvesWithTheirDependents) {
-    ProgramState& e = Estado();
     int fechas = 0;
     avisos().FechaHora = [&](const CamposFechaHora&) { ++fechas; };
     e.ZonaHoraria = -5;
@@ -155,12 +141,10 @@ TEST_F(SpinPrueba, ThePixelTestIgnoresPressesOnTheGreyFace) {
         textos.clear();
         ClicSostenido(spin, Arriba);
         EXPECT_EQ(textos.size(), 1u) << "a key steps";
-        delete spin;
     }
 }
 
 TEST_F(SpinPrueba, TelescopeReleaseErasesTheCircleAndTakesTheNewSize) {
-    ProgramState& e = Estado();
     int borrados = 0;
     avisos().BorraTelescopio = [&] {
         ++borrados;
@@ -175,7 +159,6 @@ TEST_F(SpinPrueba, TelescopeReleaseErasesTheCircleAndTakesTheNewSize) {
 
 // One flag for the whole program: any release ends any repeat.
 TEST_F(SpinPrueba, AnyReleaseEndsAnyRepeat) {
-    ProgramState& e = Estado();
     Spin* uno = crea(SpinEntero(&ProgramState::FactorAnima, 1, 99));
     Spin* otro = crea(SpinEntero(&ProgramState::NivelEstrellas, 0, 7));
     e.FactorAnima = 10;
@@ -193,16 +176,13 @@ TEST_F(SpinPrueba, AnyReleaseEndsAnyRepeat) {
 // the elevation dial's rises from the horizon; the zoom dial's frame
 // shrinks with the zoom. (South at zoom 2 is in the location dialog's
 // reference picture.)
-TEST(Diales, TheSectorsAndTheFrameFollowTheView) {
-    MotorNuevo(false);
-    ProgramState& e = Estado();
-    struct Caso { TipoDial tipo; double direccion, elevacion, zoom, inicio, fin; } casos[] = {  // degrees
-        {TipoDial::Direccion, 0, 0, 1, 0, 180},       // north up: the upper half
-        {TipoDial::Direccion, 90, 0, 1, 270, 90},     // east to the right
-        {TipoDial::Direccion, 270, 0, 4, 157.5, 202.5},
-        {TipoDial::Elevacion, 0, 0, 1, 270, 90},      // from straight down round the right to straight up
-        {TipoDial::Elevacion, 0, 90, 3, 60, 120},
-    };
+TEST_F(Diales, TheSectorsAndTheFrameFollowTheView) {
+    // Degrees. North up is the upper half and east is to the right; the
+    // elevation's sector runs from straight down round the right to straight up.
+    struct Caso { TipoDial tipo; double direccion, elevacion, zoom, inicio, fin; } casos[] = {
+        {TipoDial::Direccion, 0, 0, 1, 0, 180}, {TipoDial::Direccion, 90, 0, 1, 270, 90},
+        {TipoDial::Direccion, 270, 0, 4, 157.5, 202.5}, {TipoDial::Elevacion, 0, 0, 1, 270, 90},
+        {TipoDial::Elevacion, 0, 90, 3, 60, 120}};
     for (const Caso& c : casos) {
         e.Direccion = c.direccion * Grado;
         e.Elevacion = c.elevacion * Grado;
@@ -223,9 +203,7 @@ TEST(Diales, TheSectorsAndTheFrameFollowTheView) {
 }
 
 // Every dial of a kind shows its procedure's picture.
-TEST(Diales, EveryDialOfAKindFollowsItsProcedure) {
-    MotorNuevo(false);
-    ProgramState& e = Estado();
+TEST_F(Diales, EveryDialOfAKindFollowsItsProcedure) {
     e.Zoom = 2;
     Dial a(TipoDial::Elevacion), b(TipoDial::Elevacion), c(TipoDial::Zoom);
     const QImage a0 = a.imagen(), c0 = c.imagen();
