@@ -251,6 +251,23 @@ TEST(SuperficieQt, SmoothEdgesBlendEveryChannelAlike) {
     }
 }
 
+// Blending rounds exactly: yellow ink over a blue ground shares each smooth
+// pixel's 255 levels between ink and ground, whatever its coverage.
+TEST(SuperficieQt, SmoothEdgesShareTheLevelsExactly) {
+    Lienzo l({.suave = true, .ancho = 6});
+    l.s().setBackground(Rgb(0, 0, 255));
+    l.s().setForeground(Rgb(255, 255, 0));
+    l.s().point(-0.5, 0.5);
+    l.s().moveTo(0, 0);
+    l.s().print("Andrómeda");
+    for (int y = 0; y < 100; ++y)
+        for (int x = 0; x < 100; ++x) {
+            const QRgb p = l.image().pixel(x, y);
+            ASSERT_EQ(qRed(p), qGreen(p)) << x << "," << y;
+            ASSERT_EQ(qRed(p) + qBlue(p), 255) << x << "," << y;
+        }
+}
+
 TEST(SuperficieQt, DrawingACircleTwiceInExclusiveOrRestoresTheImageSmoothOrNot) {
     for (const bool suave : {false, true}) {
         Lienzo l({.suave = suave});

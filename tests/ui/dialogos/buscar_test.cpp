@@ -98,7 +98,10 @@ TEST_F(BuscarPrueba, TypingFindsInEveryCategoryOrFiltersTheListing) {
     for (const bool doble : {true, false}) {
         d->show();
         QTest::keyClicks(caja, QStringLiteral("ORIÓN"));
+        const auto mano = [this] { return control("Pic_BotBuscar")->cursor().shape() == Qt::BitmapCursor; };
+        EXPECT_FALSE(mano()) << "nothing chosen yet";
         ClicFila(hallados, 1, doble);
+        EXPECT_TRUE(doble || mano()) << "the hand over the button once a finding is chosen";
         if (!doble) QTest::keyClick(hallados, Qt::Key_Return);
         EXPECT_FALSE(d->isVisible()) << doble;
     }

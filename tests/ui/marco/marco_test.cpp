@@ -1,6 +1,7 @@
 // The frame shared by the windows: the message box driven through its keys
 // and buttons, the sounds, the cursors, the splash screen and the help window.
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
 #include <QRegularExpression>
 #include <QScreen>
@@ -16,6 +17,7 @@
 #include "../modal.h"
 #include "../teclea.h"
 #include "core/mensajes.h"
+#include "ui/marco/arte_marco.h"
 #include "ui/marco/ayuda.h"
 #include "ui/marco/careta.h"
 #include "ui/marco/marco.h"
@@ -191,6 +193,23 @@ TEST_F(Marco, EachPointerIsItsOwnPictureActingAtItsTip) {
         claves.insert(c.pixmap().cacheKey());
     }
     EXPECT_EQ(claves.size(), 3u);
+}
+
+// Every picture of data/arte is built into the program and drawn at the
+// pixel ratio asked, keeping its size in points.
+TEST_F(Marco, EveryPictureIsDrawnAtTheRatioAskedInItsOwnSize) {
+    const QStringList svgs = QDir(QStringLiteral(VESPERA_DATOS "/arte")).entryList({QStringLiteral("*.svg")});
+    ASSERT_GE(svgs.size(), 30);
+    for (const QString& svg : svgs)
+        for (const qreal ratio : {1.0, 1.5, 2.0}) {
+            const QByteArray nombre = svg.chopped(4).toLatin1();
+            const QImage& imagen = arte::Dibujo(nombre.constData(), {24, 18}, ratio);
+            EXPECT_EQ(imagen.deviceIndependentSize(), QSizeF(24, 18)) << nombre.constData() << " " << ratio;
+            bool dibujada = false;
+            for (int y = 0; y < imagen.height() && !dibujada; ++y)
+                for (int x = 0; x < imagen.width() && !dibujada; ++x) dibujada = qAlpha(imagen.pixel(x, y)) > 0;
+            EXPECT_TRUE(dibujada) << nombre.constData();
+        }
 }
 
 TEST_F(Marco, ACheckBoxShowsThePencilWhenClearAndTheEraserWhenTicked) {
