@@ -114,6 +114,9 @@ TEST_F(Configuraciones, SavingThenLoadingRestoresEveryField) {
                   std::tuple(antes.DiaJuliano, antes.Zoom, antes.ZonaHoraria, antes.CampoTelescopio,
                              antes.CampoTelescopio / 2));
         EXPECT_EQ(e.DescripcionConfig.find_first_of("\"\r\n"), std::string::npos);
+        const double sidereo = e.TiempoSidereo;
+        ActualizaTiempo();
+        EXPECT_EQ(e.TiempoSidereo, sidereo) << "the load brings the sidereal time to the loaded instant";
     }
     EXPECT_TRUE(mensajes.empty());
     EXPECT_EQ(ficheros(), std::vector<std::string>{"viaje.vpc"});

@@ -105,9 +105,12 @@ TEST(Exporta, TheSvgHasAnElementPerLineAndLabelAndItsStarsOnThePngsPixels) {
     const QImage leida(ruta(pagina + ".png"));
     ASSERT_EQ(leida.size(), tamano);
     EXPECT_LT(qGray(leida.pixel(795, 595)), 64);
-    // A PNG is drawn afresh at the size asked when no picture is given.
+    // A PNG is drawn afresh at the size asked when no picture is given, with
+    // every star.
     ASSERT_TRUE(ExportaCarta(ruta(carpeta / "carta.png"), tamano));
-    EXPECT_EQ(QImage(ruta(carpeta / "carta.png")).size(), tamano);
+    const QImage png(ruta(carpeta / "carta.png"));
+    EXPECT_EQ(png.size(), tamano);
+    EXPECT_EQ(exporta(carpeta / "otra.svg", tamano, png).apagadas, 0);
 
     EXPECT_FALSE(ExportaCarta(ruta(carpeta / "carta.bmp"), tamano));
     EXPECT_FALSE(ExportaCarta(ruta(carpeta / "no-existe" / "carta.svg"), tamano));

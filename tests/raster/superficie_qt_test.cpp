@@ -221,6 +221,13 @@ TEST(SuperficieQt, FiguresAndLabelsStandWhereTheWindowPutsThem) {
                 << rotulo.width() << "x" << rotulo.height();
             EXPECT_TRUE(!vectorial || cerca(rotulo, rotulos[suave]));
             rotulos[suave] = rotulo;
+            // Each label moves the position a line down.
+            const QRect dos = tinta(caso([](auto& s) {
+                s.moveTo(-0.8, 0.8);
+                s.print("M 31");
+                s.print("M 31");
+            }, QRect(), ""));
+            EXPECT_GE(dos.height(), rotulo.height() + 9);
         }
 }
 

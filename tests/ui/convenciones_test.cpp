@@ -1,17 +1,19 @@
 // What every window of the program keeps, checked over all of them: picture
-// buttons name themselves in their tool tip and wear the hand, check boxes
-// show the pencil while clear and the eraser while ticked, the keyboard
-// visits the controls in reading order, a text box reached by the keyboard
-// selects what is typed over first and is wide enough for its text, and each
-// dialog is modal, of a fixed size unless it lists, and closes with its exit
-// button and sound 5.
+// buttons name themselves in their tool tip, they and push buttons wear the
+// hand, check boxes show the pencil while clear and the eraser while ticked,
+// the keyboard visits the controls in reading order, a text box reached by
+// the keyboard selects what is typed over first and is wide enough for its
+// text, and each dialog is modal, of a fixed size unless it lists, and closes
+// with its exit button and sound 5.
 #include <QAbstractScrollArea>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QScrollBar>
+#include <QToolButton>
 
 #include <climits>
 #include <functional>
@@ -91,7 +93,7 @@ protected:
     }
 };
 
-TEST_F(Convenciones, PictureButtonsAndCheckBoxesTellWhatAClickDoes) {
+TEST_F(Convenciones, ButtonsAndCheckBoxesTellWhatAClickDoes) {
     recorre([](const Ventana&, QWidget* w) {
         for (const BotonImagen* b : w->findChildren<BotonImagen*>()) {
             const std::string nombre = b->objectName().toStdString();
@@ -101,6 +103,11 @@ TEST_F(Convenciones, PictureButtonsAndCheckBoxesTellWhatAClickDoes) {
             // there is something to centre or to load.
             const bool segunEstado = nombre == "Pic_BotBuscar" || nombre == "Pic_BotAceptar";
             EXPECT_TRUE(segunEstado || lleva(b, Puntero::ManoIndice)) << nombre;
+        }
+        for (const QAbstractButton* b : w->findChildren<QAbstractButton*>()) {
+            const bool deCaja = qobject_cast<const QLineEdit*>(b->parent());  // Qt's own clear button
+            const bool pulsador = qobject_cast<const QPushButton*>(b) || qobject_cast<const QToolButton*>(b);
+            EXPECT_TRUE(!pulsador || deCaja || lleva(b, Puntero::ManoIndice)) << b->text().toStdString();
         }
         for (QCheckBox* c : w->findChildren<QCheckBox*>()) {
             if (!c->isVisibleTo(w)) continue;

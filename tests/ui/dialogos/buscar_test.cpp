@@ -105,10 +105,16 @@ TEST_F(BuscarPrueba, TypingFindsInEveryCategoryOrFiltersTheListing) {
         if (!doble) QTest::keyClick(hallados, Qt::Key_Return);
         EXPECT_FALSE(d->isVisible()) << doble;
     }
-    // In a listing, Enter in the box centres its first match.
+    // In a listing, Enter in the box centres its first match, and nothing
+    // when nothing matches.
     abreCategoria(0);
     caja->setFocus();
     e->CentradoHecho = Falso;
+    QTest::keyClicks(caja, QStringLiteral("zzz"));
+    QTest::keyClick(caja, Qt::Key_Return);
+    EXPECT_TRUE(d->isVisible());
+    EXPECT_EQ(e->CentradoHecho, Falso);
+    caja->clear();
     QTest::keyClicks(caja, QStringLiteral("marte"));
     QTest::keyClick(caja, Qt::Key_Return);
     EXPECT_FALSE(d->isVisible());

@@ -76,6 +76,13 @@ TEST_F(SpinPrueba, DirectionStepsBothWaysWithItsDialAndWithoutThePixelTest) {
     EXPECT_EQ(e.BotonPulsado, Falso);
 }
 
+TEST_F(SpinPrueba, ElevationStepsMoveItsDial) {
+    Dial dial(TipoDial::Elevacion);
+    const QImage antes = dial.imagen();
+    ClicSostenido(crea(SpinElevacion()), Arriba);
+    EXPECT_NE(dial.imagen(), antes);
+}
+
 TEST_F(SpinPrueba, HeldKeysStopAtThePoleAndPassFullCircleToZero) {
     e.Latitud = -MedioPi + 2 * Minuto;
     EXPECT_EQ(mantiene(crea(SpinLatitud()), Abajo, 4),
@@ -192,6 +199,14 @@ TEST_F(Diales, TheSectorsAndTheFrameFollowTheView) {
         EXPECT_NEAR(std::fmod(s.fin * GradosPorRadian + 1e-6, 360), c.fin, 1e-4) << c.direccion;
         EXPECT_TRUE(s.inicio >= 0 && s.inicio < DosPi);
     }
+    // Drawn: looking north at zoom 2, green above the centre, white below
+    // and to the sides.
+    e.Direccion = 0;
+    e.Zoom = 2;
+    const QImage direccion = Dial(TipoDial::Direccion).imagen();
+    EXPECT_EQ(direccion.pixel(50, 25), qRgb(0, 255, 0));
+    for (const QPoint p : {QPoint(50, 75), QPoint(25, 50), QPoint(75, 50)})
+        EXPECT_EQ(direccion.pixel(p), qRgb(255, 255, 255));
     e.Zoom = 1;
     EXPECT_NEAR(MarcoDialZoom().width(), 174.5140418, 1e-7);  // larger than the disc
     EXPECT_EQ(MarcoDialZoom().height(), 131);

@@ -5,6 +5,7 @@
 
 #include <QCheckBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 #include <QWheelEvent>
 
@@ -479,6 +480,17 @@ TEST_F(Ventana, StartUpShowsTheWindowAndDrawsTheFirstChart) {
         EXPECT_EQ(texto(nombre).toStdString(), e->Panel.*campo) << nombre;
     }
     EXPECT_FALSE(control<QPushButton>("Bot_Undo")->isVisible());
+
+    // The screen shows each chart once it is drawn: its middle, clear of
+    // the panels, is the chart's.
+    auto* cielo = ventana->findChild<LienzoCielo*>();
+    e->Direccion += 0.5;
+    cielo->redibuja();
+    QCoreApplication::processEvents();
+    const QRect medio(cielo->rect().center() - QPoint(100, 100), QSize(200, 200));
+    const QImage visto = ventana->screen()->grabWindow(ventana->winId()).toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(visto.copy(QRect(cielo->mapTo(ventana.get(), medio.topLeft()), medio.size())),
+              cielo->superficie().image().convertToFormat(QImage::Format_RGB32).copy(medio));
 }
 
 }  // namespace
