@@ -147,6 +147,23 @@ TEST_F(Tiempo, TheTimeArrowsStepByTheirUnit) {
     }
 }
 
+// The noon button goes to the next local noon, the midnight button to the
+// midnight that ends the local day, at the range's first instant too.
+TEST_F(Tiempo, NoonAndMidnightAreTheLocalOnes) {
+    ProgramState& e = Estado();
+    struct Caso { double ahora; float zona; double mediodia, medianoche; } casos[] = {
+        {2451545.0, 1, 2451545.0 + 23.0 / 24, 2451545.5 - 1.0 / 24},  // 13:00 local
+        {0.0, -5, 5.0 / 24, 0.5 + 5.0 / 24}};                         // 07:00 local
+    for (const Caso& c : casos) {
+        e.ZonaHoraria = c.zona;
+        e.HorarioVerano = 0;
+        Mediodia(c.ahora);
+        EXPECT_NEAR(e.DiaJuliano, c.mediodia, 1e-9) << c.ahora;
+        Medianoche(c.ahora);
+        EXPECT_NEAR(e.DiaJuliano, c.medianoche, 1e-9) << c.ahora;
+    }
+}
+
 // Calendar years keep the day and minute, skip year 0 and last their
 // length across the era; every step stops at the ends of the calendar.
 TEST_F(Tiempo, CalendarYearStepsKeepDayAndMinuteAndStopAtTheEnds) {

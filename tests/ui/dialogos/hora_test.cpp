@@ -77,6 +77,9 @@ TEST_F(HoraPrueba, TypedDatesAndTimesSetTheInstant) {
     });
     EXPECT_EQ(fila(2), "21/04/7999 01:00 AM");
     EXPECT_EQ(caja("Tex_FecJul")->text(), "4642744.500000") << "the Julian day follows";
+    QTest::mouseClick(caja("Tex_FecJul"), Qt::LeftButton);
+    QTest::keyClicks(caja("Tex_FecJul"), "12");
+    EXPECT_EQ(caja("Tex_FecJul")->text(), "4642744.500000") << "it is read, never typed in";
     // A month typed keeps the day, or its own last if shorter; day 31 becomes each month's last.
     for (int mes = 1; mes <= 12; ++mes) {
         const int dia = std::stoi(fila(1).substr(0, 2));
