@@ -71,24 +71,13 @@ inline uint32_t blend(uint32_t d, uint32_t s, uint32_t a) {
 
 SuperficieQt::SuperficieQt(QSize pixeles, double dpr) : fuenteBase_(defaultLabelFont()) { resize(pixeles, dpr); }
 
-SuperficieQt::SuperficieQt(QImage imagen, double dpr) : fuenteBase_(defaultLabelFont()) {
-    adoptImage(std::move(imagen), dpr);
-}
-
 SuperficieQt::~SuperficieQt() { endPainter(); }
 
 void SuperficieQt::resize(QSize pixeles, double dpr) {
-    adoptImage(QImage(pixeles.expandedTo(QSize(1, 1)), QImage::Format_RGB32), dpr);
-}
-
-void SuperficieQt::adoptImage(QImage imagen, double dpr) {
     endPainter();
     pixeles_ = nullptr;
-    if (imagen.format() != QImage::Format_RGB32 && imagen.format() != QImage::Format_ARGB32_Premultiplied)
-        imagen = imagen.convertToFormat(QImage::Format_RGB32);
-    imagen_ = std::move(imagen);
     // The image is drawn in device pixels; whoever shows it scales it.
-    imagen_.setDevicePixelRatio(1);
+    imagen_ = QImage(pixeles.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
     dpr_ = dpr > 0 && std::isfinite(dpr) ? dpr : 1;
     setDrawWidth(anchoLogico_);
     anchoPx_ = imagen_.width();

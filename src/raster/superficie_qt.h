@@ -27,9 +27,6 @@ public:
     // are scaled by the device-pixel ratio `dpr` (a width of w draws
     // round(w * dpr) pixels, at least one).
     explicit SuperficieQt(QSize pixeles, double dpr = 1);
-    // Draws into the given image (converted to RGB32 unless it already is
-    // RGB32 or ARGB32_Premultiplied, and then kept opaque).
-    explicit SuperficieQt(QImage imagen, double dpr = 1);
     ~SuperficieQt() override;
     SuperficieQt(const SuperficieQt&) = delete;
     SuperficieQt& operator=(const SuperficieQt&) = delete;
@@ -80,7 +77,6 @@ public:
     void refresh() override;
 
 private:
-    void adoptImage(QImage imagen, double dpr);
     void scaleFont();
     void updateScale();
     // Makes the pixels writable, doing a clear that was put off.

@@ -134,6 +134,9 @@ TEST(SuperficieQt, WidthsAreWholePixels) {
     EXPECT_EQ(QColor(l.image().pixel(40, 90)), QColor(255, 0, 0));
     anillo.s().circle(0, 0, 0.5, kBlanco);
     EXPECT_EQ(tinta(anillo.image().copy(0, 50, 50, 1)).width(), 2) << "two pixels in a row across the ring";
+    Lienzo grande({.ancho = 2});
+    grande.s().circle(0, 0, 0.98, kBlanco);  // too large to be drawn from the cache
+    EXPECT_EQ(tinta(grande.image().copy(0, 50, 50, 1)).width(), 2) << "a large ring too";
 
     // A wide dot half beyond an edge keeps its visible half.
     for (const bool vectorial : {false, true}) {

@@ -207,6 +207,15 @@ TEST_F(Diales, TheSectorsAndTheFrameFollowTheView) {
     EXPECT_EQ(direccion.pixel(50, 25), qRgb(0, 255, 0));
     for (const QPoint p : {QPoint(50, 75), QPoint(25, 50), QPoint(75, 50)})
         EXPECT_EQ(direccion.pixel(p), qRgb(255, 255, 255));
+    // The zoom's white frame (the only green there is) stands centred on its
+    // dark disc.
+    e.Zoom = 3;
+    const QImage zoom = Dial(TipoDial::Zoom).imagen();
+    int izquierda = 100, derecha = -1;
+    for (int x = 10; x < 90; ++x)
+        if (qGreen(zoom.pixel(x, 40)) > 100) izquierda = std::min(izquierda, x), derecha = x;
+    EXPECT_NEAR((izquierda + derecha) / 2.0, 50, 1) << izquierda << " " << derecha;
+    EXPECT_NEAR(derecha - izquierda, 57, 2);
     e.Zoom = 1;
     EXPECT_NEAR(MarcoDialZoom().width(), 174.5140418, 1e-7);  // larger than the disc
     EXPECT_EQ(MarcoDialZoom().height(), 131);

@@ -446,6 +446,16 @@ TEST_F(Ventana, ThePanelsFollowTheirOptions) {
     }
 }
 
+// A window of another shape shows the chart in its own shape.
+TEST_F(Ventana, TheChartTakesTheWindowsShape) {
+    for (const QSize tamano : {QSize(1400, 700), QSize(800, 900)}) {
+        ventana->resize(tamano);
+        QCoreApplication::processEvents();
+        EXPECT_NEAR(e->VentanaAncho / -e->VentanaAlto, static_cast<double>(lienzo->width()) / lienzo->height(), 1e-3)
+            << tamano.width();
+    }
+}
+
 TEST_F(Ventana, StartUpShowsTheWindowAndDrawsTheFirstChart) {
     // A fresh engine and window, started as the program starts, from a copy
     // of the initial configuration that ships.
