@@ -177,25 +177,19 @@ std::string_view sinBlancos(std::string_view s) {
 // Comma-separated fields; a field in double quotes is taken to the closing
 // quote, commas and all.
 std::vector<std::string_view> campos(std::string_view linea) {
+    constexpr auto npos = std::string_view::npos;
     std::vector<std::string_view> r;
     std::size_t i = 0;
     while (true) {
         while (i < linea.size() && (linea[i] == ' ' || linea[i] == '\t')) ++i;
-        std::string_view campo;
-        std::size_t siguiente;
-        if (i < linea.size() && linea[i] == '"') {
-            const std::size_t cierre = linea.find('"', i + 1);
-            campo = linea.substr(i + 1, cierre == std::string_view::npos ? std::string_view::npos
-                                                                         : cierre - i - 1);
-            siguiente = cierre == std::string_view::npos ? linea.size() : linea.find(',', cierre);
-        } else {
-            siguiente = linea.find(',', i);
-            campo = sinBlancos(linea.substr(i, siguiente == std::string_view::npos
-                                                   ? std::string_view::npos
-                                                   : siguiente - i));
-        }
-        r.push_back(campo);
-        if (siguiente == std::string_view::npos || siguiente >= linea.size()) break;
+        const bool citado = i < linea.size() && linea[i] == '"';
+        const std::size_t cierre = citado ? linea.find('"', i + 1) : i;
+        const std::size_t siguiente = cierre == npos ? npos : linea.find(',', cierre);
+        if (citado)
+            r.push_back(linea.substr(i + 1, cierre == npos ? npos : cierre - i - 1));
+        else
+            r.push_back(sinBlancos(linea.substr(i, siguiente == npos ? npos : siguiente - i)));
+        if (siguiente == npos) break;
         i = siguiente + 1;
     }
     return r;
