@@ -199,13 +199,13 @@ TEST_F(Diales, TheSectorsAndTheFrameFollowTheView) {
         EXPECT_NEAR(std::fmod(s.fin * GradosPorRadian + 1e-6, 360), c.fin, 1e-4) << c.direccion;
         EXPECT_TRUE(s.inicio >= 0 && s.inicio < DosPi);
     }
-    // Drawn: looking north at zoom 2, green above the centre, white below
-    // and to the sides.
+    // Drawn: looking north at zoom 2, green above the centre, white below,
+    // to the sides and beyond the field's edge at 45 degrees.
     e.Direccion = 0;
     e.Zoom = 2;
     const QImage direccion = Dial(TipoDial::Direccion).imagen();
     EXPECT_EQ(direccion.pixel(50, 25), qRgb(0, 255, 0));
-    for (const QPoint p : {QPoint(50, 75), QPoint(25, 50), QPoint(75, 50)})
+    for (const QPoint p : {QPoint(50, 75), QPoint(25, 50), QPoint(75, 50), QPoint(75, 30)})
         EXPECT_EQ(direccion.pixel(p), qRgb(255, 255, 255));
     // The zoom's white frame (the only green there is) stands centred on its
     // dark disc.
