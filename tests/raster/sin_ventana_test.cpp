@@ -14,6 +14,7 @@
 #include <sys/wait.h>
 
 #include <cstdlib>
+#include <set>
 #include <sstream>
 
 #include "impresion/carta_impresa.h"
@@ -139,6 +140,19 @@ TEST_F(Render, SiriusIsDrawnWhereTheProjectionPutsItOnTheScreenAndOnThePrintedPa
     const auto antes = ventana();
     CartaImpresa(QSize(300, 300), 100, QSizeF());
     EXPECT_EQ(ventana(), antes);
+    // The image quality reaches the page: smooth, the bright stars' rims
+    // blend into tones of their own besides the stars' colours.
+    const auto tonos = [](int16_t calidad) {
+        Estado().CalidadImagen = calidad;
+        const QImage pagina = CartaImpresa(QSize(300, 300), 100, QSizeF());
+        std::set<QRgb> vistos;
+        for (int y = 0; y < pagina.height(); ++y)
+            for (int x = 0; x < pagina.width(); ++x) vistos.insert(pagina.pixel(x, y));
+        return vistos.size();
+    };
+    const std::size_t suaves = tonos(Activado), duros = tonos(Desactivado);
+    EXPECT_GT(suaves, duros);
+    Estado().CalidadImagen = Activado;
 
     // On the black sky round that point, Sirius is the one dot, centred on
     // it: pixels of the screen image, then of the page at 100 dpi.

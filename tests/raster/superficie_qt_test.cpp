@@ -134,6 +134,15 @@ TEST(SuperficieQt, WidthsAreWholePixels) {
     EXPECT_EQ(QColor(l.image().pixel(40, 90)), QColor(255, 0, 0));
     anillo.s().circle(0, 0, 0.5, kBlanco);
     EXPECT_EQ(tinta(anillo.image().copy(0, 50, 50, 1)).width(), 2) << "two pixels in a row across the ring";
+    // Small rings drawn from the cache cover the pixels Qt gives the same
+    // ring, centred on a pixel's corner or on its centre.
+    for (const bool suave : {false, true})
+        for (const double c : {0.0, 0.01}) {
+            Lienzo raster({.suave = suave}), vector({.vectorial = true, .suave = suave});
+            raster.s().circle(c, c, 0.2, kBlanco);
+            vector.s().circle(c, c, 0.2, kBlanco);
+            EXPECT_EQ(raster.lit(), vector.lit()) << suave << " " << c;
+        }
     Lienzo grande({.ancho = 2});
     grande.s().circle(0, 0, 0.98, kBlanco);  // too large to be drawn from the cache
     int encendidos = 0;

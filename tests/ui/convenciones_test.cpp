@@ -179,8 +179,9 @@ TEST_F(Convenciones, NoControlHidesAnotherOrSpillsOutOfItsWindow) {
 }
 
 // Each box the user types in is named by a caption on its left or above it,
-// or by the title of the frame it stands in.
-TEST_F(Convenciones, EveryTypedBoxHasItsCaption) {
+// or by the title of the frame it stands in, and has a tool tip (its own or
+// its frame's, which Qt shows over it).
+TEST_F(Convenciones, EveryTypedBoxHasItsCaptionAndToolTip) {
     recorre([](const Ventana&, QWidget* w) {
         const auto sitio = [w](const QWidget* h) { return QRect(h->mapTo(w, QPoint(0, 0)), h->size()); };
         for (const QLineEdit* caja : w->findChildren<QLineEdit*>()) {
@@ -195,6 +196,9 @@ TEST_F(Convenciones, EveryTypedBoxHasItsCaption) {
                              (r.bottom() < c.top() && r.bottom() > c.top() - 200 && r.left() < c.right() && r.right() > c.left()));
             }
             EXPECT_TRUE(nombrada) << caja->objectName().toStdString();
+            const QWidget* consejo = caja;
+            while (consejo != w && consejo->toolTip().isEmpty()) consejo = consejo->parentWidget();
+            EXPECT_FALSE(consejo->toolTip().isEmpty()) << caja->objectName().toStdString();
         }
     });
 }

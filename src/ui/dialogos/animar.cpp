@@ -72,6 +72,7 @@ Animar::Animar(QWidget* padre) : QDialog(padre) {
     auto* factor = new QGroupBox(QStringLiteral("Factor"));
     unidades_ = new QLineEdit(QString::number(e.FactorAnima));
     unidades_->setObjectName(QStringLiteral("Tex_Unidades"));
+    unidades_->setToolTip(QStringLiteral("Unidades que avanza cada paso de la animación, de 1 a 99"));
     unidades_->setAlignment(Qt::AlignRight);
     unidades_->setFixedWidth(unidades_->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 12);
     connect(unidades_, &QLineEdit::textChanged, this, &Animar::cambiaFactor);

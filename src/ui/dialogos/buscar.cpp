@@ -51,6 +51,7 @@ Buscar::Buscar(QWidget* padre) : QDialog(padre) {
 
     texto_ = new QLineEdit;
     texto_->setObjectName(QStringLiteral("Tex_Buscar"));
+    texto_->setToolTip(QStringLiteral("Intro centra la carta en lo primero que se encuentre"));
     texto_->setPlaceholderText(QStringLiteral("Buscar por nombre, código o número: Vega, M31, Orión, Júpiter…"));
     texto_->setClearButtonEnabled(true);
     texto_->installEventFilter(this);
