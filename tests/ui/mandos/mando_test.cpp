@@ -55,8 +55,9 @@ protected:
             ++paneles;
             if (alPanel) alPanel();
         };
-        avisos().Mensaje = [this](const std::string& t, const std::string&, int16_t, int16_t) {
-            mensajes.push_back(t);
+        // The title, and a question mark when the box asks rather than informs.
+        avisos().Mensaje = [this](const std::string& t, const std::string&, int16_t, int16_t tipo) {
+            mensajes.push_back(tipo == 1 ? t : t + " ?");
             return true;
         };
         ventana.resize(300, 300);
