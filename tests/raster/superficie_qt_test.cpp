@@ -123,7 +123,7 @@ TEST(SuperficieQt, InvisibleLinesAndBoxesMoveThePositionWithoutMarking) {
 }
 
 // Lines two pixels wide are two pixels across, each in its own colour;
-// rings too; crisp dots wider than three are discs.
+// rings and boxes too; crisp dots wider than three are discs.
 TEST(SuperficieQt, WidthsAreWholePixels) {
     Lienzo l({.ancho = 2}), anillo({.ancho = 2});
     l.s().line(-0.8, 0.9, 0.4, 0.9);
@@ -134,6 +134,9 @@ TEST(SuperficieQt, WidthsAreWholePixels) {
     EXPECT_EQ(QColor(l.image().pixel(40, 90)), QColor(255, 0, 0));
     anillo.s().circle(0, 0, 0.5, kBlanco);
     EXPECT_EQ(tinta(anillo.image().copy(0, 50, 50, 1)).width(), 2) << "two pixels in a row across the ring";
+    Lienzo caja({.ancho = 2});
+    caja.s().box(-0.5, 0.5, 0.5, -0.5);
+    EXPECT_EQ(tinta(caja.image().copy(0, 50, 50, 1)).width(), 2) << "and across a box's side";
     // Small rings drawn from the cache cover the pixels Qt gives the same
     // ring, centred on a pixel's corner or on its centre.
     for (const bool suave : {false, true})
