@@ -146,6 +146,14 @@ TEST(SuperficieQt, WidthsAreWholePixels) {
             vector.s().circle(c, c, 0.2, kBlanco);
             EXPECT_EQ(raster.lit(), vector.lit()) << suave << " " << c;
         }
+    // A surface switched to smooth draws its rings as a smooth one does,
+    // whatever it drew crisp before.
+    Lienzo cambiado, liso({.suave = true});
+    cambiado.s().circle(0.2, 0.2, 0.2, kBlanco);
+    cambiado.raster.setSmooth(true);
+    cambiado.s().circle(-0.2, -0.2, 0.2, kBlanco);
+    liso.s().circle(-0.2, -0.2, 0.2, kBlanco);
+    EXPECT_EQ(cambiado.image().copy(0, 50, 50, 50), liso.image().copy(0, 50, 50, 50));
     Lienzo grande({.ancho = 2});
     grande.s().circle(0, 0, 0.98, kBlanco);  // too large to be drawn from the cache
     int encendidos = 0;
