@@ -7,6 +7,7 @@
 #include "motor_nuevo.h"
 #include "programa/centrado.h"
 #include "sky/cuerpos.h"
+#include "time/efemerides.h"
 
 namespace vsp {
 namespace {
