@@ -175,12 +175,14 @@ TEST_F(Ventana, ADragTurnsTheViewUnderThePointerWithOneUndoPointAndTheWheelZooms
     EXPECT_FLOAT_EQ(e->Zoom, 15.0f);
 }
 
-TEST_F(Ventana, AClickOrADragFromOffTheSkyDoesNothing) {
+TEST_F(Ventana, AClickOrADragFromOffTheSkyOrAStrayReleaseDoesNothing) {
     const ProgramState antes = *e;
     // Beyond the sky's disc, at the foot of the chart where no panel lies.
     const QPoint fuera = pixelDe(0.6, -1.2);
     QTest::mouseClick(lienzo, Qt::LeftButton, {}, fuera);
     arrastra(fuera, fuera - QPoint(100, 150), 5);
+    // Nor does a release whose press was elsewhere, as on a dialog that closed.
+    QTest::mouseRelease(lienzo, Qt::LeftButton, {}, pixelDe(0, 0));
     EXPECT_EQ(vista(*e), vista(antes));
     EXPECT_TRUE(mensajes.empty());
     EXPECT_FALSE(hayDeshacer() || deshacer->isVisible());
