@@ -234,8 +234,11 @@ bool estrellaListada(const EstrellaNombre& s) {
 std::string lineaEstrella(const EstrellaNombre& s) {
     static const char* const kEtiquetas[4] = {"  ", " V", " M", " X"};
     const char* tipo = (s.Tipo >= 1 && s.Tipo <= 3) ? kEtiquetas[s.Tipo] : kEtiquetas[0];
-    return s.Codigo + " " + FormatoHoras(s.AR).substr(1) + " " + leftChars(FormatoGrados(s.Dec), 8) +
-           " " + Formato(s.Magnitud, " 0.0;-0.0") + tipo + " " + s.Nombre;
+    // The declination's sign, or a blank, then its degrees and minutes with
+    // their marks: nine characters for every star.
+    const std::string dec = (s.Dec < 0 ? "-" : " ") + leftChars(FormatoGrados(std::fabs(s.Dec)), 8);
+    return s.Codigo + " " + FormatoHoras(s.AR).substr(1) + " " + dec + " " + Formato(s.Magnitud, " 0.0;-0.0") +
+           tipo + " " + s.Nombre;
 }
 
 // ---- One loader a file ---------------------------------------------------------

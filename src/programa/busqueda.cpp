@@ -31,7 +31,7 @@ const Categoria Categorias[NumCategorias] = {
      "  Nro.  NGC       Tipo               Nombre        Mag.Vis.     A.R.         DEC", "", true},
     {"Constelaciones",
      "  Abrev.  Nombre latino         Genitivo              Nombre castellano     Visible", "", true},
-    {"Estrellas", "   Código   A.R.     DEC.   Mag T   Nombre",
+    {"Estrellas", "   Código   A.R.     DEC.    Mag T   Nombre",
      "Tipo ==>   M : Múltiple     V : Variable     X : Múltiple variable", true},
     {"Galaxias", CabeceraProfundo, "Magnitudes ==>   1 : >30'    2 : >20'    3 : >10'    4 : <10'", true},
     {"Nebulosas Planetarias", CabeceraProfundo, "Magnitudes ==>     1 : >1'     2 : <1' ", true},

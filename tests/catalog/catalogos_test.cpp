@@ -166,8 +166,13 @@ TEST_F(Catalogos, StarListingHoldsEveryBayerStarAndEveryStarToMagnitude3) {
     EXPECT_EQ(e.Lst_Estre.size(), static_cast<std::size_t>(k));
     CargaCatalogos();
     EXPECT_EQ(e.Lst_Estre.size(), static_cast<std::size_t>(k)) << "loaded again, listed once";
-    // Hours without their first blank, 8 characters of the declination, the kind tag.
-    EXPECT_EQ(e.Lst_Estre[0], "Alf CMa   6h 45m 09s - 16° 42 -1.4 M Sirio     ");
+    // Hours without their first blank, the declination's sign (or a blank),
+    // degrees and minutes, the kind tag.
+    EXPECT_EQ(e.Lst_Estre[0], "Alf CMa   6h 45m 09s - 16° 42' -1.4 M Sirio     ");
+    const auto arturo = std::find_if(e.Lst_Estre.begin(), e.Lst_Estre.end(),
+                                     [](const std::string& l) { return l.find("Arturo") != std::string::npos; });
+    ASSERT_NE(arturo, e.Lst_Estre.end());
+    EXPECT_EQ(arturo->substr(20, 12), "   19° 10' ") << *arturo;
 }
 
 // ---- Damaged installations ---------------------------------------------------
