@@ -492,6 +492,10 @@ TEST_F(Ventana, StartUpShowsTheWindowAndDrawsTheFirstChart) {
         EXPECT_EQ(texto(nombre).toStdString(), e->Panel.*campo) << nombre;
     }
     EXPECT_FALSE(control<QPushButton>("Bot_Undo")->isVisible());
+    // The cursor panel tells the chart's centre until the pointer comes.
+    for (const auto& [nombre, titulo] : {std::pair{"Tex_ARecta", "A.R. = "}, {"Tex_Dec", "DEC. = "},
+                                         {"Tex_Altitud", "Altitud = "}, {"Tex_Azimuth", "Azimut = "}})
+        EXPECT_TRUE(texto(nombre).startsWith(QString::fromUtf8(titulo))) << nombre;
 
     // The screen shows each chart once it is drawn: its middle, clear of
     // the panels, is the chart's.
