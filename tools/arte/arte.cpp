@@ -652,7 +652,6 @@ const QColor Pantalla(20, 22, 28);       // the bottom button's display
 const QColor TextoPantalla(255, 92, 66);
 
 // The bottom button of the pad: its frame and its display.
-constexpr QRect MarcoRotulo{7, 213, 61, 18};  // (7, 213) .. (67, 230)
 
 QFont fuente(qreal pixeles, bool negrita) {
     QFont f(QStringLiteral("DejaVu Sans"));
@@ -888,8 +887,6 @@ void marco(QPainter& p, QRect r, QColor color) {
     linea(p, {b.x(), a.y()}, b, color);
 }
 
-constexpr QSize TamanoSelector(200, 40);
-
 // The selector's etched frame (a white line and, a pixel up and left, a grey
 // one) and the sunken white box of its value; the caption and the value are
 // the program's own text.
@@ -916,7 +913,7 @@ void MandoHundido(QPainter& p) {
 // The world map's sea-blue ground and the frame round the map itself, which
 // the program draws from (3, 2).
 void MapaFondo(QPainter& p) {
-    p.fillRect(QRect(0, 0, 366, 150), QColor(52, 94, 140));
+    p.fillRect(QRect(QPoint(0, 0), TamanoMapa), QColor(52, 94, 140));
     marco(p, QRect(2, 1, 361, 147), QColor(96, 110, 130));
 }
 
@@ -969,7 +966,7 @@ const std::vector<Dibujo>& dibujos() {
         {"dial-zoom", {Lado, Lado}, EsferaZoom},
         {"selector", TamanoSelector, Selector},
         {"mando-hundido", MarcoRotulo.size(), MandoHundido},
-        {"mapa-fondo", {366, 150}, MapaFondo},
+        {"mapa-fondo", TamanoMapa, MapaFondo},
     };
     return d;
 }

@@ -44,7 +44,13 @@ bool EsGrisFondo(const QImage& imagen, int x, int y);
 // The control pad's picture: the panel with its engraved row names, the ten
 // released arrow keys at their places and the bottom button with no caption.
 inline constexpr QSize TamanoMando{74, 236};
+// The pad's bottom button, (7, 213) .. (67, 230).
+inline constexpr QRect MarcoRotulo{7, 213, 61, 18};
 QImage FondoMando(qreal dpr);
+
+// The sizes of a selector and of the world map with its frame.
+inline constexpr QSize TamanoSelector{200, 40};
+inline constexpr QSize TamanoMapa{366, 150};
 
 // Paints the pad's bottom-button caption centred across the pad, its top at y.
 void PintaRotuloMando(QImage& mando, const QString& texto, int y);

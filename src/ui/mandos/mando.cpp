@@ -230,7 +230,8 @@ void Mando::anima(int columna) {
 void Mando::abreAnimar() {
     // The bottom button sinks: its frame grey, dark along the top and left.
     ajustaEscala();
-    QPainter(&imagen_).drawImage(QPoint(7, 213), arte::Dibujo("mando-hundido", {61, 18}, imagen_.devicePixelRatio()));
+    QPainter(&imagen_).drawImage(MarcoRotulo.topLeft(),
+                                 arte::Dibujo("mando-hundido", MarcoRotulo.size(), imagen_.devicePixelRatio()));
     repaint();
     Estado().Animando = Falso;
     emit ocultaDeshacer();

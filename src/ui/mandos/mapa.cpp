@@ -7,6 +7,7 @@
 
 #include "core/constantes.h"
 #include "core/estado.h"
+#include "ui/mandos/hoja_imagenes.h"
 #include "ui/marco/arte_marco.h"
 
 // The pictures are compiled into this static library: their registration
@@ -17,17 +18,16 @@ namespace vsp::ui {
 
 namespace {
 
-// The map picture's place in the widget and the widget's size: the cross's
+// The map picture's place in the widget: the cross's
 // lines run from (2, y) to (363, y) and from (x, 2) to (x, 148).
 constexpr QPoint Origen(3, 2);
-constexpr QSize Tamano(366, 150);
 constexpr QRect Dibujo(3, 2, 360, 146);
 
 }  // namespace
 
 MapaMundo::MapaMundo(QWidget* padre) : QWidget(padre) {
     registraMapa();
-    setFixedSize(Tamano);
+    setFixedSize(TamanoMapa);
     setAccessibleName(QStringLiteral("Mapa del mundo"));
 }
 
@@ -48,7 +48,7 @@ void MapaMundo::paintEvent(QPaintEvent*) {
         mapa_.setDevicePixelRatio(doble ? 2 : 1);
     }
     QPainter p(this);
-    p.drawImage(QPoint(0, 0), arte::Dibujo("mapa-fondo", Tamano, devicePixelRatioF()));
+    p.drawImage(QPoint(0, 0), arte::Dibujo("mapa-fondo", TamanoMapa, devicePixelRatioF()));
     p.drawPixmap(Origen, mapa_);
 
     const QPoint c = Cruz();

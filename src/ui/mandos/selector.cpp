@@ -20,14 +20,13 @@ QPoint pixel(const QMouseEvent* ev) {
     return {static_cast<int>(std::floor(ev->position().x())), static_cast<int>(std::floor(ev->position().y()))};
 }
 
-constexpr QSize Tamano(200, 40);
 constexpr QPoint Pomo(4, 14);          // the knob's place, 29 x 20
 constexpr QRect CajaValor(35, 14, 160, 20);
 
 }  // namespace
 
 Selector::Selector(int indice, QWidget* padre) : QWidget(padre), indice_(indice) {
-    setFixedSize(Tamano);
+    setFixedSize(TamanoSelector);
     setMouseTracking(true);
     setObjectName(QStringLiteral("Pic_Selector%1").arg(indice));
     setAccessibleName(QString::fromUtf8(Opciones[indice].rotulo));
@@ -38,14 +37,14 @@ bool Selector::EnPomo(QPoint p) { return p.x() >= 4 && p.x() <= 33 && p.y() >= 1
 
 void Selector::DibujaSelector(bool pulsado) {
     const qreal dpr = devicePixelRatioF();
-    imagen_ = QImage(Tamano * dpr, QImage::Format_ARGB32_Premultiplied);
+    imagen_ = QImage(TamanoSelector * dpr, QImage::Format_ARGB32_Premultiplied);
     imagen_.setDevicePixelRatio(dpr);
     imagen_.fill(palette().color(QPalette::Window));
     {
         QPainter p(&imagen_);
         p.setRenderHint(QPainter::TextAntialiasing);
         const QString rotulo = QString::fromUtf8(Opciones[indice_].rotulo);
-        p.drawImage(QRect(QPoint(0, 0), Tamano), arte::Dibujo("selector", Tamano, dpr));
+        p.drawImage(QRect(QPoint(0, 0), TamanoSelector), arte::Dibujo("selector", TamanoSelector, dpr));
         // The caption on the frame's top edge.
         QFont f = font();
         f.setPixelSize(11);

@@ -25,6 +25,7 @@ public:
     void borraTelescopio();
 
     SuperficieQt& superficie() { return superficie_; }
+    bool dibujado() const { return dibujado_; }  // a chart has been drawn
 
 signals:
     // The pointer moved over the chart, now at this chart point.

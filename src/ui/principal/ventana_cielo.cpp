@@ -173,11 +173,11 @@ void VentanaCielo::InstalaAvisos() {
 }
 
 void VentanaCielo::redibujaCielo() {
-    lienzo_->redibuja();
     // Until the pointer first moves over it, the read-out tells the first
     // chart's centre rather than stand empty.
-    if (!cursorMostrado_) cursor_->muestraPunto(0, 0);
-    cursorMostrado_ = true;
+    const bool primero = !lienzo_->dibujado();
+    lienzo_->redibuja();
+    if (primero) cursor_->muestraPunto(0, 0);
     // Only the redraw that follows a centring shows the undo button.
     deshacer_->setVisible(Estado().BotUndoVisible != Falso);
 }

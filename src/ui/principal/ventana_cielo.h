@@ -85,7 +85,6 @@ private:
     Botonera* botonera_;
     PanelLocalizacion* local_;
     PanelCursor* cursor_;
-    bool cursorMostrado_ = false;  // the read-out has shown the first chart's centre
     PanelMuestra* muestra_;
     Mando* mando_;
     QPushButton* deshacer_;
