@@ -8,10 +8,11 @@ JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 
 # Debian packages the build, the tests and the benchmarks need: Qt's
 # development files bring its platform plugins (the offscreen one renders
-# without a display), the labels need a font installed, and the tests read
-# printed pages back with poppler's tools.
+# without a display), its translations speak Spanish in its own dialogs, the
+# labels need a font installed, and the tests read printed pages back with
+# poppler's tools.
 PAQUETES = cmake make g++ libgtest-dev libgmock-dev libbenchmark-dev \
-           qt6-base-dev qt6-svg-dev qt6-multimedia-dev fonts-dejavu-core poppler-utils
+           qt6-base-dev qt6-svg-dev qt6-multimedia-dev qt6-translations-l10n fonts-dejavu-core poppler-utils
 # The package and its tests: dpkg-shlibdeps finds the .deb's dependencies,
 # the desktop entry and the metainfo are checked by their validators, and
 # the .deb by lintian.

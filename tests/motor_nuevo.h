@@ -9,6 +9,7 @@
 #include "core/carpetas.h"
 #include "core/constantes.h"
 #include "core/estado.h"
+#include "core/mensajes.h"
 #include "core/tablas.h"
 #include "core/texto.h"
 #include "sky/proyeccion.h"

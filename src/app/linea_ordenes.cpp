@@ -7,6 +7,8 @@
 #include <cstdio>
 #include <string_view>
 
+#include "core/ficheros.h"
+
 namespace vsp {
 
 namespace {
@@ -44,12 +46,16 @@ std::optional<Options> parseOptions(int argc, char** argv) {
             valor = arg.substr(igual + 1);
             conValor = true;
         }
-        std::string* destino = nombre == "--render"   ? &o.png
+        std::string* destino = nombre == "--render"   ? &o.salida
                                : nombre == "--config" ? &o.config
-                               : nombre == "--size"   ? &o.size.emplace()
+                               : nombre == "--size"   ? (o.size ? &*o.size : &o.size.emplace())
                                                       : nullptr;
         if (!destino) {
             error("opción desconocida «" + std::string(arg) + "». Escriba «vespera --help» para ver las opciones.");
+            return std::nullopt;
+        }
+        if (!destino->empty()) {
+            error("la opción " + std::string(nombre) + " se ha indicado dos veces.");
             return std::nullopt;
         }
         if (!conValor && i + 1 < argc) valor = argv[++i];
@@ -60,8 +66,13 @@ std::optional<Options> parseOptions(int argc, char** argv) {
         *destino = valor;
     }
     if (o.help) return o;
-    if (o.png.empty()) {
-        error("indique la imagen con --render ARCHIVO.png o ARCHIVO.pdf (--config y --size solo valen con ella).");
+    if (o.salida.empty()) {
+        error("indique el archivo con --render ARCHIVO (--config y --size solo valen con él).");
+        return std::nullopt;
+    }
+    if (!FormatoDe(o.salida)) {
+        error("no se conoce el formato de «" + o.salida + "»: el nombre debe terminar en .png, .jpg, .jpeg, "
+              ".svg o .pdf.");
         return std::nullopt;
     }
     if (o.size && !parseSize(*o.size, o.width, o.height)) {

@@ -9,7 +9,7 @@ namespace vsp {
 
 struct Options {
     bool help = false;
-    std::string png;     // --render, a PNG or a PDF file
+    std::string salida;  // --render: the file's name, its bytes as given
     std::string config;  // --config
     std::optional<std::string> size;
     int width = 1024, height = 768;
@@ -19,7 +19,9 @@ struct Options {
 void error(const std::string& texto);
 
 // The options (--render, --config, --size, --help), or nothing after telling
-// on standard error what is wrong with them.
+// on standard error what is wrong with them: an unknown option, one given
+// twice, a missing value, a size out of range or a --render file of no
+// known format.
 std::optional<Options> parseOptions(int argc, char** argv);
 
 }  // namespace vsp

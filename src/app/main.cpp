@@ -18,6 +18,7 @@ int main(int argc, char** argv) {
     QApplication aplicacion(argc, argv);
     QApplication::setApplicationName(QStringLiteral("VESPERA"));
     vsp::ui::ConsejosLegibles();
+    vsp::ui::TextosDeQtEnEspanol();
     // The desktop shows the window under its entry's name and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("vespera"));
     vsp::FijaSeparadorDecimal(QLocale::system().decimalPoint().toStdString());

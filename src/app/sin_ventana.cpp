@@ -1,29 +1,33 @@
 // Headless rendering: `vespera --render FILE.png [--config FILE.vpc]
 // [--size WxH]` runs the program's start-up with the chart drawn into an
 // image on Qt's offscreen platform, saves it and prints the location and
-// time panel, one text a line. A FILE.svg gets the chart as vector drawing;
-// a FILE.pdf gets the printed page, as the print dialog would print it,
-// scaled from a chart of that size.
+// time panel, one text a line. A FILE.jpg gets that image as JPEG, a
+// FILE.svg the chart as vector drawing, a FILE.pdf the printed page, as the
+// print dialog would print it, scaled from a chart of that size.
 #include "app/sin_ventana.h"
 
+#include <QByteArray>
 #include <QGuiApplication>
 #include <QImage>
 #include <QSize>
 #include <QSizeF>
-#include <QString>
 
+#include <cerrno>
 #include <cstdio>
 #include <optional>
 #include <string>
 
 #include "app/linea_ordenes.h"
 #include "core/avisos.h"
+#include "core/constantes.h"
 #include "core/estado.h"
+#include "core/ficheros.h"
 #include "impresion/impresora.h"
 #include "programa/arranque.h"
 #include "raster/exporta.h"
 #include "raster/superficie_qt.h"
 #include "sky/dibujo.h"
+#include "ui/marco/marco.h"
 
 namespace vsp {
 
@@ -37,6 +41,7 @@ constexpr const char* kHelp =
     "  --render ARCHIVO.png   dibuja la carta en una imagen PNG sin abrir ninguna\n"
     "                         ventana y escribe en la salida estándar los once\n"
     "                         textos del panel de lugar y hora, uno por línea\n"
+    "  --render ARCHIVO.jpg   lo mismo, en una imagen JPEG (también .jpeg)\n"
     "  --render ARCHIVO.svg   lo mismo, con la carta como dibujo vectorial SVG\n"
     "  --render ARCHIVO.pdf   lo mismo, con la página impresa en un PDF: la carta\n"
     "                         del tamaño en mm de la configuración y, si esta lo\n"
@@ -70,20 +75,31 @@ int render(const Options& o, int argc, char** argv) {
         error("no se puede leer «" + ruta + "»: " + motivo + ".");
         fallo = true;
     };
-    avisos().Redibujo = [&superficie] { DibujaCielo(superficie); };
+    // Drawn as the window draws it, with the user's image quality.
+    ui::LeePreferencias();
+    avisos().Redibujo = [&superficie] {
+        superficie.setSmooth(Estado().CalidadImagen != Desactivado);
+        DibujaCielo(superficie);
+    };
     Estado().ProporcionPantalla = static_cast<float>(o.width) / static_cast<float>(o.height);
     ArrancaPrograma(o.config);
     ReiniciaAvisos();
     if (fallo) return 1;
 
-    const QString salida = QString::fromStdString(o.png);
-    const bool pdf = salida.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive);
-    const bool svg = salida.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive);
-    const bool escrito = pdf   ? ImprimeEnPdf(salida, QSizeF(o.width, o.height))
-                         : svg ? ExportaCarta(salida, QSize(o.width, o.height))
-                               : superficie.image().save(salida, "PNG");
-    if (!escrito) {
-        error(std::string(pdf ? "no se pudo escribir el PDF «" : svg ? "no se pudo escribir el dibujo «" : "no se pudo escribir la imagen «") + o.png + "».");
+    // The name's bytes go to the system as they were given: any name the
+    // shell can pass names the file written.
+    const QSize tamano(o.width, o.height);
+    const FormatoCarta formato = *FormatoDe(o.salida);
+    int err;
+    if (formato == FormatoCarta::Pdf) {
+        err = ImprimeEnPdf(o.salida, QSizeF(tamano));
+    } else {
+        const QByteArray bytes = CartaEnFormato(formato, tamano, formato == FormatoCarta::Svg ? nullptr : &superficie.image());
+        err = bytes.isEmpty() ? EIO
+                              : EscribeArchivo(o.salida, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    }
+    if (err) {
+        error("no se pudo escribir «" + o.salida + "»: " + TextoErrorSistema(err) + ".");
         return 1;
     }
     const TextosPanel& p = Estado().Panel;

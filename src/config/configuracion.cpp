@@ -259,7 +259,7 @@ private:
         }
         if (static_cast<std::size_t>(linea) >= lineas_.size() || campo_ >= lineas_[linea].size()) {
             error_ = ErrFinDeFichero;
-            detalle_ = donde(campo_ + 1) + ": falta (el archivo está incompleto)";
+            detalle_ = donde(campo_ + 1) + ": falta, el archivo termina antes de tiempo";
             return nullptr;
         }
         return &lineas_[linea][campo_++];
@@ -409,9 +409,9 @@ bool nombreValido(const std::string& n) {
     return !n.empty() && n.find('/') == std::string::npos && n.find('\0') == std::string::npos;
 }
 
-void avisaGuardado(int16_t error, const std::string& ruta) {
+void avisaGuardado(int16_t error, const std::string& ruta, const std::string& motivo) {
     if (error == ErrDesbordamiento || error == ErrNoExiste) return;
-    MensajeArchivo("Guardar configuración", MensajeErrorGuardado(error, ruta), ruta, MotivoError(error));
+    MensajeArchivo("Guardar configuración", MensajeErrorGuardado(error, ruta), ruta, motivo);
 }
 
 }  // namespace
@@ -564,7 +564,7 @@ void GuardaConfig() {
         e.NombreConfig = e.NombreConfig.substr(0, punto) + ".vpc";
     if (e.GuardandoDeshacer) e.NombreConfig = kDeshacer;
     if (!nombreValido(e.NombreConfig) || e.NombreConfig == ".vpc") {
-        avisaGuardado(ErrNombreFichero, e.NombreConfig);
+        avisaGuardado(ErrNombreFichero, e.NombreConfig, "");
         e.EstadoArchivo = ErrNombreFichero;
         return;
     }
@@ -584,8 +584,9 @@ void GuardaConfig() {
     // written must not turn the undo button into an error. The file stays
     // for whatever reads it.
     if (e.GuardandoDeshacer) e.TextoDeshacer = texto;
-    if (const int16_t error = EscribeFicheroSeguro(ruta, texto)) {
-        if (!e.GuardandoDeshacer) avisaGuardado(error, ruta);
+    if (const int err = EscribeArchivo(ruta, texto)) {
+        const int16_t error = NumeroErrorSistema(err, ruta);
+        if (!e.GuardandoDeshacer) avisaGuardado(error, ruta, TextoErrorSistema(err));
         e.EstadoArchivo = error;
         return;
     }

@@ -71,25 +71,80 @@ int16_t LeeFichero(const std::string& ruta, std::vector<uint8_t>& bytes, std::si
     return error;
 }
 
-int16_t EscribeFicheroSeguro(const std::string& ruta, std::string_view contenido) {
-    const std::filesystem::path destino(ruta);
+namespace {
+
+// The file a name stands for once its symbolic links are followed; a link to
+// a file that does not exist yet names where that file will be.
+std::filesystem::path sinEnlaces(std::filesystem::path ruta) {
+    for (int saltos = 0; saltos < 40; ++saltos) {  // a loop of links ends somewhere
+        std::error_code ec;
+        if (!std::filesystem::is_symlink(ruta, ec)) break;
+        const std::filesystem::path destino = std::filesystem::read_symlink(ruta, ec);
+        if (ec) break;
+        ruta = destino.is_absolute() ? destino : ruta.parent_path() / destino;
+    }
+    return ruta;
+}
+
+// The mode a new file gets, as open() with 0666 would give it. The umask can
+// only be read by setting it; /proc tells it without that.
+mode_t modoNuevo() {
+    if (std::FILE* f = std::fopen("/proc/self/status", "r")) {
+        char linea[256];
+        unsigned mascara = 0;
+        bool leida = false;
+        while (!leida && std::fgets(linea, sizeof linea, f))
+            leida = std::sscanf(linea, "Umask: %o", &mascara) == 1;
+        std::fclose(f);
+        if (leida) return 0666 & ~static_cast<mode_t>(mascara);
+    }
+    const mode_t mascara = ::umask(022);
+    ::umask(mascara);
+    return 0666 & ~mascara;
+}
+
+}  // namespace
+
+int EscribeArchivo(const std::string& ruta, std::string_view contenido) {
+    if (ruta.empty()) return ENOENT;
+    const std::filesystem::path destino = sinEnlaces(ruta);
     std::string plantilla =
         (destino.parent_path() / ("." + destino.filename().string() + ".XXXXXX")).string();
     const int fd = ::mkstemp(plantilla.data());
-    if (fd < 0) return NumeroErrorSistema(errno, ruta);
-    // The temporary file is private; the result keeps the mode of the file
-    // it replaces, or the usual one for a new file.
+    if (fd < 0) return errno;
     struct stat anterior;
-    ::fchmod(fd, ::stat(ruta.c_str(), &anterior) == 0 ? (anterior.st_mode & 07777) : 0644);
-    int err = escritor()(fd, contenido);
+    int err = ::fchmod(fd, ::stat(destino.c_str(), &anterior) == 0 ? (anterior.st_mode & 07777) : modoNuevo()) != 0
+                  ? errno
+                  : escritor()(fd, contenido);
     if (!err && ::fsync(fd) != 0) err = errno;
     if (::close(fd) != 0 && !err) err = errno;
-    if (!err && ::rename(plantilla.c_str(), ruta.c_str()) != 0) err = errno;
-    if (err) {
-        ::unlink(plantilla.c_str());
-        return NumeroErrorSistema(err, ruta);
+    if (!err && ::rename(plantilla.c_str(), destino.c_str()) != 0) err = errno;
+    if (err) ::unlink(plantilla.c_str());
+    return err;
+}
+
+std::string TextoErrorSistema(int err) {
+    switch (err) {
+        case ENOSPC: return "No queda espacio en el dispositivo";
+        case EDQUOT: return "Se ha excedido la cuota de disco";
+        case EFBIG: return "Fichero demasiado grande";
+        case EACCES: return "Permiso denegado";
+        case EPERM: return "Operación no permitida";
+        case EROFS: return "Sistema de ficheros de sólo lectura";
+        case ENOENT: return "No existe el fichero o el directorio";
+        case ENOTDIR: return "No es un directorio";
+        case EISDIR: return "Es un directorio";
+        case ENAMETOOLONG: return "Nombre de fichero demasiado largo";
+        case ELOOP: return "Demasiados niveles de enlaces simbólicos";
+        case EIO: return "Error de entrada/salida";
+        case ENOMEM: return "No hay suficiente memoria";
+        case EBUSY: return "Dispositivo o recurso ocupado";
+        case ETXTBSY: return "Fichero de texto ocupado";
+        case EMLINK: return "Demasiados enlaces";
+        case EBADF: return "Descriptor de fichero erróneo";
+        case EINVAL: return "Argumento inválido";
+        default: return "Error del sistema número " + std::to_string(err);
     }
-    return 0;
 }
 
 std::string minusculas(std::string_view s) {
@@ -107,6 +162,19 @@ std::string minusculas(std::string_view s) {
         }
     }
     return r;
+}
+
+std::optional<FormatoCarta> FormatoDe(std::string_view ruta) {
+    const std::size_t barra = ruta.rfind('/');
+    const std::string_view nombre = barra == std::string_view::npos ? ruta : ruta.substr(barra + 1);
+    const std::size_t punto = nombre.rfind('.');
+    if (punto == std::string_view::npos || punto == 0) return std::nullopt;
+    const std::string ext = minusculas(nombre.substr(punto + 1));
+    if (ext == "png") return FormatoCarta::Png;
+    if (ext == "jpg" || ext == "jpeg") return FormatoCarta::Jpeg;
+    if (ext == "svg") return FormatoCarta::Svg;
+    if (ext == "pdf") return FormatoCarta::Pdf;
+    return std::nullopt;
 }
 
 std::optional<std::string> BuscaSinMayusculas(const std::string& carpeta, const std::string& nombre) {

@@ -1,16 +1,16 @@
 // The default printer, and the PDF file that stands in for it.
 #include "impresion/impresora.h"
 
+#include <QBuffer>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QStringList>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QTemporaryFile>
 
-#include <cstdio>
+#include <cerrno>
+#include <string_view>
 
+#include "core/ficheros.h"
 #include "impresion/carta_impresa.h"
 
 namespace vsp {
@@ -31,29 +31,21 @@ bool EligeImpresora(QPrinter& impresora) {
     return hay;
 }
 
-void SalidaPdf(QPrinter& impresora, const QString& ruta) {
-    const QPageLayout pagina = impresora.pageLayout();
-    impresora.setOutputFormat(QPrinter::PdfFormat);
-    impresora.setPageLayout(pagina);
-    impresora.setOutputFileName(ruta);
-}
-
-bool ImprimeEnPdf(const QString& ruta, QSizeF pantalla) {
-    // Written beside the file and put in its place once whole: a failed
-    // print must not leave a former PDF of that name cut short.
-    const QFileInfo destino(ruta);
-    QTemporaryFile parcial(destino.absoluteDir().filePath(QStringLiteral(".carta-XXXXXX.pdf")));
-    if (!parcial.open()) return false;
-    parcial.close();
+int ImprimeEnPdf(const std::string& ruta, QSizeF pantalla) {
     QPrinter impresora(QPrinter::HighResolution);
     EligeImpresora(impresora);
-    SalidaPdf(impresora, parcial.fileName());
-    if (!ImprimeCarta(impresora, pantalla)) return false;
-    if (std::rename(QFile::encodeName(parcial.fileName()).constData(),
-                    QFile::encodeName(destino.absoluteFilePath()).constData()) != 0)
-        return false;
-    parcial.setAutoRemove(false);
-    return true;
+    QByteArray bytes;
+    {
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter pdf(&buffer);
+        pdf.setCreator(impresora.creator());
+        pdf.setTitle(impresora.docName());
+        pdf.setResolution(impresora.resolution());
+        pdf.setPageLayout(impresora.pageLayout());
+        if (!ImprimeCarta(pdf, pantalla)) return EIO;
+    }
+    return EscribeArchivo(ruta, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 
 }  // namespace vsp

@@ -3,7 +3,8 @@
 #pragma once
 
 #include <QSizeF>
-#include <QString>
+
+#include <string>
 
 class QPrinter;
 
@@ -15,11 +16,10 @@ namespace vsp {
 // has no printer: it is then left writing PDF on its default page.
 bool EligeImpresora(QPrinter& impresora);
 
-// Turns `impresora` to writing the PDF file `ruta`, on the page it had.
-void SalidaPdf(QPrinter& impresora, const QString& ruta);
-
-// The page a print would give, written to the PDF file `ruta`; false when the
-// file cannot be written.
-bool ImprimeEnPdf(const QString& ruta, QSizeF pantalla);
+// The page a print would give, on the default printer's paper, written to
+// the PDF file `ruta` (the name's bytes as the system takes them) whole or
+// not at all. Returns 0 or the errno of the failure, EIO when the page
+// cannot be drawn.
+int ImprimeEnPdf(const std::string& ruta, QSizeF pantalla);
 
 }  // namespace vsp

@@ -1,19 +1,23 @@
 // Export of the chart. The vector formats draw the chart again through the
 // painter surface; the chart window of the state is made for the size asked
-// and put back afterwards.
+// and put back afterwards. Every format is made in memory and written in
+// one go, so a file on disk is never left half drawn.
 #include "raster/exporta.h"
 
-#include <QFileInfo>
+#include <QBuffer>
 #include <QImage>
+#include <QImageWriter>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QSvgGenerator>
+
+#include <cerrno>
 
 #include "core/constantes.h"
 #include "core/estado.h"
+#include "core/ficheros.h"
 #include "raster/superficie_pintor.h"
 #include "raster/superficie_qt.h"
 #include "sky/dibujo.h"
@@ -23,7 +27,13 @@ namespace vsp {
 
 namespace {
 
-QString extension(const QString& ruta) { return QFileInfo(ruta).suffix().toLower(); }
+// zlib's fastest level: a chart is mostly flat black, which packs well
+// whatever the level, and the default one takes several times longer for a
+// file a few per cent smaller.
+constexpr int kCalidadPng = 90;
+constexpr int kCalidadJpeg = 92;  // stars are small: keep them from blurring
+
+bool suavizada() { return Estado().CalidadImagen != Desactivado; }
 
 // Draws the chart for an area of `tamano` with the window made for it.
 template <typename Dibuja>
@@ -41,63 +51,78 @@ bool vectorial(QPaintDevice& dispositivo, QSize tamano) {
     QPainter pintor;
     if (!pintor.begin(&dispositivo)) return false;
     conVentana(tamano, [&] {
-        SuperficiePintor superficie(pintor, QSizeF(tamano), Estado().CalidadImagen != Desactivado);
+        SuperficiePintor superficie(pintor, QSizeF(tamano), suavizada());
         DibujaCielo(superficie);
     });
     return pintor.end();
 }
 
-}  // namespace
-
-bool FormatoExportable(const QString& ruta) {
-    const QString ext = extension(ruta);
-    return ext == QLatin1String("png") || ext == QLatin1String("svg") || ext == QLatin1String("pdf");
+QByteArray imagenCodificada(const QImage& imagen, const char* formato, int calidad) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter escritor(&buffer, formato);
+    escritor.setQuality(calidad);
+    // JPEG has no transparency; the chart is opaque anyway.
+    const bool hecho = escritor.write(std::string_view(formato) == "jpeg" ? imagen.convertToFormat(QImage::Format_RGB32) : imagen);
+    return hecho ? bytes : QByteArray();
 }
 
-bool ExportaCarta(const QString& ruta, QSize tamano, const QImage* imagen) {
+}  // namespace
+
+QByteArray CartaEnFormato(FormatoCarta formato, QSize tamano, const QImage* imagen) {
     tamano = tamano.expandedTo(QSize(1, 1));
-    const QString ext = extension(ruta);
-    // Each file is written whole or not at all: a failed export leaves a
-    // former file of that name as it was.
-    QSaveFile archivo(ruta);
-    if (ext == QLatin1String("png")) {
-        QImage dibujada;
-        if (!imagen)
-            conVentana(tamano, [&] {
-                SuperficieQt superficie(tamano);
-                superficie.setSmooth(Estado().CalidadImagen != Desactivado);
-                DibujaCielo(superficie);
-                dibujada = superficie.image();
-            });
-        return archivo.open(QIODevice::WriteOnly) && (imagen ? *imagen : dibujada).save(&archivo, "PNG") &&
-               archivo.commit();
-    }
-    if (ext == QLatin1String("svg")) {
-        if (!archivo.open(QIODevice::WriteOnly)) return false;
-        QSvgGenerator svg;
-        svg.setOutputDevice(&archivo);
-        svg.setSize(tamano);
-        svg.setResolution(96);  // a pixel of the chart is a CSS pixel
-        svg.setViewBox(QRect(QPoint(0, 0), tamano));
-        svg.setTitle(QStringLiteral("Carta celeste"));
-        svg.setDescription(QStringLiteral("Dibujada por VESPERA"));
-        return vectorial(svg, tamano) && archivo.commit();
-    }
-    if (ext == QLatin1String("pdf")) {
-        if (!archivo.open(QIODevice::WriteOnly)) return false;
-        bool hecho;
-        {
-            QPdfWriter pdf(&archivo);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    switch (formato) {
+        case FormatoCarta::Png:
+        case FormatoCarta::Jpeg: {
+            QImage dibujada;
+            if (!imagen)
+                conVentana(tamano, [&] {
+                    SuperficieQt superficie(tamano);
+                    superficie.setSmooth(suavizada());
+                    DibujaCielo(superficie);
+                    dibujada = superficie.image();
+                });
+            const QImage& origen = imagen ? *imagen : dibujada;
+            return formato == FormatoCarta::Png ? imagenCodificada(origen, "png", kCalidadPng)
+                                                : imagenCodificada(origen, "jpeg", kCalidadJpeg);
+        }
+        case FormatoCarta::Svg: {
+            buffer.open(QIODevice::WriteOnly);
+            QSvgGenerator svg;
+            svg.setOutputDevice(&buffer);
+            svg.setSize(tamano);
+            svg.setResolution(96);  // a pixel of the chart is a CSS pixel
+            svg.setViewBox(QRect(QPoint(0, 0), tamano));
+            svg.setTitle(QStringLiteral("Carta celeste"));
+            svg.setDescription(QStringLiteral("Dibujada por VESPERA"));
+            if (!vectorial(svg, tamano)) return {};
+            break;
+        }
+        case FormatoCarta::Pdf: {
+            buffer.open(QIODevice::WriteOnly);
+            QPdfWriter pdf(&buffer);
             pdf.setCreator(QStringLiteral("VESPERA"));
             pdf.setTitle(QStringLiteral("Carta celeste"));
             pdf.setResolution(96);
             pdf.setPageLayout(QPageLayout(QPageSize(QSizeF(tamano) / 96 * 25.4, QPageSize::Millimeter),
                                           QPageLayout::Portrait, QMarginsF()));
-            hecho = vectorial(pdf, tamano);
+            if (!vectorial(pdf, tamano)) return {};
+            break;
         }
-        return hecho && archivo.commit();
     }
-    return false;
+    buffer.close();
+    return bytes;
+}
+
+int ExportaCarta(const std::string& ruta, QSize tamano, const QImage* imagen) {
+    const std::optional<FormatoCarta> formato = FormatoDe(ruta);
+    if (!formato) return EINVAL;
+    const QByteArray bytes = CartaEnFormato(*formato, tamano, imagen);
+    if (bytes.isEmpty()) return EIO;
+    return EscribeArchivo(ruta, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 
 }  // namespace vsp

@@ -23,8 +23,8 @@ protected:
         avisos().Mensaje = [this](const std::string& titulo, const std::string& texto, int16_t lineas,
                                   int16_t tipo) {
             EXPECT_EQ(titulo, "Cargando datos iniciales");
-            EXPECT_EQ(lineas, texto.find('\n') == std::string::npos ? 1 : 2);
-            EXPECT_EQ(tipo, 1);
+            EXPECT_EQ(lineas, 1 + std::count(texto.begin(), texto.end(), '\n'));
+            EXPECT_EQ(tipo, TipoError);
             mensajes.push_back(texto);
             return true;
         };
@@ -215,7 +215,7 @@ TEST_F(CatalogosDanados, AShortFileLeavesItsLastRecordsBlank) {
     std::string b = ContenidoDe(carpeta / "VSPDATG.DAT");
     b.resize(50 * 66 + 30);  // 50 records and part of the 51st
     EscribeContenido(carpeta / "VSPDATG.DAT", b);
-    EXPECT_EQ(recarga(), std::vector<std::string>{"ERROR CTA62 ha ocurrido\r\nArchivo: VSPDATG.DAT"});
+    EXPECT_EQ(recarga(), std::vector<std::string>{"ERROR CTA62 ha ocurrido\r\nArchivo: VSPDATG.DAT\r\nEl archivo está incompleto."});
     const ProgramState& e = Estado();
     EXPECT_NE(e.Messier[49].x, 0.0f);
     EXPECT_EQ(e.Messier[50].x, 0.0f);
@@ -228,7 +228,7 @@ TEST_F(CatalogosDanados, AnOverlongFileIsReportedAndItsRecordsKept) {
     std::string b = ContenidoDe(carpeta / "VSPDAT1.DAT");
     b.insert(b.end(), 18 * 3, '\x7f');
     EscribeContenido(carpeta / "VSPDAT1.DAT", b);
-    EXPECT_EQ(recarga(), std::vector<std::string>{"ERROR CTA59 ha ocurrido\r\nArchivo: VSPDAT1.DAT"});
+    EXPECT_EQ(recarga(), std::vector<std::string>{"ERROR CTA59 ha ocurrido\r\nArchivo: VSPDAT1.DAT\r\nTiene más bytes que sus registros."});
     EXPECT_NE(Estado().Estrellas[NumEstrellas - 1].z, 0.0f);
 }
 
@@ -262,7 +262,7 @@ TEST_F(CatalogosDanados, ARecordWithNaNOrAnAngleOutOfRangeIsLeftEmpty) {
         const std::string original = ContenidoDe(carpeta / c.fichero);
         std::string b = original;
         EscribeContenido(carpeta / c.fichero, b.replace(c.desplazamiento, c.bytes.size(), c.bytes));
-        EXPECT_EQ(recarga(), std::vector<std::string>{"ERROR CTA13 ha ocurrido\r\nArchivo: " + c.fichero});
+        EXPECT_EQ(recarga(), std::vector<std::string>{"ERROR CTA13 ha ocurrido\r\nArchivo: " + c.fichero + "\r\nTiene datos dañados."});
         EXPECT_TRUE(c.vacio(Estado()));
         EscribeContenido(carpeta / c.fichero, original);
     }
@@ -271,7 +271,7 @@ TEST_F(CatalogosDanados, ARecordWithNaNOrAnAngleOutOfRangeIsLeftEmpty) {
 TEST_F(CatalogosDanados, AFileThatCannotBeReadGivesItsErrorNumber) {
     fs::remove(carpeta / "VSPDATH.DAT");
     fs::create_directory(carpeta / "VSPDATH.DAT");
-    EXPECT_EQ(recarga(), std::vector<std::string>{"ERROR CTA75 ha ocurrido\r\nArchivo: VSPDATH.DAT"});
+    EXPECT_EQ(recarga(), std::vector<std::string>{"ERROR CTA75 ha ocurrido\r\nArchivo: VSPDATH.DAT\r\nNo es un archivo normal o no se puede abrir."});
     EXPECT_TRUE(Estado().Cbo_Localidad.empty());
 }
 

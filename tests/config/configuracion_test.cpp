@@ -158,10 +158,12 @@ TEST_F(Configuraciones, AFailedWriteLeavesTheOldFileByteForByte) {
     guarda("viaje");
     const std::string antes = ContenidoDe(carpeta / "viaje.vpc");
     Estado().Zoom = 7;
-    const struct { EscritorBytes escritor; int16_t error; } casos[] = {
-        {[](int, std::string_view) { return ENOSPC; }, 61},
-        {[](int fd, std::string_view b) { return ::write(fd, b.data(), b.size() / 2) < 0 ? errno : EIO; }, 57},
-        {[](int fd, std::string_view b) { return ::write(fd, b.data(), b.size()) < 0 || ::close(fd) != 0 ? errno : 0; }, 75},
+    const struct { EscritorBytes escritor; int16_t error; const char* motivo; } casos[] = {
+        {[](int, std::string_view) { return ENOSPC; }, 61, "No queda espacio en el dispositivo"},
+        {[](int fd, std::string_view b) { return ::write(fd, b.data(), b.size() / 2) < 0 ? errno : EIO; }, 57,
+         "Error de entrada/salida"},
+        {[](int fd, std::string_view b) { return ::write(fd, b.data(), b.size()) < 0 || ::close(fd) != 0 ? errno : 0; }, 75,
+         "Descriptor de fichero erróneo"},
         {[](int fd, std::string_view b) {  // whole, but on a descriptor that cannot be synced
              int tubo[2];
              if (::write(fd, b.data(), b.size()) < 0 || ::pipe(tubo) != 0) return errno;
@@ -169,7 +171,7 @@ TEST_F(Configuraciones, AFailedWriteLeavesTheOldFileByteForByte) {
              ::close(tubo[0]);
              ::close(tubo[1]);
              return 0;
-         }, 75},
+         }, 75, "Argumento inválido"},
     };
     for (const auto& c : casos) {
         mensajes.clear();
@@ -177,7 +179,7 @@ TEST_F(Configuraciones, AFailedWriteLeavesTheOldFileByteForByte) {
         EXPECT_EQ(guarda("viaje"), c.error);
         EXPECT_EQ(mensajes.size(), 2u);  // the question, then the error
         EXPECT_EQ(mensajes.back(), "Guardar configuración: ERROR SID" + std::to_string(c.error) +
-                                       " ha ocurrido.\r\nArchivo: viaje.vpc");
+                                       " ha ocurrido.\r\nArchivo: viaje.vpc\r\n" + c.motivo + ".");
         EXPECT_EQ(ContenidoDe(carpeta / "viaje.vpc"), antes);
         EXPECT_EQ(ficheros(), std::vector<std::string>{"viaje.vpc"});
     }
@@ -279,12 +281,14 @@ TEST_F(Configuraciones, AFailedLoadIsReportedAndLeavesTheStateAsItWas) {
     struct Caso { const char *nombre, *contenido; int16_t error; const char *mensaje, *motivo; } casos[] = {
         {"nada.vpc", nullptr, 53, "No existe un archivo con ese nombre.", "no existe"},
         {"texto.vpc", "2451545,1aaaaaaaaaaaaaaaaaaaaaañññ,0,0,0,0,2\r\n", 13,  // cut to 24 bytes, between characters
-         "ERROR CID13 ha ocurrido.\r\nArchivo: texto.vpc", "línea 1, campo 2: «1aaaaaaaaaaaaaaaaaaaaaa» no es un número"},
-        {"grande.vpc", "2451545,99999,0,0,0,0,2\r\n", 6, "ERROR CID06 ha ocurrido.\r\nArchivo: grande.vpc",
+         "ERROR CID13 ha ocurrido.\r\nArchivo: texto.vpc\r\nLínea 1, campo 2: «1aaaaaaaaaaaaaaaaaaaaaa» no es un número.",
+         "línea 1, campo 2: «1aaaaaaaaaaaaaaaaaaaaaa» no es un número"},
+        {"grande.vpc", "2451545,99999,0,0,0,0,2\r\n", 6, "ERROR CID06 ha ocurrido.\r\nArchivo: grande.vpc\r\nLínea 1, campo 2: «99999» no cabe en este campo (-32768 a 32767).",
          "línea 1, campo 2: «99999» no cabe en este campo (-32768 a 32767)"},
         {"cortado.vpc", "2451545,3,0.1,0.7,3.14,0.5,3\r\n\"x\"\r\n2,1", 62,
-         "ERROR CID62 ha ocurrido.\r\nArchivo: cortado.vpc", "línea 3, campo 3: falta (el archivo está incompleto)"},
-        {"carpeta.vpc", nullptr, 75, "ERROR CID75 ha ocurrido.\r\nArchivo: carpeta.vpc",
+         "ERROR CID62 ha ocurrido.\r\nArchivo: cortado.vpc\r\nLínea 3, campo 3: falta, el archivo termina antes de tiempo.",
+         "línea 3, campo 3: falta, el archivo termina antes de tiempo"},
+        {"carpeta.vpc", nullptr, 75, "ERROR CID75 ha ocurrido.\r\nArchivo: carpeta.vpc\r\nNo es un archivo normal o no se puede abrir.",
          "no es un archivo normal o no se puede abrir"},
     };
     fs::create_directory(carpeta / "carpeta.vpc");

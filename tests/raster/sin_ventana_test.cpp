@@ -10,9 +10,12 @@
 #include <QPageLayout>
 #include <QPrinter>
 
+#include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 
+#include <csignal>
 #include <cstdlib>
 #include <set>
 #include <sstream>
@@ -48,6 +51,45 @@ protected:
     }
     Ejecucion render(const std::string& args = "") { return vespera("--render carta.png " + args); }
 
+    // The program run straight from here, each argument's bytes as given,
+    // with this umask, a file-size limit (SIGXFSZ ignored, so that a write
+    // past it fails as on a full disk) and no display.
+    Ejecucion ejecuta(const std::vector<std::string>& args, mode_t mascara = 022, rlim_t limite = RLIM_INFINITY) {
+        const pid_t hijo = ::fork();
+        if (hijo == 0) {
+            if (::chdir(dir.c_str()) != 0) ::_exit(126);
+            const int out = ::open("salida.txt", O_WRONLY | O_CREAT | O_TRUNC, 0644);
+            const int err = ::open("errores.txt", O_WRONLY | O_CREAT | O_TRUNC, 0644);
+            ::dup2(out, 1);
+            ::dup2(err, 2);
+            ::umask(mascara);
+            ::signal(SIGXFSZ, SIG_IGN);
+            const rlimit r{limite, limite};
+            ::setrlimit(RLIMIT_FSIZE, &r);
+            for (const char* v : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) ::unsetenv(v);
+            ::alarm(60);
+            std::vector<char*> argv{const_cast<char*>(VESPERA_PROGRAMA)};
+            for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+            argv.push_back(nullptr);
+            ::execv(VESPERA_PROGRAMA, argv.data());
+            ::_exit(127);
+        }
+        int status = 0;
+        ::waitpid(hijo, &status, 0);
+        const Ejecucion r{WIFEXITED(status) ? WEXITSTATUS(status) : -1, ContenidoDe(dir / "salida.txt"),
+                          ContenidoDe(dir / "errores.txt")};
+        fs::remove(dir / "salida.txt");
+        fs::remove(dir / "errores.txt");
+        return r;
+    }
+
+    // What the folder holds, by name.
+    std::set<std::string> entradas() const {
+        std::set<std::string> nombres;
+        for (const auto& e : fs::directory_iterator(dir)) nombres.insert(e.path().filename().string());
+        return nombres;
+    }
+
     const fs::path dir = CarpetaDePrueba(), png = dir / "carta.png";
 };
 
@@ -81,13 +123,20 @@ TEST_F(Render, FailuresExitWithTheirReason) {
         {config("ciudad.vpc"), 1, "ciudad.vpc»: línea 1, campo 2: «40000» no cabe"},
         {config("fifo.vpc"), 1, "fifo.vpc»: no es un archivo normal"},
         // Named by the user, an initial file is no longer read quietly.
-        {config("corto/Inicial.vpc"), 1, "campo 2: falta (el archivo está incompleto)"},
-        {"--render " + quoted((dir / "no-existe/carta.png").string()), 1, "no se pudo escribir la imagen"},
+        {config("corto/Inicial.vpc"), 1, "campo 2: falta, el archivo termina antes de tiempo"},
+        {"--render " + quoted((dir / "no-existe/carta.png").string()), 1,
+         "no se pudo escribir «" + (dir / "no-existe/carta.png").string() + "»: No existe el fichero o el directorio.\n"},
         {"--render carta.png --config=", 2, "vespera: falta el valor de --config.\n"},
         {"--renderizar carta.png", 2, "opción desconocida «--renderizar»"},
+        {"--render carta.png --render otra.png", 2, "la opción --render se ha indicado dos veces"},
+        {"--render carta.png --size 800x600 --size=800x600", 2, "la opción --size se ha indicado dos veces"},
     };
     for (const std::string size : {"8x600", "800x9000", "800", "ochox600", "800x600x2"})
         casos.push_back({"--render carta.png --size " + size, 2, "tamaño no válido «" + size + "»"});
+    // A name whose format is not known would get data of another format.
+    for (const std::string nombre : {"carta.bmp", "carta", "carta.png.bak", ".png"})
+        casos.push_back({"--render " + nombre, 2,
+                         "no se conoce el formato de «" + nombre + "»: el nombre debe terminar en .png, .jpg, .jpeg, .svg o .pdf."});
     for (const Caso& c : casos) {
         const Ejecucion r = vespera(c.args);
         EXPECT_EQ(r.exitCode, c.exitCode) << c.args;
@@ -95,6 +144,110 @@ TEST_F(Render, FailuresExitWithTheirReason) {
         EXPECT_EQ(r.out, "") << c.args << ": no panel without a chart";
         EXPECT_FALSE(fs::exists(png)) << c.args;
     }
+}
+
+// Each name's extension, in any case, chooses the format of what is written.
+TEST_F(Render, EachExtensionWritesItsOwnFormat) {
+    for (const auto& [nombre, firma] : std::vector<std::pair<std::string, std::string>>{
+             {"CARTA.PNG", "\x89PNG\r\n"}, {"carta.jpg", "\xff\xd8\xff"}, {"carta.JPEG", "\xff\xd8\xff"},
+             {"carta.Svg", "<?xml"}, {"carta.pdf", "%PDF-"}}) {
+        const Ejecucion r = ejecuta({"--render", nombre, "--size", "320x240"});
+        ASSERT_EQ(r.exitCode, 0) << nombre << ": " << r.err;
+        EXPECT_TRUE(ContenidoDe(dir / nombre).starts_with(firma)) << nombre;
+    }
+    EXPECT_EQ(imagen(dir / "carta.jpg").size(), QSize(320, 240));
+}
+
+// A write that fails half way (here a file-size limit, as a full disk would)
+// leaves the former file byte for byte, no temporary beside it, and says
+// why with the file's name.
+TEST_F(Render, AFailedWriteKeepsTheFormerFileForEveryFormat) {
+    const std::string anterior = "lo que había antes\n";
+    for (const std::string nombre : {"carta.png", "carta.jpg", "carta.svg", "carta.pdf"}) {
+        std::ofstream(dir / nombre) << anterior;
+        const Ejecucion r = ejecuta({"--render", nombre}, 022, 4096);
+        EXPECT_EQ(r.exitCode, 1) << nombre;
+        // (fontconfig may say first that it could not write its cache)
+        EXPECT_TRUE(r.err.ends_with("vespera: no se pudo escribir «" + nombre + "»: Fichero demasiado grande.\n"))
+            << r.err;
+        EXPECT_EQ(r.out, "") << "no panel without a chart";
+        EXPECT_EQ(ContenidoDe(dir / nombre), anterior) << nombre;
+        EXPECT_EQ(entradas(), std::set<std::string>{nombre});
+        fs::remove(dir / nombre);
+    }
+}
+
+// New files get the mode the umask gives, whatever the format; an existing
+// file keeps its own; a symbolic link stays and the file it names is written.
+TEST_F(Render, FilesTakeTheUsersModesAndAreWrittenThroughLinks) {
+    const auto modo = [](const fs::path& p) {
+        struct stat s {};
+        ::stat(p.c_str(), &s);
+        return s.st_mode & 07777;
+    };
+    for (const std::string nombre : {"carta.png", "carta.pdf"}) {
+        for (const auto& [mascara, esperado] : {std::pair<mode_t, mode_t>{022, 0644}, {077, 0600}}) {
+            ASSERT_EQ(ejecuta({"--render", nombre, "--size", "64x48"}, mascara).exitCode, 0);
+            EXPECT_EQ(modo(dir / nombre), esperado) << nombre << " with umask " << std::oct << mascara;
+            fs::remove(dir / nombre);
+        }
+        std::ofstream(dir / nombre) << "x";
+        ::chmod((dir / nombre).c_str(), 0640);
+        ASSERT_EQ(ejecuta({"--render", nombre, "--size", "64x48"}, 077).exitCode, 0);
+        EXPECT_EQ(modo(dir / nombre), 0640u) << nombre;
+    }
+    fs::create_directories(dir / "real");
+    for (const std::string nombre : {"carta.svg", "carta.pdf"}) {
+        std::ofstream(dir / "real" / nombre) << "x";
+        fs::create_symlink("real/" + nombre, dir / ("enlace-" + nombre));
+        ASSERT_EQ(ejecuta({"--render", "enlace-" + nombre, "--size", "64x48"}).exitCode, 0);
+        EXPECT_TRUE(fs::is_symlink(dir / ("enlace-" + nombre))) << nombre;
+        EXPECT_GT(fs::file_size(dir / "real" / nombre), 100u) << nombre;
+    }
+}
+
+// A name's bytes need not be UTF-8: they name the file written and the
+// configuration read.
+TEST_F(Render, ANameThatIsNotUtf8NamesTheFileItself) {
+    const std::string latino = "situaci\xf3n.vpc", salida = "carta\xff.png";
+    fs::copy_file(fs::path(VESPERA_DATOS) / "INICIAL.VPC", dir / latino);
+    const Ejecucion r = ejecuta({"--render", salida, "--config", latino, "--size", "64x48"});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(entradas(), (std::set<std::string>{latino, salida}));
+    EXPECT_TRUE(ContenidoDe(dir / salida).starts_with("\x89PNG"));
+}
+
+// The PNG is drawn with the user's image quality, as the window is: smooth
+// unless the preferences say "sencilla", the lines' edges blending into the
+// sky in tones of their own.
+TEST_F(Render, ThePngIsSmoothUnlessTheUserPrefersItPlain) {
+    ReiniciaEstado();
+    FijaCarpetaPrograma(VESPERA_DATOS);
+    ArrancaPrograma(std::string(VESPERA_DATOS) + "/INICIAL.VPC");
+    // Lines only: the 30° grid and the horizon.
+    Estado().Casillas.fill(0);
+    Estado().Casillas[Chk_ARDEC30] = Estado().Casillas[Chk_Horiz] = 1;
+    Estado().NivelEstrellas = Estado().NivelConstel = 0;
+    std::ofstream(dir / "lineas.vpc") << TextoConfiguracion();
+    const std::string ajustes = std::getenv("XDG_CONFIG_HOME");
+    ::setenv("XDG_CONFIG_HOME", (dir / "ajustes").c_str(), 1);
+    const auto tonos = [this](const char* calidad) {
+        if (calidad) {
+            fs::create_directories(dir / "ajustes" / "VESPERA");
+            std::ofstream(dir / "ajustes" / "VESPERA" / "vespera.ini") << "[imagen]\ncalidad=" << calidad << "\n";
+        }
+        EXPECT_EQ(ejecuta({"--render", "lineas.png", "--config", "lineas.vpc", "--size", "400x300"}).exitCode, 0);
+        const QImage im = imagen(dir / "lineas.png");
+        std::set<QRgb> vistos;
+        for (int y = 0; y < im.height(); ++y)
+            for (int x = 0; x < im.width(); ++x) vistos.insert(im.pixel(x, y));
+        return vistos.size();
+    };
+    const std::size_t porDefecto = tonos(nullptr), duros = tonos("sencilla"), suaves = tonos("suavizada");
+    ::setenv("XDG_CONFIG_HOME", ajustes.c_str(), 1);
+    // Plain, only the labels' letters have tones between their colour and black.
+    EXPECT_GT(suaves, 2 * duros);
+    EXPECT_EQ(porDefecto, suaves);
 }
 
 TEST_F(Render, SiriusIsDrawnWhereTheProjectionPutsItOnTheScreenAndOnThePrintedPage) {

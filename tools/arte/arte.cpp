@@ -142,18 +142,17 @@ void BotonSalir(QPainter& p) {
     p.drawPath(flecha);
 }
 
-void Distintivo(QPainter& p, bool pregunta) {
+void Distintivo(QPainter& p, QColor fondo, const char* signo) {
     suave(p);
     p.setPen(QPen(QColor(255, 255, 255, 220), 1.2));
-    p.setBrush(pregunta ? QColor(0xe0, 0x9a, 0x1e) : QColor(0x2f, 0x6f, 0xd0));
+    p.setBrush(fondo);
     p.drawEllipse(QRectF(1, 1, 18, 18));
     QFont letra("DejaVu Serif");
     letra.setBold(true);
     letra.setPixelSize(14);
     p.setFont(letra);
     p.setPen(Qt::white);
-    texto(p, QRectF(1, 1, 18, 18), Qt::AlignCenter,
-               pregunta ? QStringLiteral("?") : QStringLiteral("i"));
+    texto(p, QRectF(1, 1, 18, 18), Qt::AlignCenter, QString::fromLatin1(signo));
 }
 
 // ---------------------------------------------------------------------------
@@ -940,8 +939,9 @@ const std::vector<Dibujo>& dibujos() {
         {"boton-si", {50, 50}, BotonSi},
         {"boton-no", {50, 50}, BotonNo},
         {"boton-salir", {50, 50}, BotonSalir},
-        {"distintivo-aviso", {20, 20}, [](QPainter& p) { Distintivo(p, false); }},
-        {"distintivo-pregunta", {20, 20}, [](QPainter& p) { Distintivo(p, true); }},
+        {"distintivo-aviso", {20, 20}, [](QPainter& p) { Distintivo(p, QColor(0x2f, 0x6f, 0xd0), "i"); }},
+        {"distintivo-pregunta", {20, 20}, [](QPainter& p) { Distintivo(p, QColor(0xe0, 0x9a, 0x1e), "?"); }},
+        {"distintivo-error", {20, 20}, [](QPainter& p) { Distintivo(p, QColor(0xc8, 0x2a, 0x2a), "!"); }},
         {"cursor-lapiz", {32, 32}, CursorLapiz},
         {"cursor-goma", {32, 32}, CursorGoma},
         {"cursor-mano", {32, 32}, CursorMano},

@@ -4,6 +4,7 @@
 
 #include <QCheckBox>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -20,6 +21,7 @@
 #include "core/avisos.h"
 #include "core/constantes.h"
 #include "core/estado.h"
+#include "core/ficheros.h"
 #include "core/mensajes.h"
 #include "impresion/carta_impresa.h"
 #include "impresion/impresora.h"
@@ -210,16 +212,16 @@ void Impresor::ofrecePdf(const std::string& motivo) {
     QString ruta = pideArchivoPdf();
     if (ruta.isEmpty()) return;
     if (!ruta.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) ruta += QStringLiteral(".pdf");
-    bool hecho;
+    int error;
     {
         const CursorEspera espera;
-        hecho = ImprimeEnPdf(ruta, pantalla_);
+        error = ImprimeEnPdf(QFile::encodeName(ruta).toStdString(), pantalla_);
     }
-    if (!hecho)
+    if (error)
         MensajeBox(kTitulo,
-                   "No se ha podido escribir el archivo  «" + ruta.toStdString() +
-                       "».  Compruebe que la carpeta existe y que admite escritura.",
-                   2, 1);
+                   "No se ha podido escribir el archivo  «" + ruta.toStdString() + "».  " +
+                       TextoErrorSistema(error) + ".",
+                   2, TipoError);
 }
 
 void Impresor::previsualiza() {

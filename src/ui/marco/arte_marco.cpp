@@ -40,7 +40,12 @@ QPixmap Imagen(const char* nombre, QSize tamano) { return QPixmap::fromImage(Dib
 QPixmap BotonSi() { return Imagen("boton-si", {50, 50}); }
 QPixmap BotonNo() { return Imagen("boton-no", {50, 50}); }
 QPixmap BotonSalir() { return Imagen("boton-salir", {50, 50}); }
-QPixmap Distintivo(bool pregunta) { return Imagen(pregunta ? "distintivo-pregunta" : "distintivo-aviso", {20, 20}); }
+QPixmap Distintivo(Signo signo) {
+    return Imagen(signo == Signo::Pregunta ? "distintivo-pregunta"
+                  : signo == Signo::Error  ? "distintivo-error"
+                                           : "distintivo-aviso",
+                  {20, 20});
+}
 
 DibujoCursor CursorLapiz() { return {Imagen("cursor-lapiz", {32, 32}), {2, 29}}; }
 DibujoCursor CursorGoma() { return {Imagen("cursor-goma", {32, 32}), {4, 27}}; }

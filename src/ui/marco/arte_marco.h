@@ -23,8 +23,9 @@ QPixmap BotonSi();
 QPixmap BotonNo();
 QPixmap BotonSalir();
 // The 20 × 20 badge of the message box's title line: "i" on blue for a
-// message, "?" on amber for a question.
-QPixmap Distintivo(bool pregunta);
+// message, "?" on amber for a question, "!" on red for an error.
+enum class Signo { Aviso, Pregunta, Error };
+QPixmap Distintivo(Signo signo);
 
 // The 32 × 32 cursor pictures, with the point that acts: the pencil's tip,
 // the eraser's rubbing edge, the fingertip.

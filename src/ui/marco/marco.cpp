@@ -6,10 +6,13 @@
 #include <QApplication>
 #include <QCursor>
 #include <QKeyEvent>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QPainter>
 #include <QPalette>
 #include <QPointer>
 #include <QToolTip>
+#include <QTranslator>
 
 #include <array>
 
@@ -33,6 +36,15 @@ public:
 };
 
 }  // namespace
+
+bool TextosDeQtEnEspanol() {
+    static QTranslator traductor;  // lives as long as the application's texts
+    if (!traductor.isEmpty()) return true;
+    // "qt_es" gathers the catalogues of every Qt module that has one.
+    return traductor.load(QLocale(QLocale::Spanish, QLocale::Spain), QStringLiteral("qt"), QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)) &&
+           QCoreApplication::installTranslator(&traductor);
+}
 
 void ConsejosLegibles() {
     QPalette paleta = QToolTip::palette();

@@ -16,6 +16,11 @@ namespace vsp::ui {
 // card, whatever the colours of the control that shows it.
 void ConsejosLegibles();
 
+// Qt's own texts (the file dialogs' "Guardar", "Cancelar", "Buscar en") in
+// the program's language, from the system's Qt translations; false when
+// they are not installed and Qt speaks English.
+bool TextosDeQtEnEspanol();
+
 // Attaches the program's own modal message box to the engine, so that every
 // MensajeBox (catalogue and configuration errors, questions) appears on
 // screen over `principal`.

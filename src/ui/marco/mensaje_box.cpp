@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "core/avisos.h"
+#include "core/mensajes.h"
 #include "ui/marco/arte_marco.h"
 #include "ui/marco/marco.h"
 
@@ -72,7 +73,7 @@ private:
 
 Mensajes::Mensajes(const QString& titulo, const QString& texto, int lineas, int tipo,
                    QWidget* padre)
-    : QDialog(padre), pregunta_(tipo != 1) {
+    : QDialog(padre), pregunta_(EsPregunta(static_cast<int16_t>(tipo))) {
     setObjectName(QStringLiteral("Mensajes"));
     setWindowTitle(QStringLiteral("VESPERA"));
     setFocusPolicy(Qt::StrongFocus);
@@ -94,7 +95,9 @@ Mensajes::Mensajes(const QString& titulo, const QString& texto, int lineas, int 
     tituloLinea->setReadOnly(true);
     tituloLinea->setFocusPolicy(Qt::NoFocus);
     tituloLinea->setFrame(false);
-    tituloLinea->addAction(QIcon(arte::Distintivo(pregunta_)), QLineEdit::LeadingPosition);
+    tituloLinea->addAction(QIcon(arte::Distintivo(pregunta_              ? arte::Signo::Pregunta
+                                                   : tipo == TipoError ? arte::Signo::Error
+                                                                       : arte::Signo::Aviso)), QLineEdit::LeadingPosition);
     tituloLinea->setStyleSheet(QStringLiteral(
         "QLineEdit { color: white; font-weight: bold; padding-left: 6px; border: none;"
         " border-bottom: 1px solid #0d1526;"

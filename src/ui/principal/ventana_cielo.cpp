@@ -4,9 +4,12 @@
 // exit question, the undo of a centring and the engine's notifications.
 #include "ui/principal/ventana_cielo.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDialog>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QIcon>
 #include <QImage>
@@ -14,14 +17,17 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
+#include <QTimer>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdlib>
 #include <initializer_list>
 
 #include "core/avisos.h"
 #include "core/constantes.h"
 #include "core/estado.h"
+#include "core/ficheros.h"
 #include "core/mensajes.h"
 #include "programa/centrado.h"
 #include "raster/exporta.h"
@@ -62,6 +68,7 @@ VentanaCielo::VentanaCielo(QWidget* padre) : QWidget(padre) {
     setWindowTitle(QStringLiteral("VESPERA - Planetario"));
     setWindowIcon(QIcon(arte::Icono()));
     setMinimumSize(800, 600);
+    qApp->installEventFilter(this);
     const QRect pantalla = screen()->availableGeometry();
     resize(pantalla.size() * 0.9);
     move(pantalla.center() - rect().center());
@@ -134,11 +141,14 @@ VentanaCielo::VentanaCielo(QWidget* padre) : QWidget(padre) {
         QString filtro;
         QString ruta = QFileDialog::getSaveFileName(
             this, QStringLiteral("Exportar la carta"), propuesta,
-            QStringLiteral("Imagen PNG (*.png);;Dibujo vectorial SVG (*.svg);;Documento PDF (*.pdf)"), &filtro);
+            QStringLiteral("Imagen PNG (*.png);;Imagen JPEG (*.jpg *.jpeg);;Dibujo vectorial SVG (*.svg);;"
+                           "Documento PDF (*.pdf)"),
+            &filtro);
         // A name typed without its extension takes the chosen format's.
-        if (!ruta.isEmpty() && !FormatoExportable(ruta))
-            ruta += filtro.contains(QLatin1String("svg")) ? QStringLiteral(".svg")
+        if (!ruta.isEmpty() && !FormatoDe(QFile::encodeName(ruta).toStdString()))
+            ruta += filtro.contains(QLatin1String("svg"))   ? QStringLiteral(".svg")
                     : filtro.contains(QLatin1String("pdf")) ? QStringLiteral(".pdf")
+                    : filtro.contains(QLatin1String("jpg")) ? QStringLiteral(".jpg")
                                                             : QStringLiteral(".png");
         return ruta;
     };
@@ -327,18 +337,19 @@ void VentanaCielo::exportaCarta() {
     if (!pideArchivoExportar) return;
     const QString ruta = pideArchivoExportar();
     if (ruta.isEmpty()) return;
-    bool hecho;
+    int error;
     {
         const CursorEspera espera;
         const QImage& imagen = lienzo_->superficie().image();
-        hecho = ExportaCarta(ruta, lienzo_->size(), &imagen);
+        error = ExportaCarta(QFile::encodeName(ruta).toStdString(), lienzo_->size(), &imagen);
     }
-    if (!hecho)
+    if (error)
         MensajeBox("Exportar la carta",
-                   "No se ha podido escribir el archivo  «" + ruta.toStdString() +
-                       "».  Compruebe que la carpeta existe y que admite escritura, y que el nombre "
-                       "termina en  .png,  .svg  o  .pdf.",
-                   3, 1);
+                   "No se ha podido escribir el archivo  «" + ruta.toStdString() + "».  " +
+                       (error == EINVAL ? std::string("El nombre debe terminar en  .png,  .jpg,  .svg  o  .pdf")
+                                        : TextoErrorSistema(error)) +
+                       ".",
+                   3, TipoError);
 }
 
 bool VentanaCielo::confirmaSalida() {
@@ -349,6 +360,20 @@ bool VentanaCielo::confirmaSalida() {
                "Para volver al programa pulse el Botón Cancelar.",
                3, 2);
     return e.RespuestaMensaje != Falso;
+}
+
+// A desktop without a window manager gives the focus back to nobody when a
+// dialog or message closes, and the keyboard would reach no window until
+// something is clicked: the dialog still open under it, or the main window,
+// takes it back.
+bool VentanaCielo::eventFilter(QObject* objeto, QEvent* evento) {
+    if (evento->type() == QEvent::Hide && objeto != this && qobject_cast<QDialog*>(objeto))
+        QTimer::singleShot(0, this, [this] {
+            if (!isVisible() || QApplication::activeWindow()) return;
+            QWidget* debajo = QApplication::activeModalWidget();
+            (debajo ? debajo : this)->activateWindow();
+        });
+    return QWidget::eventFilter(objeto, evento);
 }
 
 // Closing the window from its frame asks what the exit button asks.

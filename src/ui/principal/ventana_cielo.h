@@ -66,6 +66,7 @@ public:
 protected:
     void resizeEvent(QResizeEvent*) override;
     void closeEvent(QCloseEvent*) override;
+    bool eventFilter(QObject* objeto, QEvent* evento) override;
 
 private:
     // The exit question; true when the user confirms.

@@ -88,7 +88,11 @@ TEST_F(CargaGuarPrueba, TheSummaryShowsTheFileOrWhyItCannotBeRead) {
         EXPECT_TRUE(d->cargada()) << "Enter on the name loads";
     });
     ASSERT_EQ(mensajes.size(), 1u);
-    EXPECT_EQ(mensajes[0], "Cargar configuración: ERROR CID13 ha ocurrido.\r\nArchivo: roto.vpc");
+    // What is wrong and where, in an error box.
+    EXPECT_EQ(mensajes[0], "Cargar configuración: ERROR CID13 ha ocurrido.\r\nArchivo: roto.vpc\r\n"
+                           "Línea 1, campo 2: «abc» no es un número.");
+    EXPECT_EQ(Estado().MensajeTipo1, 3);
+    EXPECT_EQ(Estado().MensajeTipo2, TipoError);
     EXPECT_EQ(TextoConfiguracion(), antes);
     EXPECT_EQ(redibujos, 1) << "the first file's load alone";
 }

@@ -74,24 +74,30 @@ TEST_F(Marco, AQuestionIsAnsweredByItsKeysAndButtons) {
     EXPECT_EQ(Estado().SonidoDatos, bytesSonido(9));
 }
 
-// An information box answers nothing; its close button acts on the press,
-// before any release, with the closing chime.
-TEST_F(Marco, AnInformationBoxClosesOnAKeyOrOnPressingItsButton) {
+// An information or error box answers nothing; its close button acts on the
+// press, before any release, with the closing chime. The title's badge tells
+// which it is.
+TEST_F(Marco, AnInformationOrErrorBoxClosesOnAKeyOrOnPressingItsButton) {
     Estado().Sonido = 1;
     Estado().RespuestaMensaje = Verdadero;
+    const auto imagen = [](const QPixmap& p) { return p.toImage().convertToFormat(QImage::Format_ARGB32); };
+    for (const auto& [tipo, signo] : {std::pair<int16_t, arte::Signo>{1, arte::Signo::Aviso}, {TipoError, arte::Signo::Error}})
     for (const bool boton : {false, true}) {
-        bool sinRespuestas = false, cerrada = false;
+        bool sinRespuestas = false, cerrada = false, distintivo = false;
         alAparecer([&](QWidget* caja) {
+            const QIcon icono = control<QLineEdit>(caja, "Tex_Titulo")->actions().value(0)->icon();
+            distintivo = imagen(icono.pixmap(QSize(20, 20))) == imagen(arte::Distintivo(signo));
             sinRespuestas = !caja->findChild<QWidget*>("Pic_Si") && !caja->findChild<QWidget*>("Pic_No");
             if (boton) QTest::mousePress(control(caja, "Pic_BotSalir"), Qt::LeftButton);
             else pulsaTecla(caja, Qt::Key_Escape);
             cerrada = !caja->isVisible();
         });
-        MensajeBox("Cargar configuración", "ERROR CID53 ha ocurrido.", 1, 1);
-        EXPECT_TRUE(sinRespuestas && cerrada) << boton;
+        MensajeBox("Cargar configuración", "ERROR CID53 ha ocurrido.", 1, tipo);
+        EXPECT_TRUE(sinRespuestas && cerrada && distintivo) << tipo << ", " << boton;
         EXPECT_EQ(Estado().RespuestaMensaje, Verdadero);
     }
     EXPECT_EQ(Estado().SonidoDatos, bytesSonido(5));
+    EXPECT_NE(imagen(arte::Distintivo(arte::Signo::Error)), imagen(arte::Distintivo(arte::Signo::Aviso)));
 }
 
 // Each box shows its own title, text and size, and the normal pointer over
