@@ -109,7 +109,7 @@ TEST_F(ImpresorPrueba, WithoutAPrinterOrWhenItFailsThePageIsOfferedAsAPdf) {
         {"", false, "carta", "No hay ninguna impresora", false},
         {"no-existe/impresora.pdf", true, "copia.pdf", "no ha podido imprimir", true},
         {"", true, "", "No hay ninguna impresora", false},  // the save dialog cancelled
-        {"", true, "no-existe/carta.pdf", "No se ha podido escribir", false},
+        {"", true, "no-existe/carta.pdf", "pdf».  No existe el fichero o el directorio.", false},
     };
     for (const Caso& c : casos) {
         mensajes.clear();

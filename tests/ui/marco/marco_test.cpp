@@ -3,6 +3,9 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
+#include <QLabel>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QScrollBar>
@@ -348,6 +351,21 @@ TEST_F(Marco, AMissingHelpFileIsToldWithTheProgramsMessage) {
     FijaCarpetaPrograma(vacia.path().toStdString());
     EXPECT_EQ(AbreAyuda(nullptr), nullptr);
     EXPECT_EQ(titulos, std::vector<std::string>{"Ayuda"});
+}
+
+// Qt's own dialogs speak the program's language: the file dialog the export
+// and the print's PDF open.
+TEST_F(Marco, QtsFileDialogSpeaksSpanish) {
+    ASSERT_TRUE(TextosDeQtEnEspanol()) << "Qt's translations (qt6-translations-l10n) are not installed";
+    QFileDialog dialogo(nullptr, QStringLiteral("Exportar la carta"));
+    dialogo.setOption(QFileDialog::DontUseNativeDialog);
+    dialogo.setAcceptMode(QFileDialog::AcceptSave);
+    std::set<QString> textos;
+    for (const auto* b : dialogo.findChildren<QPushButton*>()) textos.insert(b->text());
+    for (const auto* l : dialogo.findChildren<QLabel*>()) textos.insert(l->text());
+    for (const char* t : {"&Guardar", "Cancelar", "Ver en:"})
+        EXPECT_TRUE(textos.count(QString::fromUtf8(t))) << t;
+    EXPECT_FALSE(textos.count(QStringLiteral("&Save")) || textos.count(QStringLiteral("Cancel")));
 }
 
 }  // namespace

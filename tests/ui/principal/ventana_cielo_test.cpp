@@ -293,6 +293,14 @@ TEST_F(Ventana, EachKeyReachesItsAction) {
     EXPECT_EQ(abiertos, (std::vector<std::string>{"Buscar", "Cargar", "Guardar", "Hora", "Impresor", "Locali",
                                                   "Exportar"}));
     EXPECT_TRUE(fs::exists(carpeta / "carta.svg"));
+    // An export that cannot be written says why, in an error box.
+    const std::string sinCarpeta = (carpeta / "no-existe" / "carta.png").string();
+    ventana->pideArchivoExportar = [&] { return QString::fromStdString(sinCarpeta); };
+    QTest::keyClick(ventana.get(), Qt::Key_E, Qt::ControlModifier);
+    ASSERT_FALSE(mensajes.empty());
+    EXPECT_EQ(mensajes.back(), "Exportar la carta: No se ha podido escribir el archivo  «" + sinCarpeta +
+                                   "».  No existe el fichero o el directorio.");
+    EXPECT_EQ(e->MensajeTipo2, TipoError);
 
     // F11 fills the screen and gives it back; Space starts the animation and
     // stops it.
@@ -337,6 +345,9 @@ TEST_F(Ventana, EachButtonOpensItsDialogCentredWithTheOthersPaused) {
         e->Animando = Verdadero;
         deshacer->show();
         QTest::mouseClick(boton(nombre), Qt::LeftButton);
+        // As a desktop without a window manager does: the dialog gone, no
+        // window has the keyboard.
+        QApplication::setActiveWindow(nullptr);
         EXPECT_EQ(abierto, std::string("vsp::ui::") + clase) << cual;
         EXPECT_TRUE(cual == "Pic_BotBusca" || desvio.manhattanLength() <= 1) << cual;
         EXPECT_EQ(verano, cual == "Pic_BotHora") << cual;
@@ -345,6 +356,9 @@ TEST_F(Ventana, EachButtonOpensItsDialogCentredWithTheOthersPaused) {
         EXPECT_EQ(deshacer->isVisible(), cual == "Pic_BotImpri") << cual;
         EXPECT_EQ(e->BotonesActivos, Verdadero);
         EXPECT_FALSE(boton(nombre)->isDown());
+        for (int i = 0; i < 10 && QApplication::activeWindow() != ventana.get(); ++i)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        EXPECT_EQ(QApplication::activeWindow(), ventana.get()) << cual;
     }
     EXPECT_EQ(e->ModoCargaGuar, 2) << "saving";
 
