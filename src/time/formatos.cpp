@@ -41,10 +41,9 @@ bool isDigitPlace(char c) { return c == '0' || c == '#' || c == '.'; }
 // The plain text of a value, as "@" patterns show it.
 std::string plainText(double valor) {
     char buf[40];
-    if (valor == std::trunc(valor) && std::fabs(valor) < 1e15) {
-        std::snprintf(buf, sizeof buf, "%.0f", valor);
-        return buf;
-    }
+    // Whole numbers (the catalogues' listings are full of them) skip printf.
+    if (valor == std::trunc(valor) && std::fabs(valor) < 1e15)
+        return std::to_string(static_cast<long long>(valor));
     std::snprintf(buf, sizeof buf, "%.15g", valor);
     std::string s = buf;
     if (auto p = s.find('.'); p != std::string::npos) s.replace(p, 1, separador());
