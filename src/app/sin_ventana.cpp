@@ -51,7 +51,10 @@ constexpr const char* kHelp =
     "  --size ANCHOxALTO      con --render: tamaño de la imagen en píxeles, de 16\n"
     "                         a 8192 cada lado (1024x768 si no se indica); en un\n"
     "                         PDF, la pantalla de la que se escala la carta\n"
-    "  -h, --help             muestra esta ayuda\n";
+    "  -h, --help             muestra esta ayuda\n"
+    "\n"
+    "La extensión del nombre, en mayúsculas o minúsculas, elige el formato. El\n"
+    "archivo solo sustituye al anterior cuando está completo.\n";
 
 // The program's messages, with their line breaks made plain, to stderr.
 bool printMessage(const std::string& titulo, const std::string& texto, int16_t, int16_t) {
