@@ -108,14 +108,20 @@ mode_t modoNuevo() {
 int EscribeArchivo(const std::string& ruta, std::string_view contenido) {
     if (ruta.empty()) return ENOENT;
     const std::filesystem::path destino = sinEnlaces(ruta);
+    // Named after the target (cut short, so that a long name still leaves
+    // room for the suffix) so that a leftover tells where it came from.
     std::string plantilla =
-        (destino.parent_path() / ("." + destino.filename().string() + ".XXXXXX")).string();
+        (destino.parent_path() / ("." + destino.filename().string().substr(0, 200) + ".XXXXXX")).string();
     const int fd = ::mkstemp(plantilla.data());
     if (fd < 0) return errno;
+    // A file replaced keeps its mode and, as far as the user may give them,
+    // its owner and group (else the group alone; else it becomes the user's).
     struct stat anterior;
-    int err = ::fchmod(fd, ::stat(destino.c_str(), &anterior) == 0 ? (anterior.st_mode & 07777) : modoNuevo()) != 0
-                  ? errno
-                  : escritor()(fd, contenido);
+    const bool existia = ::stat(destino.c_str(), &anterior) == 0;
+    if (existia && ::fchown(fd, anterior.st_uid, anterior.st_gid) != 0) {
+        [[maybe_unused]] const int grupo = ::fchown(fd, static_cast<uid_t>(-1), anterior.st_gid);
+    }
+    int err = ::fchmod(fd, existia ? (anterior.st_mode & 07777) : modoNuevo()) != 0 ? errno : escritor()(fd, contenido);
     if (!err && ::fsync(fd) != 0) err = errno;
     if (::close(fd) != 0 && !err) err = errno;
     if (!err && ::rename(plantilla.c_str(), destino.c_str()) != 0) err = errno;

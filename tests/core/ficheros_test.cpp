@@ -37,7 +37,7 @@ protected:
     const mode_t mascara_ = ::umask(022);
 };
 
-TEST_F(Ficheros, ANewFileGetsTheUmasksModeAndAnExistingOneKeepsItsOwn) {
+TEST_F(Ficheros, ANewFileGetsTheUmasksModeAndAnExistingOneKeepsItsModeAndOwner) {
     for (const auto& [mascara, esperado] : {std::pair<mode_t, mode_t>{022, 0644}, {077, 0600}, {002, 0664}}) {
         ::umask(mascara);
         const fs::path p = dir / ("nuevo-" + std::to_string(mascara));
@@ -51,6 +51,14 @@ TEST_F(Ficheros, ANewFileGetsTheUmasksModeAndAnExistingOneKeepsItsOwn) {
     ASSERT_EQ(EscribeArchivo(compartido, "dos"), 0);
     EXPECT_EQ(modo(compartido), 0664u);
     EXPECT_EQ(ContenidoDe(compartido), "dos");
+    if (::geteuid() == 0) {  // only root may give a file away: it keeps its owner
+        ASSERT_EQ(::chown(compartido.c_str(), 4321, 4321), 0);
+        ASSERT_EQ(EscribeArchivo(compartido, "tres"), 0);
+        struct stat s;
+        ASSERT_EQ(::stat(compartido.c_str(), &s), 0);
+        EXPECT_EQ(s.st_uid, 4321u);
+        EXPECT_EQ(s.st_gid, 4321u);
+    }
 }
 
 TEST_F(Ficheros, ASymbolicLinkIsWrittenThroughToTheFileItNames) {
