@@ -20,6 +20,9 @@ PAQUETES = cmake make g++ libgtest-dev libgmock-dev libbenchmark-dev \
 PAQUETES += dpkg-dev desktop-file-utils appstream lintian
 # The fuzz harnesses (make fuzz): clang with libFuzzer and the sanitizers.
 PAQUETES += clang libclang-rt-14-dev
+# Printing talks to CUPS through libcups; its tests start a cupsd of their
+# own (skipped where it cannot start) and drive it with lpadmin and lpstat.
+PAQUETES += libcups2-dev cups-daemon cups-client
 
 .PHONY: run test test-san fuzz bench catalogs arte deps build configure clean
 

@@ -52,8 +52,11 @@ inline void AislaEntorno() {
     ::setenv("XDG_RUNTIME_DIR", carpeta(raiz / "run").c_str(), 1);
     ::setenv("LC_ALL", "C.UTF-8", 1);
     ::setenv("FONTCONFIG_FILE", VESPERA_PRUEBAS "/fuentes.conf", 1);
-    // Sockets that do not exist: no printer, no sound device.
+    // Sockets that do not exist: no printer, no sound device. CUPS's
+    // client settings and printer options (client.conf, lpoptions) are read
+    // from an empty folder, not the machine's /etc/cups.
     ::setenv("CUPS_SERVER", (raiz / "sin-cups").c_str(), 1);
+    ::setenv("CUPS_SERVERROOT", carpeta(raiz / "cups").c_str(), 1);
     ::setenv("PULSE_SERVER", ("unix:" + (raiz / "sin-sonido").string()).c_str(), 1);
     ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
     // The pictures of a dense screen are drawn at the scale CTest asks for.

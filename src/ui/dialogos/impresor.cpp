@@ -24,6 +24,7 @@
 #include "core/ficheros.h"
 #include "core/mensajes.h"
 #include "impresion/carta_impresa.h"
+#include "impresion/envio.h"
 #include "impresion/impresora.h"
 #include "programa/impresion.h"
 #include "ui/dialogos/campos.h"
@@ -186,6 +187,15 @@ void Impresor::imprime() {
     }
     if (!hayImpresora()) {
         ofrecePdf("No hay ninguna impresora instalada en el sistema.");
+    } else if (impresora_.outputFormat() == QPrinter::NativeFormat) {
+        // Qt's own print engine says nothing when the queue refuses the
+        // job or the server is gone: the page goes through libcups instead.
+        std::string motivo;
+        {
+            const CursorEspera espera;
+            motivo = ImprimeEnCola(impresora_, pantalla_);
+        }
+        if (!motivo.empty()) ofrecePdf(motivo);
     } else {
         bool hecho;
         {

@@ -1,12 +1,16 @@
 // The print dialog through its controls: the sizes typed and spun, and the
 // print button on a printer (a PDF file standing in for it), without a
 // printer and on a printer that fails, each read back with poppler's tools;
-// and the preview's page.
+// the preview's page; and the print button on a CUPS queue of the test's own
+// that refuses, is stopped, fails the job, takes it, or whose server is gone.
 #include "ui/dialogos/impresor.h"
 
 #include <QFile>
 #include <QPrintPreviewWidget>
 
+#include <fstream>
+
+#include "../../cups_propio.h"
 #include "../../orden.h"
 #include "../modal.h"
 #include "comun.h"
@@ -129,6 +133,102 @@ TEST_F(ImpresorPrueba, WithoutAPrinterOrWhenItFailsThePageIsOfferedAsAPdf) {
     EXPECT_EQ(redibujos, 5) << "the chart is redrawn after every attempt";
     for (const auto& f : fs::directory_iterator(carpeta))
         EXPECT_NE(f.path().extension(), ".pdf") << "no partial file left behind";
+}
+
+// The dialog opened on the default queue of a cupsd of the test's own.
+class ImpresorCupsPrueba : public PruebaDe<Impresor> {
+protected:
+    void SetUp() override {
+        PruebaDe::SetUp();
+        if (const std::string porque = cups.arranca(); !porque.empty()) GTEST_SKIP() << "no cupsd of our own: " << porque;
+        e->ProporcionPantalla = 800.0f / 600;
+        ActualizaTiempo();
+        FijaVentanaCielo();
+        e->AnchoImpresion = 200;
+        e->ImprimirDatos = 0;
+        d = std::make_unique<Impresor>(QSize(800, 600));
+        d->pideArchivoPdf = [this] {
+            ++preguntas;
+            return QString::fromStdString((carpeta / "carta.pdf").string());
+        };
+    }
+    void imprime() { QTest::mouseClick(control<QAbstractButton>("Pic_BotImprimir"), Qt::LeftButton); }
+    // The one message shown, or why there is not exactly one.
+    std::string mensaje() const {
+        return mensajes.size() == 1 ? mensajes[0] : std::to_string(mensajes.size()) + " messages";
+    }
+    static bool contiene(const std::string& texto, const std::string& parte) {
+        return texto.find(parte) != std::string::npos;
+    }
+
+    CupsPropio cups;
+    int preguntas = 0;
+};
+
+TEST_F(ImpresorCupsPrueba, ARefusingOrStoppedQueueOffersThePdfAndPrintsNothing) {
+    EXPECT_EQ(control<QLabel>("Lbl_Impresora")->text().section(QLatin1Char(' '), 0, 1).toStdString(),
+              "Impresora: Prueba")
+        << "the dialog found the server's default queue";
+    // What puts the queue out of service, and what the user is told.
+    const std::pair<const char*, const char*> casos[] = {
+        {"cupsreject Prueba", "no acepta trabajos"},
+        {"cupsdisable Prueba", "está detenida"},
+    };
+    for (const auto& [orden, motivo] : casos) {
+        mensajes.clear();
+        ASSERT_TRUE(cups.orden("cupsaccept Prueba") && cups.orden("cupsenable Prueba"));
+        ASSERT_TRUE(cups.orden(orden));
+        respuesta = false;  // Cancelar
+        imprime();
+        const std::string m = mensaje();
+        EXPECT_TRUE(contiene(m, "La impresora  «Prueba»  ") && contiene(m, motivo)) << m;
+        EXPECT_TRUE(contiene(m, "archivo PDF")) << "the PDF is offered: " << m;
+        EXPECT_EQ(preguntas, 0) << "declined, no file is asked for";
+        EXPECT_TRUE(cups.trabajos().empty()) << orden << ": nothing sent";
+    }
+    EXPECT_EQ(redibujos, 2);
+}
+
+TEST_F(ImpresorCupsPrueba, AnAcceptingQueueGetsTheChartAsItsOnlyJobWithoutAMessage) {
+    d->impresora().setCopyCount(2);
+    imprime();
+    EXPECT_TRUE(mensajes.empty()) << mensaje();
+    EXPECT_EQ(preguntas, 0);
+    EXPECT_EQ(redibujos, 1);
+    const auto trabajos = cups.trabajos();
+    ASSERT_EQ(trabajos.size(), 1u);
+    EXPECT_EQ(trabajos[0].titulo, "Carta celeste");
+    EXPECT_EQ(trabajos[0].formato, "application/pdf");
+    EXPECT_EQ(cups.atributo(trabajos[0].id, "copies"), 2) << "the printer's copies";
+
+    // What the job carried is the page: one page, the chart at 4:3.
+    const fs::path pdf = carpeta / "trabajo.pdf";
+    std::ofstream(pdf, std::ios::binary) << cups.documento(trabajos[0].id);
+    const std::string ruta = "'" + pdf.string() + "'";
+    EXPECT_TRUE(contiene(SalidaDe("pdfinfo " + ruta), "Pages:           1")) << SalidaDe("pdfinfo " + ruta);
+    EXPECT_EQ(SalidaDe("pdfimages -list " + ruta + " | awk 'NR == 3 { print $4 / $5 }'"), "1.33333\n");
+}
+
+TEST_F(ImpresorCupsPrueba, AJobThePrinterAbortsIsToldWithThePrintersWords) {
+    ASSERT_TRUE(cups.orden("lpadmin -p Rota -E -v vespera:/rota -o printer-error-policy=abort-job"));
+    d->impresora().setPrinterName(QStringLiteral("Rota"));
+    respuesta = false;
+    imprime();
+    const std::string m = mensaje();
+    EXPECT_TRUE(contiene(m, "La impresora  «Rota»  no ha podido imprimir la carta.  (atasco de papel)")) << m;
+    EXPECT_TRUE(contiene(m, "archivo PDF")) << m;
+}
+
+TEST_F(ImpresorCupsPrueba, WhenTheServerGoesAfterOpeningTheSamePageIsSavedAsPdf) {
+    cups.para();
+    respuesta = true;  // Aceptar
+    imprime();
+    const std::string m = mensaje();
+    EXPECT_TRUE(contiene(m, "«Prueba»") && contiene(m, "servicio de impresión")) << m;
+    EXPECT_EQ(preguntas, 1);
+    const fs::path pdf = carpeta / "carta.pdf";
+    EXPECT_TRUE(contiene(SalidaDe("pdfinfo '" + pdf.string() + "'"), "Pages:           1")) << "the PDF is written";
+    EXPECT_EQ(redibujos, 1);
 }
 
 }  // namespace
