@@ -1,8 +1,6 @@
 // The default printer, and the PDF file that stands in for it.
 #include "impresion/impresora.h"
 
-#include <QBuffer>
-#include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QStringList>
@@ -12,6 +10,7 @@
 
 #include "core/ficheros.h"
 #include "impresion/carta_impresa.h"
+#include "impresion/envio.h"
 
 namespace vsp {
 
@@ -34,17 +33,8 @@ bool EligeImpresora(QPrinter& impresora) {
 int ImprimeEnPdf(const std::string& ruta, QSizeF pantalla) {
     QPrinter impresora(QPrinter::HighResolution);
     EligeImpresora(impresora);
-    QByteArray bytes;
-    {
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::WriteOnly);
-        QPdfWriter pdf(&buffer);
-        pdf.setCreator(impresora.creator());
-        pdf.setTitle(impresora.docName());
-        pdf.setResolution(impresora.resolution());
-        pdf.setPageLayout(impresora.pageLayout());
-        if (!ImprimeCarta(pdf, pantalla)) return EIO;
-    }
+    const QByteArray bytes = PaginaEnPdf(impresora.pageLayout(), pantalla);
+    if (bytes.isEmpty()) return EIO;
     return EscribeArchivo(ruta, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 
