@@ -12,7 +12,7 @@ JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 # labels need a font installed, and the tests read printed pages back with
 # poppler's tools.
 PAQUETES = cmake make g++ libgtest-dev libgmock-dev libbenchmark-dev \
-           qt6-base-dev qt6-svg-dev qt6-multimedia-dev qt6-translations-l10n libpng-dev fonts-dejavu-core \
+           qt6-base-dev qt6-svg-dev qt6-multimedia-dev qt6-translations-l10n zlib1g-dev fonts-dejavu-core \
            poppler-utils
 # The package and its tests: dpkg-shlibdeps finds the .deb's dependencies,
 # the desktop entry and the metainfo are checked by their validators, and

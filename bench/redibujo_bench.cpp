@@ -21,6 +21,7 @@
 #include "core/estado.h"
 #include "impresion/carta_impresa.h"
 #include "programa/arranque.h"
+#include "raster/exporta.h"
 #include "raster/superficie_qt.h"
 #include "sky/dibujo.h"
 #include "sky/proyeccion.h"
@@ -90,6 +91,18 @@ void BM_FotogramaAnimacion(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_FotogramaAnimacion)->Unit(benchmark::kMillisecond);
+
+// The drawn chart encoded as the PNG the export and --render write.
+void BM_CodificaPng(benchmark::State& state) {
+    setEverythingShown();
+    vsp::SuperficieQt s(QSize(1024, 768));
+    s.setSmooth(true);
+    vsp::DibujaCielo(s);
+    qsizetype bytes = 0;
+    for (auto _ : state) bytes = vsp::CartaEnFormato(vsp::FormatoCarta::Png, s.image().size(), &s.image()).size();
+    state.counters["bytes"] = static_cast<double>(bytes);
+}
+BENCHMARK(BM_CodificaPng)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // The chart drawn again at 600 dpi (4724 x 3543 pixels) and written with the
 // strip into a PDF file, as the print dialog does on a printer.

@@ -52,8 +52,8 @@ display.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# What dpkg-shlibdeps cannot see: the fonts the labels are drawn with and
-# Qt's own texts in Spanish.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core, qt6-translations-l10n")
+# What dpkg-shlibdeps cannot see: the fonts the labels are drawn with, Qt's
+# own texts in Spanish, and libcups, which the program opens when it prints.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core, qt6-translations-l10n, libcups2 (>= 2.3)")
 set(CPACK_STRIP_FILES ON)
 include(CPack)

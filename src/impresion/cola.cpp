@@ -5,6 +5,7 @@
 #include "impresion/cola.h"
 
 #include <cups/cups.h>
+#include <dlfcn.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -16,25 +17,86 @@ namespace vsp {
 
 namespace {
 
+// libcups is opened the first time a page goes to a printer rather than
+// linked: it brings GnuTLS and p11-kit, whose start-up would add a third to
+// every start of the program and of `vespera --render`, which never print.
+#define VESPERA_FUNCIONES_CUPS(X) \
+    X(cupsAddOption) \
+    X(cupsCancelJob2) \
+    X(cupsCreateJob) \
+    X(cupsDoRequest) \
+    X(cupsEncryption) \
+    X(cupsFinishDocument) \
+    X(cupsFreeDests) \
+    X(cupsFreeOptions) \
+    X(cupsGetNamedDest) \
+    X(cupsLastError) \
+    X(cupsLastErrorString) \
+    X(cupsServer) \
+    X(cupsStartDocument) \
+    X(cupsUser) \
+    X(cupsWriteRequestData) \
+    X(httpAssembleURIf) \
+    X(httpClose) \
+    X(httpConnect2) \
+    X(httpSetTimeout) \
+    X(ippAddInteger) \
+    X(ippAddString) \
+    X(ippAddStrings) \
+    X(ippDelete) \
+    X(ippFindAttribute) \
+    X(ippGetBoolean) \
+    X(ippGetCount) \
+    X(ippGetInteger) \
+    X(ippGetString) \
+    X(ippNewRequest) \
+    X(ippPort)
+
+struct Libcups {
+#define VESPERA_PUNTERO(f) decltype(&::f) f = nullptr;
+    VESPERA_FUNCIONES_CUPS(VESPERA_PUNTERO)
+#undef VESPERA_PUNTERO
+};
+
+// The library's functions, or none when it is not installed or lacks one.
+const Libcups* libcups() {
+    static const Libcups* const cargada = []() -> const Libcups* {
+        void* modulo = ::dlopen("libcups.so.2", RTLD_NOW | RTLD_LOCAL);
+        if (!modulo) return nullptr;
+        static Libcups l;
+        bool completa = true;
+#define VESPERA_CARGA(f) completa = completa && (l.f = reinterpret_cast<decltype(&::f)>(::dlsym(modulo, #f)));
+        VESPERA_FUNCIONES_CUPS(VESPERA_CARGA)
+#undef VESPERA_CARGA
+        return completa ? &l : nullptr;
+    }();
+    return cargada;
+}
+
+// Only reached once ConsultaCola or EnviaPdf found the library.
+const Libcups& lib() { return *libcups(); }
+
+
 constexpr int kEsperaConexionMs = 5000;
 constexpr double kEsperaRespuestaS = 10;
 constexpr std::chrono::milliseconds kPausaVigilancia{100};
 constexpr size_t kTrozo = 64 * 1024;
 // A server's message is shown to the user: a runaway one is cut.
 constexpr size_t kDetalleMaximo = 300;
+constexpr const char* kSinLibcups = "no se encuentra libcups.so.2";
 
 class Conexion {
 public:
     Conexion() {
         errno = 0;
-        http_ = httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1, kEsperaConexionMs, nullptr);
+        http_ = lib().httpConnect2(lib().cupsServer(), lib().ippPort(), nullptr, AF_UNSPEC, lib().cupsEncryption(), 1, kEsperaConexionMs, nullptr);
         if (http_)
-            httpSetTimeout(http_, kEsperaRespuestaS, nullptr, nullptr);
+            lib().httpSetTimeout(http_, kEsperaRespuestaS, nullptr, nullptr);
         else if (errno != 0)
             error_ = std::strerror(errno);
     }
     ~Conexion() {
-        if (http_) httpClose(http_);
+        if (http_) lib().httpClose(http_);
     }
     Conexion(const Conexion&) = delete;
     Conexion& operator=(const Conexion&) = delete;
@@ -49,7 +111,7 @@ private:
 
 struct Respuesta {
     explicit Respuesta(ipp_t* respuesta) : ipp(respuesta) {}
-    ~Respuesta() { ippDelete(ipp); }
+    ~Respuesta() { lib().ippDelete(ipp); }
     Respuesta(const Respuesta&) = delete;
     Respuesta& operator=(const Respuesta&) = delete;
     ipp_t* ipp;
@@ -58,7 +120,7 @@ struct Respuesta {
 struct Destino {
     explicit Destino(cups_dest_t* d) : dest(d) {}
     ~Destino() {
-        if (dest) cupsFreeDests(1, dest);
+        if (dest) lib().cupsFreeDests(1, dest);
     }
     Destino(const Destino&) = delete;
     Destino& operator=(const Destino&) = delete;
@@ -90,23 +152,23 @@ bool nombreValido(const std::string& cola) {
 
 std::string uriCola(const std::string& cola) {
     char uri[HTTP_MAX_URI];
-    httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", ippPort(), "/printers/%s",
+    lib().httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", lib().ippPort(), "/printers/%s",
                      cola.c_str());
     return uri;
 }
 
 std::string texto(ipp_t* ipp, const char* atributo) {
-    ipp_attribute_t* a = ippFindAttribute(ipp, atributo, IPP_TAG_ZERO);
-    const char* s = a ? ippGetString(a, 0, nullptr) : nullptr;
+    ipp_attribute_t* a = lib().ippFindAttribute(ipp, atributo, IPP_TAG_ZERO);
+    const char* s = a ? lib().ippGetString(a, 0, nullptr) : nullptr;
     return s ? s : "";
 }
 
 // The keywords of a multi-valued attribute, "none" left out.
 std::string razones(ipp_t* ipp, const char* atributo) {
     std::string todas;
-    ipp_attribute_t* a = ippFindAttribute(ipp, atributo, IPP_TAG_ZERO);
-    for (int i = 0, n = a ? ippGetCount(a) : 0; i < n; ++i) {
-        const char* r = ippGetString(a, i, nullptr);
+    ipp_attribute_t* a = lib().ippFindAttribute(ipp, atributo, IPP_TAG_ZERO);
+    for (int i = 0, n = a ? lib().ippGetCount(a) : 0; i < n; ++i) {
+        const char* r = lib().ippGetString(a, i, nullptr);
         if (!r || !std::strcmp(r, "none")) continue;
         if (!todas.empty()) todas += ", ";
         todas += r;
@@ -131,9 +193,9 @@ Impedimento porError(ipp_status_t estado) {
 }
 
 ipp_t* pedido(ipp_op_t operacion, const std::string& cola) {
-    ipp_t* p = ippNewRequest(operacion);
-    ippAddString(p, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uriCola(cola).c_str());
-    ippAddString(p, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, cupsUser());
+    ipp_t* p = lib().ippNewRequest(operacion);
+    lib().ippAddString(p, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uriCola(cola).c_str());
+    lib().ippAddString(p, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, lib().cupsUser());
     return p;
 }
 
@@ -141,13 +203,13 @@ ipp_t* pedido(ipp_op_t operacion, const std::string& cola) {
 // server cannot be asked: it took the job, and that is what counts.
 std::pair<ipp_jstate_t, std::string> estadoTrabajo(http_t* http, const std::string& cola, int trabajo) {
     ipp_t* p = pedido(IPP_OP_GET_JOB_ATTRIBUTES, cola);
-    ippAddInteger(p, IPP_TAG_OPERATION, IPP_TAG_INTEGER, "job-id", trabajo);
+    lib().ippAddInteger(p, IPP_TAG_OPERATION, IPP_TAG_INTEGER, "job-id", trabajo);
     static const char* const atributos[] = {"job-state", "job-state-reasons", "job-printer-state-message"};
-    ippAddStrings(p, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", 3, nullptr, atributos);
-    const Respuesta r(cupsDoRequest(http, p, "/"));
-    ipp_attribute_t* estado = r.ipp ? ippFindAttribute(r.ipp, "job-state", IPP_TAG_ENUM) : nullptr;
-    if (!estado || !exito(cupsLastError())) return {IPP_JSTATE_PENDING, {}};
-    return {static_cast<ipp_jstate_t>(ippGetInteger(estado, 0)),
+    lib().ippAddStrings(p, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", 3, nullptr, atributos);
+    const Respuesta r(lib().cupsDoRequest(http, p, "/"));
+    ipp_attribute_t* estado = r.ipp ? lib().ippFindAttribute(r.ipp, "job-state", IPP_TAG_ENUM) : nullptr;
+    if (!estado || !exito(lib().cupsLastError())) return {IPP_JSTATE_PENDING, {}};
+    return {static_cast<ipp_jstate_t>(lib().ippGetInteger(estado, 0)),
             conRespaldo(texto(r.ipp, "job-printer-state-message"), razones(r.ipp, "job-state-reasons"))};
 }
 
@@ -157,33 +219,34 @@ EstadoCola ConsultaCola(const std::string& nombre) {
     const std::pair<std::string, std::string> nombres = partes(nombre);
     const std::string &cola = nombres.first, &instancia = nombres.second;
     if (!nombreValido(cola)) return {Impedimento::NoExiste, {}};
+    if (!libcups()) return {Impedimento::SinServicio, kSinLibcups};
     const Conexion c;
     if (!c.http()) return {Impedimento::SinServicio, acotado(c.error())};
 
     ipp_t* p = pedido(IPP_OP_GET_PRINTER_ATTRIBUTES, cola);
     static const char* const atributos[] = {"printer-state", "printer-is-accepting-jobs", "printer-state-message",
                                             "printer-state-reasons"};
-    ippAddStrings(p, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", 4, nullptr, atributos);
-    const Respuesta r(cupsDoRequest(c.http(), p, "/"));
-    const ipp_status_t estado = cupsLastError();
+    lib().ippAddStrings(p, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", 4, nullptr, atributos);
+    const Respuesta r(lib().cupsDoRequest(c.http(), p, "/"));
+    const ipp_status_t estado = lib().cupsLastError();
     if (estado == IPP_STATUS_ERROR_NOT_FOUND) {
         // A driverless printer found on the network is offered before the
         // server has a queue for it: libcups makes one when the job is sent.
         const Destino descubierta(
-            cupsGetNamedDest(c.http(), cola.c_str(), instancia.empty() ? nullptr : instancia.c_str()));
+            lib().cupsGetNamedDest(c.http(), cola.c_str(), instancia.empty() ? nullptr : instancia.c_str()));
         return {descubierta.dest ? Impedimento::Ninguno : Impedimento::NoExiste, {}};
     }
     if (!r.ipp && (estado == IPP_STATUS_ERROR_SERVICE_UNAVAILABLE || estado == IPP_STATUS_ERROR_INTERNAL))
-        return {Impedimento::SinServicio, acotado(cupsLastErrorString() ? cupsLastErrorString() : "")};
+        return {Impedimento::SinServicio, acotado(lib().cupsLastErrorString() ? lib().cupsLastErrorString() : "")};
     // A server that will not say (a policy forbidding the question) may
     // still take the job: sending it tells.
     if (!r.ipp || !exito(estado)) return {Impedimento::Ninguno, {}};
 
     const std::string detalle = conRespaldo(texto(r.ipp, "printer-state-message"), razones(r.ipp, "printer-state-reasons"));
-    ipp_attribute_t* acepta = ippFindAttribute(r.ipp, "printer-is-accepting-jobs", IPP_TAG_BOOLEAN);
-    if (acepta && !ippGetBoolean(acepta, 0)) return {Impedimento::NoAcepta, detalle};
-    ipp_attribute_t* situacion = ippFindAttribute(r.ipp, "printer-state", IPP_TAG_ENUM);
-    if (situacion && ippGetInteger(situacion, 0) == IPP_PSTATE_STOPPED) return {Impedimento::Detenida, detalle};
+    ipp_attribute_t* acepta = lib().ippFindAttribute(r.ipp, "printer-is-accepting-jobs", IPP_TAG_BOOLEAN);
+    if (acepta && !lib().ippGetBoolean(acepta, 0)) return {Impedimento::NoAcepta, detalle};
+    ipp_attribute_t* situacion = lib().ippFindAttribute(r.ipp, "printer-state", IPP_TAG_ENUM);
+    if (situacion && lib().ippGetInteger(situacion, 0) == IPP_PSTATE_STOPPED) return {Impedimento::Detenida, detalle};
     return {Impedimento::Ninguno, {}};
 }
 
@@ -191,18 +254,19 @@ ResultadoTrabajo EnviaPdf(const std::string& nombre, std::string_view pdf, const
     const std::pair<std::string, std::string> nombres = partes(nombre);
     const std::string &cola = nombres.first, &instancia = nombres.second;
     if (!nombreValido(cola)) return {Impedimento::NoExiste, 0, {}};
+    if (!libcups()) return {Impedimento::SinServicio, 0, kSinLibcups};
     const Conexion c;
     if (!c.http()) return {Impedimento::SinServicio, 0, acotado(c.error())};
     const auto fallo = [](int trabajo = 0) {
-        const char* s = cupsLastErrorString();
-        return ResultadoTrabajo{porError(cupsLastError()), trabajo, acotado(s ? s : "")};
+        const char* s = lib().cupsLastErrorString();
+        return ResultadoTrabajo{porError(lib().cupsLastError()), trabajo, acotado(s ? s : "")};
     };
 
-    const Destino destino(cupsGetNamedDest(c.http(), cola.c_str(), instancia.empty() ? nullptr : instancia.c_str()));
+    const Destino destino(lib().cupsGetNamedDest(c.http(), cola.c_str(), instancia.empty() ? nullptr : instancia.c_str()));
     if (!destino.dest) {
         ResultadoTrabajo r = fallo();
         // No destination and no error: the server simply does not know it.
-        if (exito(cupsLastError())) r.impedimento = Impedimento::NoExiste;
+        if (exito(lib().cupsLastError())) r.impedimento = Impedimento::NoExiste;
         return r;
     }
     // The queue's defaults, and those the user set for it with lpoptions;
@@ -212,27 +276,27 @@ ResultadoTrabajo EnviaPdf(const std::string& nombre, std::string_view pdf, const
     for (int i = 0; i < destino.dest->num_options; ++i) {
         const std::string_view opcion = destino.dest->options[i].name;
         if (opcion.starts_with("printer-") || opcion.starts_with("marker-") || opcion == "device-uri") continue;
-        n = cupsAddOption(destino.dest->options[i].name, destino.dest->options[i].value, n, &lista);
+        n = lib().cupsAddOption(destino.dest->options[i].name, destino.dest->options[i].value, n, &lista);
     }
-    if (opciones.copias > 1) n = cupsAddOption("copies", std::to_string(opciones.copias).c_str(), n, &lista);
-    const int trabajo = cupsCreateJob(c.http(), cola.c_str(), opciones.titulo.c_str(), n, lista);
-    cupsFreeOptions(n, lista);
-    if (trabajo == 0 || !exito(cupsLastError())) return fallo();
+    if (opciones.copias > 1) n = lib().cupsAddOption("copies", std::to_string(opciones.copias).c_str(), n, &lista);
+    const int trabajo = lib().cupsCreateJob(c.http(), cola.c_str(), opciones.titulo.c_str(), n, lista);
+    lib().cupsFreeOptions(n, lista);
+    if (trabajo == 0 || !exito(lib().cupsLastError())) return fallo();
 
     // From here on, a failure leaves no half-sent job behind on the queue.
     const auto cancela = [&](ResultadoTrabajo r) {
-        cupsCancelJob2(c.http(), cola.c_str(), trabajo, 0);
+        lib().cupsCancelJob2(c.http(), cola.c_str(), trabajo, 0);
         return r;
     };
-    if (cupsStartDocument(c.http(), cola.c_str(), trabajo, opciones.titulo.c_str(), CUPS_FORMAT_PDF, 1) !=
+    if (lib().cupsStartDocument(c.http(), cola.c_str(), trabajo, opciones.titulo.c_str(), CUPS_FORMAT_PDF, 1) !=
         HTTP_STATUS_CONTINUE)
         return cancela(fallo(trabajo));
     for (size_t hecho = 0; hecho < pdf.size(); hecho += kTrozo) {
-        if (cupsWriteRequestData(c.http(), pdf.data() + hecho, std::min(kTrozo, pdf.size() - hecho)) !=
+        if (lib().cupsWriteRequestData(c.http(), pdf.data() + hecho, std::min(kTrozo, pdf.size() - hecho)) !=
             HTTP_STATUS_CONTINUE)
             break;  // the document's end tells what went wrong
     }
-    if (!exito(cupsFinishDocument(c.http(), cola.c_str()))) return cancela(fallo(trabajo));
+    if (!exito(lib().cupsFinishDocument(c.http(), cola.c_str()))) return cancela(fallo(trabajo));
 
     const auto limite = std::chrono::steady_clock::now() + opciones.vigilancia;
     for (;;) {

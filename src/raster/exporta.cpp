@@ -13,9 +13,14 @@
 #include <QPdfWriter>
 #include <QSvgGenerator>
 
-#include <png.h>
+#include <zlib.h>
 
+#include <algorithm>
+#include <atomic>
 #include <cerrno>
+#include <cstdint>
+#include <thread>
+#include <vector>
 
 #include "core/constantes.h"
 #include "core/estado.h"
@@ -55,25 +60,106 @@ bool vectorial(QPaintDevice& dispositivo, QSize tamano) {
     return pintor.end();
 }
 
-// A PNG without row filters and at a fast zlib level: a chart is mostly
-// long runs of flat black, which pack about as tightly this way as with the
-// adaptive filters and the default level, in a quarter of the time.
+// ---- PNG ------------------------------------------------------------------
+//
+// A chart is mostly long runs of flat black: unfiltered rows packed by
+// zlib's run-length strategy come out as small as with the adaptive filters
+// and the default level, in a fraction of the time. The rows are packed in
+// bands, one per processor, each band a raw deflate stream ended on a byte
+// boundary so that the bands join into the one zlib stream PNG asks for.
+
+void anadeBigEndian(QByteArray& b, uint32_t v) {
+    const char bytes[4] = {static_cast<char>(v >> 24), static_cast<char>(v >> 16), static_cast<char>(v >> 8),
+                           static_cast<char>(v)};
+    b.append(bytes, 4);
+}
+
+void anadeBloque(QByteArray& png, const char tipo[4], const QByteArray& datos) {
+    anadeBigEndian(png, static_cast<uint32_t>(datos.size()));
+    const qsizetype inicio = png.size();
+    png.append(tipo, 4);
+    png.append(datos);
+    anadeBigEndian(png, static_cast<uint32_t>(crc32(crc32(0, nullptr, 0), reinterpret_cast<const Bytef*>(png.constData() + inicio),
+                                                    static_cast<uInt>(png.size() - inicio))));
+}
+
+// Rows [desde, hasta) of an RGB32 image as PNG scanlines (filter byte 0,
+// then red, green, blue) packed as raw deflate; the last band finishes the
+// stream. Empty on failure.
+struct Banda {
+    QByteArray comprimida;
+    uLong adler = 0;
+    uLong largo = 0;
+    bool hecha = false;
+};
+
+void comprimeBanda(const QImage& rgb, int desde, int hasta, bool ultima, Banda& banda) {
+    const int ancho = rgb.width();
+    QByteArray crudo(static_cast<qsizetype>(hasta - desde) * (1 + 3 * ancho), Qt::Uninitialized);
+    auto* d = reinterpret_cast<unsigned char*>(crudo.data());
+    for (int y = desde; y < hasta; ++y) {
+        *d++ = 0;
+        const auto* fila = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
+        for (int x = 0; x < ancho; ++x) {
+            *d++ = static_cast<unsigned char>(qRed(fila[x]));
+            *d++ = static_cast<unsigned char>(qGreen(fila[x]));
+            *d++ = static_cast<unsigned char>(qBlue(fila[x]));
+        }
+    }
+    banda.largo = static_cast<uLong>(crudo.size());
+    banda.adler = adler32(adler32(0, nullptr, 0), reinterpret_cast<const Bytef*>(crudo.constData()), static_cast<uInt>(crudo.size()));
+    z_stream z{};
+    if (deflateInit2(&z, 1, Z_DEFLATED, -MAX_WBITS, 8, Z_RLE) != Z_OK) return;
+    banda.comprimida.resize(static_cast<qsizetype>(deflateBound(&z, banda.largo) + 16));
+    z.next_in = reinterpret_cast<Bytef*>(crudo.data());
+    z.avail_in = static_cast<uInt>(crudo.size());
+    z.next_out = reinterpret_cast<Bytef*>(banda.comprimida.data());
+    z.avail_out = static_cast<uInt>(banda.comprimida.size());
+    const int fin = deflate(&z, ultima ? Z_FINISH : Z_SYNC_FLUSH);
+    banda.hecha = (ultima ? fin == Z_STREAM_END : fin == Z_OK) && z.avail_in == 0;
+    banda.comprimida.truncate(static_cast<qsizetype>(z.total_out));
+    deflateEnd(&z);
+}
+
 QByteArray png(const QImage& imagen) {
-    const QImage rgb = imagen.convertToFormat(QImage::Format_RGB888);  // the chart is opaque
-    png_image descripcion{};
-    descripcion.version = PNG_IMAGE_VERSION;
-    descripcion.width = static_cast<png_uint_32>(rgb.width());
-    descripcion.height = static_cast<png_uint_32>(rgb.height());
-    descripcion.format = PNG_FORMAT_RGB;
-    descripcion.flags = PNG_IMAGE_FLAG_FAST;
-    // Room for the worst case, so that the image is encoded once.
-    QByteArray bytes(static_cast<qsizetype>(PNG_IMAGE_PNG_SIZE_MAX(descripcion)), Qt::Uninitialized);
-    png_alloc_size_t tamano = static_cast<png_alloc_size_t>(bytes.size());
-    if (!png_image_write_to_memory(&descripcion, bytes.data(), &tamano, 0, rgb.constBits(),
-                                   static_cast<png_int_32>(rgb.bytesPerLine()), nullptr))
-        return {};
-    bytes.truncate(static_cast<qsizetype>(tamano));
-    return bytes;
+    const QImage rgb = imagen.convertToFormat(QImage::Format_RGB32);  // the chart is opaque
+    const int alto = rgb.height();
+    // A band under about 64 rows is not worth a thread.
+    // Several bands a processor, taken in turn, so that a busy band of the
+    // sky does not leave a processor idle; a band under 32 rows is not worth
+    // the while.
+    const int procesadores = std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1, 8);
+    const int bandas = std::clamp(std::min(4 * procesadores, alto / 32), 1, 32);
+    std::vector<Banda> partes(static_cast<std::size_t>(bandas));
+    std::atomic<int> siguiente{0};
+    const auto trabaja = [&] {
+        for (int i; (i = siguiente++) < bandas;)
+            comprimeBanda(rgb, alto * i / bandas, alto * (i + 1) / bandas, i == bandas - 1,
+                          partes[static_cast<std::size_t>(i)]);
+    };
+    std::vector<std::thread> hilos;
+    for (int i = 1; i < std::min(procesadores, bandas); ++i) hilos.emplace_back(trabaja);
+    trabaja();
+    for (std::thread& h : hilos) h.join();
+
+    QByteArray idat("\x78\x01", 2);  // zlib: deflate with a 32 KiB window, no dictionary
+    uLong adler = adler32(0, nullptr, 0);
+    for (const Banda& b : partes) {
+        if (!b.hecha) return {};
+        idat.append(b.comprimida);
+        adler = adler32_combine(adler, b.adler, static_cast<z_off_t>(b.largo));
+    }
+    anadeBigEndian(idat, static_cast<uint32_t>(adler));
+
+    QByteArray cabecera;
+    anadeBigEndian(cabecera, static_cast<uint32_t>(rgb.width()));
+    anadeBigEndian(cabecera, static_cast<uint32_t>(alto));
+    cabecera.append("\x08\x02\x00\x00\x00", 5);  // 8 bits, RGB, deflate, no filter method, not interlaced
+    QByteArray salida("\x89PNG\r\n\x1a\n", 8);
+    anadeBloque(salida, "IHDR", cabecera);
+    anadeBloque(salida, "IDAT", idat);
+    anadeBloque(salida, "IEND", QByteArray());
+    return salida;
 }
 
 QByteArray jpeg(const QImage& imagen) {
