@@ -11,6 +11,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <random>
 
 #include "../motor_nuevo.h"
 #include "raster/superficie_qt.h"
@@ -115,6 +116,28 @@ TEST(Exporta, TheSvgHasAnElementPerLineAndLabelAndItsStarsOnThePngsPixels) {
     EXPECT_EQ(ExportaCarta((carpeta / "no-existe" / "carta.svg").string(), tamano), ENOENT);
     EXPECT_FALSE(fs::exists(carpeta / "carta.bmp"));
     fs::remove_all(carpeta);
+}
+
+// The PNG encoder reads back pixel for pixel, whatever the size: one row or
+// one column, an odd width, as many bands as rows allow, flat runs beside
+// noise.
+TEST(Exporta, APngReadsBackPixelForPixelAtAnySize) {
+    std::mt19937 azar(7);
+    for (const QSize tamano : {QSize(1, 1), QSize(3, 2), QSize(1, 300), QSize(301, 1), QSize(17, 65), QSize(641, 479)}) {
+        QImage imagen(tamano, QImage::Format_RGB32);
+        for (int y = 0; y < tamano.height(); ++y)
+            for (int x = 0; x < tamano.width(); ++x)
+                imagen.setPixel(x, y, x < tamano.width() / 2 ? qRgb(0, 0, y % 7) : qRgb(azar() % 256, azar() % 256, azar() % 256));
+        const QByteArray png = CartaEnFormato(FormatoCarta::Png, tamano, &imagen);
+        QImage leida;
+        ASSERT_TRUE(leida.loadFromData(png, "PNG")) << tamano.width() << "x" << tamano.height();
+        EXPECT_EQ(leida.convertToFormat(QImage::Format_RGB32), imagen) << tamano.width() << "x" << tamano.height();
+    }
+    // A chart, mostly black, packs to a small file.
+    QImage cielo(1024, 768, QImage::Format_RGB32);
+    cielo.fill(Qt::black);
+    for (int i = 0; i < 3000; ++i) cielo.setPixel(azar() % 1024, azar() % 768, qRgb(255, 255, 220));
+    EXPECT_LT(CartaEnFormato(FormatoCarta::Png, cielo.size(), &cielo).size(), 64 * 1024);
 }
 
 }  // namespace
