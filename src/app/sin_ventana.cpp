@@ -89,9 +89,6 @@ int render(const Options& o, int argc, char** argv) {
     arranque.join();
     ReiniciaAvisos();
     if (fallo) return 1;
-    // Drawn as the window draws it, with the user's image quality.
-    superficie.setSmooth(Estado().CalidadImagen != Desactivado);
-    DibujaCielo(superficie);
 
     // The name's bytes go to the system as they were given: any name the
     // shell can pass names the file written.
@@ -101,7 +98,14 @@ int render(const Options& o, int argc, char** argv) {
     if (formato == FormatoCarta::Pdf) {
         err = ImprimeEnPdf(o.salida, QSizeF(tamano));
     } else {
-        const QByteArray bytes = CartaEnFormato(formato, tamano, formato == FormatoCarta::Svg ? nullptr : &superficie.image());
+        // An image is drawn as the window draws it, with the user's image
+        // quality; a drawing is made by the vector painter alone.
+        const bool imagen = formato != FormatoCarta::Svg;
+        if (imagen) {
+            superficie.setSmooth(Estado().CalidadImagen != Desactivado);
+            DibujaCielo(superficie);
+        }
+        const QByteArray bytes = CartaEnFormato(formato, tamano, imagen ? &superficie.image() : nullptr);
         err = bytes.isEmpty() ? EIO
                               : EscribeArchivo(o.salida, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
     }

@@ -146,15 +146,19 @@ TEST_F(Render, FailuresExitWithTheirReason) {
     }
 }
 
-// Each name's extension, in any case, chooses the format of what is written.
+// Each name's extension, in any case, chooses the format of what is written;
+// the panel is the same whatever the format.
 TEST_F(Render, EachExtensionWritesItsOwnFormat) {
+    std::set<std::string> paneles;
     for (const auto& [nombre, firma] : std::vector<std::pair<std::string, std::string>>{
              {"CARTA.PNG", "\x89PNG\r\n"}, {"carta.jpg", "\xff\xd8\xff"}, {"carta.JPEG", "\xff\xd8\xff"},
              {"carta.Svg", "<?xml"}, {"carta.pdf", "%PDF-"}}) {
         const Ejecucion r = ejecuta({"--render", nombre, "--size", "320x240"});
         ASSERT_EQ(r.exitCode, 0) << nombre << ": " << r.err;
         EXPECT_TRUE(ContenidoDe(dir / nombre).starts_with(firma)) << nombre;
+        paneles.insert(r.out);
     }
+    EXPECT_EQ(paneles.size(), 1u);
     EXPECT_EQ(imagen(dir / "carta.jpg").size(), QSize(320, 240));
 }
 
