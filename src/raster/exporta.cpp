@@ -19,6 +19,8 @@
 #include <atomic>
 #include <cerrno>
 #include <cstdint>
+#include <new>
+#include <system_error>
 #include <thread>
 #include <vector>
 
@@ -65,7 +67,7 @@ bool vectorial(QPaintDevice& dispositivo, QSize tamano) {
 // A chart is mostly long runs of flat black: unfiltered rows packed by
 // zlib's run-length strategy come out as small as with the adaptive filters
 // and the default level, in a fraction of the time. The rows are packed in
-// bands, one per processor, each band a raw deflate stream ended on a byte
+// bands on every processor, each band a raw deflate stream ended on a byte
 // boundary so that the bands join into the one zlib stream PNG asks for.
 
 void anadeBigEndian(QByteArray& b, uint32_t v) {
@@ -85,7 +87,7 @@ void anadeBloque(QByteArray& png, const char tipo[4], const QByteArray& datos) {
 
 // Rows [desde, hasta) of an RGB32 image as PNG scanlines (filter byte 0,
 // then red, green, blue) packed as raw deflate; the last band finishes the
-// stream. Empty on failure.
+// stream. Not `hecha` when zlib or the memory failed.
 struct Banda {
     QByteArray comprimida;
     uLong adler = 0;
@@ -93,7 +95,7 @@ struct Banda {
     bool hecha = false;
 };
 
-void comprimeBanda(const QImage& rgb, int desde, int hasta, bool ultima, Banda& banda) {
+void comprimeBanda(const QImage& rgb, int desde, int hasta, bool ultima, Banda& banda) try {
     const int ancho = rgb.width();
     QByteArray crudo(static_cast<qsizetype>(hasta - desde) * (1 + 3 * ancho), Qt::Uninitialized);
     auto* d = reinterpret_cast<unsigned char*>(crudo.data());
@@ -108,9 +110,10 @@ void comprimeBanda(const QImage& rgb, int desde, int hasta, bool ultima, Banda& 
     }
     banda.largo = static_cast<uLong>(crudo.size());
     banda.adler = adler32(adler32(0, nullptr, 0), reinterpret_cast<const Bytef*>(crudo.constData()), static_cast<uInt>(crudo.size()));
+    // Room for the worst case first: nothing is allocated once zlib holds memory.
+    banda.comprimida.resize(static_cast<qsizetype>(compressBound(banda.largo) + 16));
     z_stream z{};
     if (deflateInit2(&z, 1, Z_DEFLATED, -MAX_WBITS, 8, Z_RLE) != Z_OK) return;
-    banda.comprimida.resize(static_cast<qsizetype>(deflateBound(&z, banda.largo) + 16));
     z.next_in = reinterpret_cast<Bytef*>(crudo.data());
     z.avail_in = static_cast<uInt>(crudo.size());
     z.next_out = reinterpret_cast<Bytef*>(banda.comprimida.data());
@@ -119,12 +122,13 @@ void comprimeBanda(const QImage& rgb, int desde, int hasta, bool ultima, Banda& 
     banda.hecha = (ultima ? fin == Z_STREAM_END : fin == Z_OK) && z.avail_in == 0;
     banda.comprimida.truncate(static_cast<qsizetype>(z.total_out));
     deflateEnd(&z);
+} catch (const std::bad_alloc&) {
+    banda.hecha = false;  // a picture too large for the memory left
 }
 
 QByteArray png(const QImage& imagen) {
     const QImage rgb = imagen.convertToFormat(QImage::Format_RGB32);  // the chart is opaque
     const int alto = rgb.height();
-    // A band under about 64 rows is not worth a thread.
     // Several bands a processor, taken in turn, so that a busy band of the
     // sky does not leave a processor idle; a band under 32 rows is not worth
     // the while.
@@ -138,7 +142,11 @@ QByteArray png(const QImage& imagen) {
                           partes[static_cast<std::size_t>(i)]);
     };
     std::vector<std::thread> hilos;
-    for (int i = 1; i < std::min(procesadores, bandas); ++i) hilos.emplace_back(trabaja);
+    try {
+        for (int i = 1; i < std::min(procesadores, bandas); ++i) hilos.emplace_back(trabaja);
+    } catch (const std::system_error&) {
+        // No more threads to be had: those running take the remaining bands.
+    }
     trabaja();
     for (std::thread& h : hilos) h.join();
 
