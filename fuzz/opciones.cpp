@@ -1,12 +1,14 @@
 // The command line of `vespera` as any list of arguments (the input split at
-// its NUL bytes). Accepted options must name a file to draw and a size
-// within 16..8192 pixels a side; refused ones must be refused, not crash.
+// its NUL bytes). Accepted options must name a file to draw in a known
+// format and a size within 16..8192 pixels a side; refused ones must be
+// refused, not crash.
 #include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
 
 #include "app/linea_ordenes.h"
+#include "core/ficheros.h"
 #include "comun.h"
 
 using namespace vsp;
@@ -29,7 +31,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, std::size_t tamano) 
 
     const std::optional<Options> o = parseOptions(static_cast<int>(argumentos.size()), argv.data());
     if (o && !o->help) {
-        if (o->png.empty()) Incumple("--render sin archivo aceptado", 0);
+        if (o->salida.empty()) Incumple("--render sin archivo aceptado", 0);
+        if (!FormatoDe(o->salida)) Incumple("--render de formato desconocido aceptado", 0);
         CompruebaRango("ancho", o->width, 16, 8192);
         CompruebaRango("alto", o->height, 16, 8192);
         if (!o->size && (o->width != 1024 || o->height != 768)) Incumple("tamaño sin --size", o->width);
