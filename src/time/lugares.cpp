@@ -33,7 +33,7 @@ constexpr double RadioEcuatorialUA = 6378.14 / 149597870.7;
 constexpr double AchatamientoTierra = 1 / 298.257;
 // The theories are not asked outside these (4714 B.C. to 8000 A.D.), where
 // the program has no dates anyway.
-constexpr double DiaMinimo = 0.0, DiaMaximo = 4643000.0;
+constexpr double DiaMinimo = -1.0, DiaMaximo = 4643000.0;
 
 double poli(double t, std::initializer_list<double> c) {
     double s = 0;
@@ -268,7 +268,9 @@ double DeltaT(double jd) {
 
 bool LugarCuerpo(int cuerpo, double jd, double latitud, double longitudEste, bool deFecha, Lugar& l) {
     if (cuerpo < 1 || cuerpo > 11 || cuerpo == 3) return false;
-    if (!(jd >= DiaMinimo && jd <= DiaMaximo) || !std::isfinite(latitud) || !std::isfinite(longitudEste)) return false;
+    if (!(jd >= DiaMinimo && jd <= DiaMaximo) || !(std::abs(latitud) <= PiL / 2 + 1e-9) ||
+        !std::isfinite(longitudEste))
+        return false;
     if (cuerpo == 9 && (jd < PlutonDesde || jd > PlutonHasta)) return false;
     Consulta& c = memoria[static_cast<std::size_t>(cuerpo)];
     if (c.cuerpo != cuerpo || c.dia != jd || c.latitud != latitud || c.longitud != longitudEste ||

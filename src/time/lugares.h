@@ -26,7 +26,7 @@ struct Lugar {
 // apparent place of date (light time, aberration, nutation); otherwise the
 // astrometric place referred to J2000 (light time only). False for an
 // unknown body, a day outside the theories' range, or Pluto outside its
-// series'.
+// series', or a latitude beyond a pole.
 bool LugarCuerpo(int cuerpo, double diaJulianoUT, double latitud, double longitudEste, bool deFecha, Lugar& l);
 
 // The Earth's heliocentric ecliptic longitude of date (rad, 0..2pi) at a

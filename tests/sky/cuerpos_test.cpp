@@ -253,6 +253,34 @@ TEST_F(Cuerpos, PlutoHasAPlaceOnlyWithinItsSeriesYears) {
     }
 }
 
+// The first and last instants of the program's range place every body; a
+// damaged instant or place leaves each where it was.
+TEST_F(Cuerpos, TheRangesEndsArePlacedAndADamagedInstantChangesNothing) {
+    ProgramState& e = Estado();
+    for (double jd : {DiaJulianoMinimo, DiaJulianoMaximo}) {
+        fijaInstante(jd, 40, 0, Activado);
+        for (int p : {1, 2, 4, 5, 6, 7, 8, CuerpoSol, CuerpoLuna}) {
+            e.ElementosPlanetas[p].AR = e.ElementosPlanetas[p].Dec = 9;
+            calcula(p);
+            EXPECT_LT(e.ElementosPlanetas[p].AR, DosPi) << p << " at " << jd;
+            EXPECT_LT(std::abs(e.ElementosPlanetas[p].Dec), MedioPi) << p << " at " << jd;
+        }
+    }
+    for (double malo : {std::nan(""), HUGE_VAL, -1e9}) {
+        fijaInstante(2451545, 40, 0, Activado);
+        CalculaLuna();
+        const double ar = e.ElementosPlanetas[CuerpoLuna].AR;
+        e.DiaJuliano = malo;
+        CalculaLuna();
+        CalculaPlaneta(6);
+        EXPECT_EQ(e.ElementosPlanetas[CuerpoLuna].AR, ar) << malo;
+        e.DiaJuliano = 2451545;
+        e.Latitud = malo;
+        CalculaLuna();
+        EXPECT_EQ(e.ElementosPlanetas[CuerpoLuna].AR, ar) << malo;
+    }
+}
+
 // TT - UT against the values Espenak and Meeus tabulate for their Five
 // Millennium Canon (NASA, 2006), seconds, and PyEphem's (ephem.delta_t) far
 // out, where both follow the parabola of Morrison and Stephenson.
