@@ -1,8 +1,11 @@
 // The only file that speaks to libnova: every place the program shows comes
-// through here, so that the chart, the listing and the search agree.
+// through here, so that the chart, the listing and the search agree. Of
+// libnova we take the series (VSOP87, ELP2000-82B, Pluto's) and the
+// nutation; the time scale and the precession are our own, as libnova's
+// TT - UT and precession part from the record by minutes of arc far from
+// J2000.
 #include "time/lugares.h"
 
-#include <libnova/dynamical_time.h>
 #include <libnova/earth.h>
 #include <libnova/jupiter.h>
 #include <libnova/lunar.h>
@@ -17,8 +20,8 @@
 #include <libnova/venus.h>
 
 #include <array>
-#include <initializer_list>
 #include <cmath>
+#include <initializer_list>
 
 namespace vsp {
 
