@@ -245,6 +245,16 @@ TEST_F(Configuraciones, ALoadRestoresEveryPlanetAndNeverRealTime) {
     EXPECT_EQ(e.Casillas[Chk_Quasa], 1);
     EXPECT_EQ(e.Casillas[Chk_Horiz], 0);
     EXPECT_EQ(e.TiempoRealActivo, 0);
+    // Ticked, the planets beyond Jupiter come back ticked, and are written
+    // back as they were read.
+    e.Casillas.fill(0);
+    for (int p = 6; p <= 9; ++p) e.Casillas[Chk_Plane(p)] = 1;
+    guarda("exteriores");
+    const std::string escrito = TextoConfiguracion();
+    e.Casillas.fill(0);
+    EXPECT_EQ(carga("exteriores.vpc"), 0);
+    for (int p = 6; p <= 9; ++p) EXPECT_EQ(e.Casillas[Chk_Plane(p)], 1) << "planet " << p;
+    EXPECT_EQ(TextoConfiguracion(), escrito);
 }
 
 // Numbers in every usual form, and values out of range, which are brought
