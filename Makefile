@@ -14,6 +14,8 @@ JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 PAQUETES = cmake make g++ libgtest-dev libgmock-dev libbenchmark-dev \
            qt6-base-dev qt6-svg-dev qt6-multimedia-dev qt6-translations-l10n zlib1g-dev fonts-dejavu-core \
            poppler-utils
+# The places of the Sun, the Moon and the planets.
+PAQUETES += libnova-dev
 # The package and its tests: dpkg-shlibdeps finds the .deb's dependencies,
 # the desktop entry and the metainfo are checked by their validators, and
 # the .deb by lintian.

@@ -41,7 +41,7 @@ void setEverythingShown() {
     vsp::ProgramState& e = vsp::Estado();
     e.Casillas.fill(0);
     for (int c : {vsp::Chk_Sol, vsp::Chk_Luna, vsp::Chk_Plane1, vsp::Chk_Plane2, vsp::Chk_Plane3, vsp::Chk_Plane4,
-                  vsp::Chk_Plane5, vsp::Chk_Galax, vsp::Chk_NebPl, vsp::Chk_NebDi, vsp::Chk_ARDEC15, vsp::Chk_Horiz,
+                  vsp::Chk_Plane5, vsp::Chk_Plane6, vsp::Chk_Plane7, vsp::Chk_Plane8, vsp::Chk_Plane9, vsp::Chk_Galax, vsp::Chk_NebPl, vsp::Chk_NebDi, vsp::Chk_ARDEC15, vsp::Chk_Horiz,
                   vsp::Chk_Eclip, vsp::Chk_ViaLa, vsp::Chk_Messi, vsp::Chk_IdentiProfun})
         e.Casillas[c] = 1;
     e.NivelEstrellas = 7;

@@ -487,8 +487,9 @@ void CargaConfig(bool elegidaPorElUsuario) {
     e.Latitud = c.Latitud;
 
     // Only the boxes whose layers exist are restored; the others keep their
-    // state, as do the planets beyond Jupiter, which the chart never draws.
-    for (int i : {Chk_Sol, Chk_Luna, Chk_Plane1, Chk_Plane2, Chk_Plane3, Chk_Plane4, Chk_Plane5,
+    // state.
+    for (int i : {Chk_Sol, Chk_Luna, Chk_Plane1, Chk_Plane2, Chk_Plane3, Chk_Plane4, Chk_Plane5, Chk_Plane6,
+                  Chk_Plane7, Chk_Plane8, Chk_Plane9,
                   Chk_Galax, Chk_NebPl, Chk_NebDi, Chk_ARDEC30, Chk_ARDEC15, Chk_Horiz, Chk_Eclip,
                   Chk_LuzDi, Chk_ViaLa, Chk_Messi, Chk_IdentiProfun})
         e.Casillas[i] = c.Casillas[i];

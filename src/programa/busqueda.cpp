@@ -94,7 +94,8 @@ bool cosenosDeFila(int categoria, int fila, float& x, float& y, float& z, bool& 
     switch (categoria) {
     case Solar: {
         const int k = fila + 1;
-        if (k == CuerpoTierra) return false;  // we stand on it
+        // We stand on the Earth; Pluto has no place outside its series' years.
+        if (!TieneLugar(k)) return false;
         if (k == CuerpoSol) CalculaSol();
         else if (k == CuerpoLuna) CalculaLuna();
         else CalculaPlaneta(k);

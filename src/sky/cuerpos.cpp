@@ -8,12 +8,11 @@
 #include "sky/dibujo.h"
 #include "sky/proyeccion.h"
 #include "time/efemerides.h"
+#include "time/lugares.h"
 
 namespace vsp {
 
 namespace {
-
-double fraccion(double x) { return x - std::floor(x); }
 
 // A body's view coordinates.
 void proyectaCuerpo(CuerpoSolar& c) {
@@ -40,90 +39,54 @@ bool sectorIluminado(double elongacion, double& desde, double& hasta) {
     return false;
 }
 
-}  // namespace
-
-// A body's place is of date, like the stars' with precession on, so it is
-// never precessed; with precession off the stars keep their J2000 places,
-// and the body is carried back to J2000 with them, so that it keeps its
-// place among the stars.
-void CosenosEnCarta(const CuerpoSolar& c, float& x, float& y, float& z) {
+// A body's place seen from the chart's place at its instant: the apparent
+// place of date with precession on, where the stars are of date too; the
+// astrometric J2000 place with it off, where they keep their catalogue
+// places. Both topocentric, so that the Moon covers the Sun where an
+// eclipse is seen. A body the theories cannot place keeps its last place.
+void lugarEnCarta(int p, CuerpoSolar& c) {
     const ProgramState& e = Estado();
-    CosenosDirectores(c.AR, c.Dec, x, y, z);
-    if (e.Precesion == Activado) return;
-    double zeta, theta, zz, m[3][3];
-    AngulosPrecesion(e.DiaJuliano, zeta, theta, zz);
-    MatrizPrecesion(zeta, theta, zz, m);
-    RotaCosenos(m, true, x, y, z);
+    Lugar l;
+    if (!LugarCuerpo(p, e.DiaJuliano, e.Latitud, DosPi - e.Longitud, e.Precesion == Activado, l)) return;
+    c.AR = l.ar;
+    c.Dec = l.dec;
+    c.LongitudGeo = l.longitud;
 }
 
+}  // namespace
+
+// A body's place is computed in the chart's own frame (of date with
+// precession on, J2000 with it off, see lugarEnCarta), so it is never
+// rotated here.
+void CosenosEnCarta(const CuerpoSolar& c, float& x, float& y, float& z) { CosenosDirectores(c.AR, c.Dec, x, y, z); }
+
+bool TieneLugar(int p) {
+    const double jd = Estado().DiaJuliano;
+    if (p == 9) return jd >= PlutonDesde && jd <= PlutonHasta;
+    return p >= 1 && p <= NumCuerpos && p != CuerpoTierra;
+}
 
 }  // namespace vsp
 
 namespace vsp {
 
 void CalculaSol() {
-    ProgramState& e = Estado();
-    const CuerpoSolar& t = e.ElementosPlanetas[CuerpoTierra];
-    CuerpoSolar& sol = e.ElementosPlanetas[CuerpoSol];
-    sol.AR = t.AR + Pi;
-    if (sol.AR > DosPi) sol.AR -= DosPi;
-    sol.Dec = -t.Dec;
+    CuerpoSolar& sol = Estado().ElementosPlanetas[CuerpoSol];
+    lugarEnCarta(CuerpoSol, sol);
     proyectaCuerpo(sol);
 }
 
 void CalculaPlaneta(int p) {
-    ProgramState& e = Estado();
     if (p < 1 || p > 9 || p == CuerpoTierra) return;
-    CuerpoSolar& c = e.ElementosPlanetas[p];
-    const double L = reduceVuelta(c.n * cuentaDias(e.DiaJuliano) + c.L0);
-    const double lambda = L + 2 * c.Excentricidad * std::sin(L - c.Perihelio);
-    const double u = lambda - c.Nodo;  // argument of latitude
-    const double l = ArcoTangente(std::sin(u) * std::cos(c.Inclinacion), std::cos(u)) + c.Nodo;
-    const double r = c.SemiejeMayor + c.SemiejeMayor * c.Excentricidad * std::sin(l - (c.Perihelio + MedioPi));
-    // Seen from the Earth, at unit distance.
-    const double y = r * std::sin(l) + e.SenoTierraMasPi;
-    const double x = r * std::cos(l) + e.CosenoTierraMasPi;
-    const double longitud = ArcoTangente(y, x);
-    double ar, dec;
-    EclipticaAEcuatorial(longitud, ar, dec);
-    const double z = r * std::sin(c.Inclinacion) * std::sin(u);
-    const double beta = std::atan(z / std::sqrt(x * x + y * y));
-    if (!std::isfinite(ar) || !std::isfinite(dec + beta)) return;  // keep the last place
-    c.LongitudGeo = longitud;
-    c.AR = ar;
-    c.Dec = dec + beta;
+    lugarEnCarta(p, Estado().ElementosPlanetas[p]);
 }
 
-void CalculaLuna() {
-    ProgramState& e = Estado();
-    const double jd = e.DiaJuliano;
-    const double T = (jd + 31739.5 - 2446759.5) / 36525;
-    const double Lm = 360 * fraccion(1336.855231 * T + 0.757756 - (jd - 1325300) / 180000000);
-    const double M = DosPi * fraccion(99.9973606 * T + 0.995766);   // the Sun's mean anomaly
-    const double Mp = DosPi * fraccion(1325.552359 * T + 0.822513); // the Moon's mean anomaly
-    const double D = DosPi * fraccion(1236.853095 * T + 0.974271);  // elongation
-    const double F = DosPi * fraccion(1342.227848 * T + 0.031252);  // argument of latitude
-    const double lambda =
-        (Lm + 6.289 * std::sin(Mp) + 1.274 * std::sin(2 * D - Mp) + 0.658 * std::sin(2 * D) +
-         0.214 * std::sin(2 * Mp) - 0.186 * std::sin(M) - 0.114 * std::sin(2 * F) +
-         0.059 * std::sin(2 * D - 2 * Mp) + 0.057 * std::sin(2 * D - M - Mp) + 0.053 * std::sin(2 * D + Mp)) *
-        RadianesPorGrado;
-    const double beta =
-        (5.128 * std::sin(F) + 0.281 * std::sin(Mp + F) + 0.278 * std::sin(Mp - F) +
-         0.173 * std::sin(2 * D - F) + 0.055 * std::sin(2 * D + F - Mp) + 0.046 * std::sin(2 * D - F - Mp) +
-         0.033 * std::sin(2 * D + F) + 0.017 * std::sin(2 * Mp + F)) *
-        RadianesPorGrado;
-    CuerpoSolar& luna = e.ElementosPlanetas[CuerpoLuna];
-    luna.AR = ArcoTangente(std::sin(lambda) * 0.91748 - std::tan(beta) * 0.39778, std::cos(lambda));
-    const double s = std::sin(beta) * 0.91748 + std::cos(beta) * 0.39778 * std::sin(lambda);
-    // Lowered by about a degree at the north pole, raised at the south: the
-    // parallax of an observer away from the equator, roughly.
-    luna.Dec = std::atan(s / std::sqrt(1 - s * s)) - (e.Latitud / 1.5) * RadianesPorGrado;
-}
+void CalculaLuna() { lugarEnCarta(CuerpoLuna, Estado().ElementosPlanetas[CuerpoLuna]); }
 
 void DibujaCuerpo(Superficie& s, int p) {
     ProgramState& e = Estado();
     if (p < 1 || p > NumCuerpos) return;
+    if (!TieneLugar(p)) return;  // Pluto outside its series' years
     CuerpoSolar& c = e.ElementosPlanetas[p];
     proyectaCuerpo(c);
     if (c.Z < 0) return;  // behind the observer: not even its label

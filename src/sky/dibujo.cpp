@@ -104,7 +104,7 @@ void DibujaCielo(Superficie& s) {
     if (c[Chk_NebPl]) DibujaNebPlanetarias(s);
     if (c[Chk_NebDi]) DibujaNebDifusas(s);
     if (c[Chk_ViaLa]) DibujaViaLactea(s);
-    for (int p = 1; p <= 5; ++p) {
+    for (int p = 1; p <= 9; ++p) {
         // The Earth is never a planet of its own sky: computing it as one
         // would also spoil the Sun, which is taken from it.
         if (p == CuerpoTierra || !c[Chk_Plane(p)]) continue;

@@ -7,6 +7,7 @@
 #include "core/constantes.h"
 #include "core/cosenos.h"
 #include "core/estado.h"
+#include "time/lugares.h"
 
 namespace vsp {
 
@@ -26,8 +27,7 @@ void AngulosPrecesion(double diaJuliano, double& zeta, double& theta, double& z)
 void CalculaTierra() {
     ProgramState& e = Estado();
     CuerpoSolar& t = e.ElementosPlanetas[CuerpoTierra];
-    const double L = reduceVuelta(t.n * cuentaDias(e.DiaJuliano) + t.L0);
-    const double lambda = L + 2 * t.Excentricidad * std::sin(L - t.Perihelio);
+    const double lambda = LongitudTierra(e.DiaJuliano);
     t.LongitudGeo = lambda;
     EclipticaAEcuatorial(lambda, t.AR, t.Dec);
     CosenosDirectores(t.AR, t.Dec, t.x, t.y, t.z);

@@ -16,8 +16,8 @@ double reduceVuelta(double x);
 // a Julian day, by the IAU 1976 series counted from 1900 January 0.5.
 void AngulosPrecesion(double diaJuliano, double& zeta, double& theta, double& z);
 
-// The Earth's heliocentric longitude for DiaJuliano: the Earth entry's
-// ecliptic longitude, right ascension, declination and direction cosines,
+// The Earth's heliocentric longitude of date for DiaJuliano (VSOP87, see
+// time/lugares.h): the Earth entry's ecliptic longitude, right ascension, declination and direction cosines,
 // and the sine and cosine of that longitude plus pi for the planets.
 void CalculaTierra();
 

@@ -209,7 +209,7 @@ TEST_F(Configuraciones, AFailedWriteLeavesTheOldFileByteForByte) {
 
 // The built-in values of the third line, past its first two, and the fourth's.
 const std::string kRestoPorDefecto =
-    ",3,1,1,1,1,1,1,1,1,0,3,0,1,1,1,1,0,1,1,0,0,0,0,0,0,0,0,0,0,0,0,0,1,1,1,0,0,0,1,1\r\n"
+    ",3,1,1,1,1,1,1,1,1,0,3,0,1,1,1,1,0,1,1,1,1,1,1,0,0,0,0,0,0,0,0,0,1,1,1,0,0,0,1,1\r\n"
     "100,50,1,1,1,2,1,2,2,1,1,0.0523596,50,0,0,1,0,0\r\n";
 
 // "Inicial.vpc" is read silently over the defaults, not over the state: a missing
@@ -231,7 +231,7 @@ TEST_F(Configuraciones, AMissingOrShortInitialFileKeepsTheDefaultsForWhatItLacks
     EXPECT_TRUE(mensajes.empty());
 }
 
-TEST_F(Configuraciones, ALoadRestoresTheDrawnPlanetsOnlyAndNeverRealTime) {
+TEST_F(Configuraciones, ALoadRestoresEveryPlanetAndNeverRealTime) {
     ProgramState& e = Estado();
     e.Casillas.fill(0);
     guarda("planetas");
@@ -240,11 +240,21 @@ TEST_F(Configuraciones, ALoadRestoresTheDrawnPlanetsOnlyAndNeverRealTime) {
     e.TiempoRealActivo = 1;
     EXPECT_EQ(carga("planetas.vpc"), 0);
     EXPECT_EQ(e.Casillas[Chk_Plane(5)], 0);  // Júpiter restored
-    EXPECT_EQ(e.Casillas[Chk_Plane(7)], 1);  // Urano stays ticked
+    for (int p = 6; p <= 9; ++p) EXPECT_EQ(e.Casillas[Chk_Plane(p)], 0) << "planet " << p;  // Saturno..Plutón too
     EXPECT_EQ(e.Casillas[Chk_LimCo], 1);     // keeps its state
     EXPECT_EQ(e.Casillas[Chk_Quasa], 1);
     EXPECT_EQ(e.Casillas[Chk_Horiz], 0);
     EXPECT_EQ(e.TiempoRealActivo, 0);
+    // Ticked, the planets beyond Jupiter come back ticked, and are written
+    // back as they were read.
+    e.Casillas.fill(0);
+    for (int p = 6; p <= 9; ++p) e.Casillas[Chk_Plane(p)] = 1;
+    guarda("exteriores");
+    const std::string escrito = TextoConfiguracion();
+    e.Casillas.fill(0);
+    EXPECT_EQ(carga("exteriores.vpc"), 0);
+    for (int p = 6; p <= 9; ++p) EXPECT_EQ(e.Casillas[Chk_Plane(p)], 1) << "planet " << p;
+    EXPECT_EQ(TextoConfiguracion(), escrito);
 }
 
 // Numbers in every usual form, and values out of range, which are brought
@@ -256,13 +266,13 @@ TEST_F(Configuraciones, NumbersAreReadInEveryFormAndBroughtIntoRange) {
          "7,4,0,2,2,2,2,2,3,2,0,0,12,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,0,1,1,1,1,1,1,1,1\r\n"
          "150 , 112,1,1,1,1,1,1,1,1,1,+5.2e-2,100,-3.5,1,0,0,1\r\n",
          "2451545.5,-1,0.5,-0.25,0,0.5,2.5\r\n\"Una, dos\"\r\n"
-         "7,4,1,2,2,2,2,2,3,2,0,0,12,1,1,1,1,1,1,1,1,0,0,0,0,1,1,1,0,0,0,0,0,0,1,1,1,0,1,1,1,1\r\n"
+         "7,4,1,2,2,2,2,2,3,2,0,0,12,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,0,0,0,0,0,0,1,1,1,0,1,1,1,1\r\n"
          "150,112,1,1,1,1,1,1,1,1,1,0.052,100,-3.5,1,1,0,1\r\n"},
         {"1e300,178,7,9,-7,2,0\r\n\"x\"\r\n"
          "9,9,9,5,-1,3,0,7,8,-3,4,0,13,2,2,2,2,2,2,2,2,2,2,2,2,2,2,2,2,2,2,2,2,2,2,2,2,2,2,2,2,2\r\n"
          "-5,30000,0,3,7,-1,9,0,5,1,1,nan,,13,4,100,1,5\r\n",  // an empty field reads as 0
          "4642999.499,-1,0.7168146927999999,1.5707963268,5.5663706144,1.5707963268,1\r\n\"x\"\r\n"
-         "7,4,4,2,1,2,1,2,3,0,1,0,12,1,1,1,1,1,1,1,1,0,0,0,0,1,1,1,0,0,0,0,0,0,1,1,1,0,1,1,1,1\r\n"
+         "7,4,4,2,1,2,1,2,3,0,1,0,12,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,0,0,0,0,0,0,1,1,1,0,1,1,1,1\r\n"
          "10,2000,2,2,2,2,2,2,2,1,1,0.0523596,0,12,1,99,0,1\r\n"}};
     for (const Caso& c : casos) {
         EscribeContenido(carpeta / "formas.vpc", c.texto);

@@ -49,7 +49,8 @@ TEST_F(Busqueda, EachCategoryCentresTheEntryOfItsRowInTheMiddle) {
            e.EstrellasNombre[e.IndiceEstrellas[estrella]].Dec < -0.5f)
         ++estrella;
     struct Caso { int categoria, fila; const char* empieza; } casos[] = {  // and how the row starts
-        {0, 3, "MARTE"}, {0, 10, "LUNA"}, {1, 30, " 31 224"}, {2, 59, " Ori"},
+        {0, 3, "MARTE"}, {0, 5, "SATURNO"}, {0, 6, "URANO"}, {0, 7, "NEPTUNO"}, {0, 8, "PLUTON"},
+        {0, 10, "LUNA"}, {1, 30, " 31 224"}, {2, 59, " Ori"},
         {3, estrella, ""}, {4, 0, "  LMC"}, {5, 100, ""},     {6, 100, ""}};
     int centrados = 0;
     for (const Caso& c : casos) {
@@ -84,11 +85,14 @@ TEST_F(Busqueda, EachCategoryCentresTheEntryOfItsRowInTheMiddle) {
         EXPECT_GT(Z, 0) << fila;
         EXPECT_LT(std::hypot(X, Y), tolerancia) << fila;
     }
-    EXPECT_GE(centrados, 6);
+    EXPECT_GE(centrados, 10);
     EXPECT_FALSE(CentraEntrada(0, 2)) << "the Earth";
     EXPECT_FALSE(CentraEntrada(7, 0)) << "clusters are listed, not centred";
     EXPECT_FALSE(CentraEntrada(1, 109)) << "past the end";
     EXPECT_FALSE(CentraEntrada(0, 11)) << "one past the Solar System's rows";
+    e.DiaJuliano = 2600000.5;  // A.D. 2406, past Pluto's series
+    ActualizaTiempo();
+    EXPECT_FALSE(CentraEntrada(0, 8)) << "Pluto, where it has no place";
 }
 
 TEST_F(Busqueda, FindingByNameIgnoresCaseAccentsAndBlanks) {

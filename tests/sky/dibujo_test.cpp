@@ -343,15 +343,17 @@ TEST_F(Dibujo, DaylightFollowsTheSunsAltitude) {
     e.DiaJuliano = 2451545.0;  // J2000: the stars' frame and the date's agree
     e.Latitud = 0;
     e.Elevacion = 0.3;
-    CuerpoSolar& tierra = e.ElementosPlanetas[CuerpoTierra];
-    tierra.AR = tierra.Dec = 0;  // the Sun at right ascension pi, on the equator
     e.Casillas.fill(0);
     e.Casillas[Chk_LuzDi] = 1;
+    CalculaSol();  // where the Sun is at that instant
+    const double ar = e.ElementosPlanetas[CuerpoSol].AR, dec = e.ElementosPlanetas[CuerpoSol].Dec;
+    // Just past the edge of the twilight (-0.15), which a float may reach
+    // from either side.
     const struct { double seno; Color fondo; } casos[] = {
-        {0, Rgb(0, 0, 192)}, {-0.1, Rgb(0, 0, 128)}, {0.5, Rgb(0, 0, 192)}, {-0.15, Rgb(0, 0, 0)}, {-0.5, Rgb(0, 0, 0)}};
+        {0, Rgb(0, 0, 192)}, {-0.1, Rgb(0, 0, 128)}, {0.5, Rgb(0, 0, 192)}, {-0.1501, Rgb(0, 0, 0)}, {-0.5, Rgb(0, 0, 0)}};
     for (const auto& c : casos) {
-        // At the equator a body on the equator has sin(altitude) = cos(hour angle).
-        e.TiempoSidereo = Pi + std::acos(c.seno);
+        // At the equator sin(altitude) = cos(declination) cos(hour angle).
+        e.TiempoSidereo = ar + std::acos(c.seno / std::cos(dec));
         DibujaCielo(s);  // on one surface: a night after a day is black again
         EXPECT_EQ(s.fondo, c.fondo) << c.seno;
     }

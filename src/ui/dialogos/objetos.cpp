@@ -140,7 +140,7 @@ Objetos::Objetos(QWidget* padre) : QDialog(padre) {
     int fila = 0;
     for (int p = 1; p <= 9; ++p) {
         if (p == CuerpoTierra) continue;  // we stand on it
-        rejillaSolar->addWidget(casilla(Chk_Plane(p), planetas[p], p <= 5), fila % 4, 1 + fila / 4);
+        rejillaSolar->addWidget(casilla(Chk_Plane(p), planetas[p]), fila % 4, 1 + fila / 4);
         ++fila;
     }
 

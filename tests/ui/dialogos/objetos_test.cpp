@@ -33,7 +33,7 @@ protected:
 TEST_F(ObjetosPrueba, EveryBoxIsTheStateItShows) {
     struct Caso { const char* nombre; int casilla; bool activa; } casos[] = {
         {"Chk_Sol", Chk_Sol, true},       {"Chk_Plane1", Chk_Plane1, true}, {"Chk_Plane5", Chk_Plane5, true},
-        {"Chk_Plane6", Chk_Plane6, false}, {"Chk_Plane9", Chk_Plane9, false}, {"Chk_Galax", Chk_Galax, true},
+        {"Chk_Plane6", Chk_Plane6, true}, {"Chk_Plane9", Chk_Plane9, true},   {"Chk_Galax", Chk_Galax, true},
         {"Chk_CumAb", Chk_CumAb, false},  {"Chk_Quasa", Chk_Quasa, false},  {"Chk_LimCo", Chk_LimCo, false},
         {"Chk_LuzDi", Chk_LuzDi, true},   {"Chk_ViaLa", Chk_ViaLa, true},   {"Chk_IdentiProfun", Chk_IdentiProfun, true},
     };
