@@ -4,7 +4,11 @@
 // frame: of date with precession on, J2000 with it off.
 #pragma once
 
+#include <vector>
+
+#include "core/estado.h"
 #include "core/registros.h"
+#include "sky/superficie.h"
 
 namespace vsp {
 
@@ -18,6 +22,16 @@ void CalculaPlaneta(int p);
 
 // The Moon's right ascension and declination.
 void CalculaLuna();
+
+// The Moon's lit fraction k (0 new, 1 full) from its elongation from the
+// Sun (both as last computed), and the direction on the chart from the
+// Moon's centre towards the Sun (radians counter-clockwise from +X, chart
+// units, so right in a mirrored chart too). False when there is none.
+bool FaseLunar(const ProgramState& e, double& fraccion, double& angulo);
+
+// The outline of the Moon's lit part for that phase, a disc of `radio`
+// round (x, y): the bright limb, then the terminator back.
+std::vector<PuntoCarta> FiguraIluminada(double x, double y, double radio, double fraccion, double angulo);
 
 // A body's direction cosines in the chart's frame: of date with precession
 // on, carried back to J2000 with the stars when it is off.
