@@ -180,9 +180,11 @@ void DibujaCuerpo(Superficie& s, int p) {
         s.circle(c.X, c.Y, radio, Rgb(128, 128, 128));
         s.setFillColor(color);
         double iluminada, angulo;
-        // Within a millionth of new or full (the rounding of single
-        // cosines) the Moon is dark or wholly lit.
-        if (FaseLunar(e, iluminada, angulo) && iluminada > 1e-6) {
+        // Nearer the Sun than Danjon's limit, about 7 degrees, no crescent
+        // can be seen at all; within a millionth of full (the rounding of
+        // single cosines) the Moon is wholly lit.
+        constexpr double kDanjon = 0.0037;  // (1 - cos 7 degrees) / 2
+        if (FaseLunar(e, iluminada, angulo) && iluminada > kDanjon) {
             if (iluminada >= 1 - 1e-6)
                 s.circle(c.X, c.Y, radio, color);
             else

@@ -428,7 +428,9 @@ TEST_F(Dibujo, MessierSymbolsTakeTheirTypesColourAndASizeByTheMagnitudeText) {
 // The lit part is the half disc towards the Sun and half an ellipse across
 // the terminator: its area is the lit fraction (1 - cos elongation) / 2 of
 // the disc, its bright side faces the Sun on the chart, whichever way the
-// chart is turned; new Moon a dark disc, full Moon a whole bright one.
+// chart is turned; new Moon a dark disc (and within Danjon's limit, 7
+// degrees from the Sun, where no crescent is ever seen), full Moon a whole
+// bright one.
 TEST_F(Dibujo, TheMoonShowsItsPhaseByTheTrueTerminator) {
     ProgramState& e = Estado();
     CuerpoSolar& luna = e.ElementosPlanetas[CuerpoLuna];
@@ -437,14 +439,17 @@ TEST_F(Dibujo, TheMoonShowsItsPhaseByTheTrueTerminator) {
     const Color blanco = static_cast<Color>(e.ColoresCuerpos[CuerpoLuna]);
     e.Precesion = Activado;  // the places as given, of date
     for (double direccion : {Pi, 0.7, 4.0})
-        for (double grados : {0.0, 10.0, 28.0, 90.0, 130.0, 180.0, 230.0, 300.0}) {
+        for (double grados : {0.0, 6.0, 10.0, 28.0, 90.0, 130.0, 180.0, 230.0, 300.0, 353.0}) {
             e.Direccion = direccion;
             CalculaDireccionMenosPi();
             luna.AR = 1.0 + grados * RadianesPorGrado;
             luna.Dec = e.Latitud;
             sol.AR = 1.0;
-            // Exactly in conjunction and opposition; elsewhere off the Moon's parallel.
-            sol.Dec = grados == 0 ? luna.Dec : grados == 180 ? -luna.Dec : 0.3;
+            // On the Moon's parallel near conjunction (6 and 353 degrees
+            // of right ascension are within Danjon's limit there, 10 just
+            // beyond), exactly opposite at 180, elsewhere off that parallel.
+            const bool cerca = grados < 15 || grados > 345;
+            sol.Dec = cerca ? luna.Dec : grados == 180 ? -luna.Dec : 0.3;
             e.TiempoSidereo = luna.AR;  // the Moon overhead, at the chart's centre
             // The elongation by the spherical law of cosines.
             const double cosE = std::sin(sol.Dec) * std::sin(luna.Dec) +
@@ -457,7 +462,7 @@ TEST_F(Dibujo, TheMoonShowsItsPhaseByTheTrueTerminator) {
             ASSERT_GE(circulos.size(), 1u);
             EXPECT_EQ(circulos[0].color, Rgb(128, 128, 128));  // the dark disc's outline
             EXPECT_NEAR(circulos[0].c, radio, 1e-9);
-            if (grados == 0) {
+            if (k < 0.0037) {
                 EXPECT_EQ(circulos.size(), 1u);
                 EXPECT_TRUE(poligonos.empty());
                 continue;
