@@ -155,6 +155,27 @@ void SuperficiePintor::pie(double x, double y, double r, double desde, double ha
                                      [this](double cx, double cy) { return toPixel(cx, cy); }));
 }
 
+void SuperficiePintor::polygon(std::span<const PuntoCarta> puntos, Color contorno) {
+    if (puntos.empty()) return;
+    actualX_ = puntos[0].x;
+    actualY_ = puntos[0].y;
+    QPolygonF poligono;
+    poligono.reserve(static_cast<qsizetype>(puntos.size()));
+    for (const PuntoCarta& q : puntos) {
+        if (!finite(q.x, q.y)) return;
+        poligono << toPixel(q.x, q.y);
+    }
+    if (invisible_)
+        pintor_.setPen(Qt::NoPen);
+    else
+        pen(contorno);
+    if (conRelleno_)
+        pintor_.setBrush(toQColor(relleno_));
+    else
+        pintor_.setBrush(Qt::NoBrush);
+    pintor_.drawPolygon(poligono);
+}
+
 void SuperficiePintor::print(std::string_view texto) {
     const double x = actualX_, y = actualY_;
     const QString s = QString::fromUtf8(texto.data(), static_cast<qsizetype>(texto.size()));

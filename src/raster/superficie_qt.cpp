@@ -415,6 +415,25 @@ void SuperficieQt::pie(double x, double y, double r, double desde, double hasta,
                                      [this](double cx, double cy) { return toPixel(cx, cy); }));
 }
 
+void SuperficieQt::polygon(std::span<const PuntoCarta> puntos, Color contorno) {
+    if (puntos.empty()) return;
+    actualX_ = puntos[0].x;
+    actualY_ = puntos[0].y;
+    QPolygonF poligono;
+    poligono.reserve(static_cast<qsizetype>(puntos.size()));
+    for (const PuntoCarta& q : puntos) {
+        if (!finite(q.x, q.y)) return;
+        poligono << toPixel(q.x, q.y);
+    }
+    QPainter& p = painter();
+    if (estilo_ == EstiloInvisible)
+        p.setPen(Qt::NoPen), plumaPuesta_ = false;
+    else
+        setPen(contorno & 0xffffff);
+    setBrush(relleno_, rellenoColor_);
+    p.drawPolygon(poligono);
+}
+
 // ---- Labels ----------------------------------------------------------------------
 
 const SuperficieQt::Etiqueta& SuperficieQt::label(std::string_view texto) {

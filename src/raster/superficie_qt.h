@@ -1,6 +1,6 @@
 // The chart's drawing surface on a Qt image: the window in chart units mapped
 // onto the whole image, points and labels written straight into the pixels,
-// lines, circles and sectors through QPainter without antialiasing.
+// lines, circles, sectors and polygons through QPainter without antialiasing.
 #pragma once
 
 #include <QFont>
@@ -47,9 +47,10 @@ public:
     QPointF toPixel(double x, double y) const;
     QPointF toChart(QPointF pixel) const;
 
-    // Smooth drawing: lines, circles and sectors antialiased and dots of two
-    // pixels or more as discs with soft edges. Exclusive-or drawing stays
-    // hard, so that drawing a figure twice still removes it exactly.
+    // Smooth drawing: lines, circles, sectors and polygons antialiased and
+    // dots of two pixels or more as discs with soft edges. Exclusive-or
+    // drawing stays hard, so that drawing a figure twice still removes it
+    // exactly.
     void setSmooth(bool suave);
     bool smooth() const { return suave_; }
 
@@ -73,6 +74,7 @@ public:
     void box(double x1, double y1, double x2, double y2) override;
     void circle(double x, double y, double r, Color contorno, double aspect = 1) override;
     void pie(double x, double y, double r, double desde, double hasta, Color contorno) override;
+    void polygon(std::span<const PuntoCarta> puntos, Color contorno) override;
     void print(std::string_view texto) override;
     void refresh() override;
 

@@ -3,6 +3,7 @@
 // and the location and time panel.
 #pragma once
 
+#include "core/estado.h"
 #include "sky/superficie.h"
 
 namespace vsp {
@@ -22,6 +23,9 @@ void DibujaRejilla15(Superficie& s);
 void DibujaRejilla30(Superficie& s);
 void DibujaHorizonte(Superficie& s);
 void DibujaEcliptica(Superficie& s);
+// The obliquity the ecliptic is drawn with (radians): J2000's with
+// precession off, the mean obliquity of the chart date with it on.
+double OblicuidadEcliptica(const ProgramState& e);
 void DibujaConstelaciones(Superficie& s);
 void DibujaEstrellas(Superficie& s);
 void DibujaMessier(Superficie& s);

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string_view>
 
 namespace vsp {
@@ -22,6 +23,11 @@ inline constexpr int ModoCopia = 13;
 inline constexpr int ModoXor = 7;
 inline constexpr int RellenoSolido = 0;
 inline constexpr int RellenoTransparente = 1;
+
+// A point in chart units.
+struct PuntoCarta {
+    double x, y;
+};
 
 class Superficie {
 public:
@@ -60,6 +66,11 @@ public:
     // (degrees, counter-clockwise from +x), outlined in `contorno`, filled
     // with the fill colour; equal angles give the whole disc.
     virtual void pie(double x, double y, double r, double desde, double hasta, Color contorno) = 0;
+    // The polygon through these points, closed back to the first: filled
+    // as set with the fill colour, outlined in `contorno`. Curved figures
+    // (the Moon's lit part) come as many short sides. The current position
+    // becomes the first point.
+    virtual void polygon(std::span<const PuntoCarta> puntos, Color contorno) = 0;
     // Text with its top-left corner at the current position, in the
     // foreground colour; never mirrored.
     virtual void print(std::string_view texto) = 0;

@@ -85,6 +85,13 @@ void SuperficieGrabadora::pie(double x, double y, double r, double desde, double
     o.color = contorno;
 }
 
+void SuperficieGrabadora::polygon(std::span<const PuntoCarta> puntos, Color contorno) {
+    auto& o = anota(Operacion::Poligono);
+    o.puntos.assign(puntos.begin(), puntos.end());
+    if (!puntos.empty()) o.a = puntos[0].x, o.b = puntos[0].y;
+    o.color = contorno;
+}
+
 void SuperficieGrabadora::print(std::string_view texto) { anota(Operacion::Texto).texto = texto; }
 
 void SuperficieGrabadora::refresh() { anota(Operacion::Refresca); }

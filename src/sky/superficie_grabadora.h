@@ -13,13 +13,14 @@ namespace vsp {
 struct Operacion {
     enum Tipo {
         Ventana, Limpia, Fondo, Tinta, Ancho, Estilo, Modo, EstiloRelleno, ColorRelleno,
-        Punto, Mueve, LineaA, Linea, Caja, Circulo, Sector, Texto, Refresca
+        Punto, Mueve, LineaA, Linea, Caja, Circulo, Sector, Poligono, Texto, Refresca
     };
     Tipo tipo;
     double a = 0, b = 0, c = 0, d = 0, e = 0;  // coordinates, radius, angles
     Color color = 0;                          // the colour argument or the foreground
     int entero = 0;                           // width, style, mode
     std::string texto;
+    std::vector<PuntoCarta> puntos;           // a polygon's vertices
     // The surface state when the operation was made.
     Color tinta = 0;
     int ancho = 1;
@@ -45,6 +46,7 @@ public:
     void box(double x1, double y1, double x2, double y2) override;
     void circle(double x, double y, double r, Color contorno, double aspect) override;
     void pie(double x, double y, double r, double desde, double hasta, Color contorno) override;
+    void polygon(std::span<const PuntoCarta> puntos, Color contorno) override;
     void print(std::string_view texto) override;
     void refresh() override;
 

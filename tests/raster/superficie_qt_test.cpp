@@ -206,7 +206,7 @@ TEST(SuperficieQt, WithoutAWindowUnitsArePixelsUpwards) {
 }
 
 // Rings and ellipses, small (drawn from a cache) or large, filled or not,
-// and labels, at the size and place the window gives, crisp or smooth, on
+// sectors and polygons, and labels, at the size and place the window gives, crisp or smooth, on
 // either surface.
 TEST(SuperficieQt, FiguresAndLabelsStandWhereTheWindowPutsThem) {
     QRect rotulos[2];
@@ -238,6 +238,15 @@ TEST(SuperficieQt, FiguresAndLabelsStandWhereTheWindowPutsThem) {
             }, QRect(50, 20, 31, 31), "sector");
             EXPECT_EQ(QColor(sector.pixel(60, 40)), QColor(0, 0, 255));
             caso([](auto& s) { s.pie(0.2, 0, 0.3, 45, 45, kBlanco); }, QRect(45, 35, 31, 31), "whole disc");
+            // A polygon: filled with the fill colour inside its sides only.
+            const QImage triangulo = caso([](auto& s) {
+                s.setFillStyle(RellenoSolido);
+                s.setFillColor(Rgb(0, 200, 0));
+                const PuntoCarta esquinas[] = {{-0.4, -0.4}, {0.4, -0.4}, {-0.4, 0.4}};
+                s.polygon(esquinas, kBlanco);
+            }, QRect(30, 30, 41, 41), "polygon");
+            EXPECT_EQ(QColor(triangulo.pixel(40, 60)), QColor(0, 200, 0));
+            EXPECT_EQ(QColor(triangulo.pixel(60, 40)), QColor(0, 0, 0));
             // Labels hang from the position, 11 pixels high, alike on both surfaces.
             const QRect rotulo = tinta(caso([](auto& s) {
                 s.moveTo(-0.8, 0.8);

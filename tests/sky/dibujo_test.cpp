@@ -6,6 +6,8 @@
 
 #include "motor_nuevo.h"
 
+#include <cstdio>
+#include <map>
 #include <set>
 
 #include "sky/cuerpos.h"
@@ -201,38 +203,169 @@ TEST_F(Dibujo, TheLegendShowsTheSymbolsAtTheChartsSizes) {
     EXPECT_DOUBLE_EQ(mueve.back().a, 3.4 * h);
 }
 
-// The grids are projected afresh for every chart, never left from the last:
-// their meridians pole to pole, then their parallels, at the view's places
-// in the date's frame, precession or not.
+// The polylines a layer drew: each starts at a dot or a move and goes on
+// through its lines; a vertex keeps whether it lies in front of the
+// observer (a dot, or the end of a visible line).
+struct Vertice {
+    double x, y;
+    bool visible;
+};
+std::vector<std::vector<Vertice>> polilineas(const SuperficieGrabadora& s) {
+    std::vector<std::vector<Vertice>> r;
+    for (const Op& o : s.operaciones) {
+        if (o.tipo == Op::Punto || o.tipo == Op::Mueve)
+            r.push_back({{o.a, o.b, o.tipo == Op::Punto}});
+        else if (o.tipo == Op::LineaA && !r.empty())
+            r.back().push_back({o.a, o.b, o.estilo == EstiloSolido});
+    }
+    return r;
+}
+
+// The grids are drawn afresh for every chart at the view's places, in the
+// date's frame, precession or not: every line either a meridian (pole to
+// pole at a multiple of the step in right ascension) or a parallel (a
+// whole circle at a multiple of the step in declination).
 TEST_F(Dibujo, TheGridsFollowTheView) {
     ProgramState& e = Estado();
     e.Elevacion = 0.2;
     e.Precesion = Activado;
-    const struct { void (*dibuja)(Superficie&); const PuntoTabla* rejilla; int paso; } rejillas[] = {
-        {DibujaRejilla15, e.RejillaAD15.data(), 15}, {DibujaRejilla30, e.RejillaAD30.data(), 30}};
+    const struct { void (*dibuja)(Superficie&); int paso; } rejillas[] = {{DibujaRejilla15, 15}, {DibujaRejilla30, 30}};
     for (const auto& r : rejillas)
         for (double sidereo : {1.0, 2.5}) {
             e.TiempoSidereo = sidereo;
             SuperficieGrabadora una;
             r.dibuja(una);
-            Proyector p = Proyector::DesdeEstado(e);
-            p.precesion = false;
-            const int filas = 180 / r.paso + 1, meridianos = 360 / r.paso + 1;
-            std::vector<std::pair<double, double>> esperados, dibujados;
-            const auto punto = [&](int m, int j) {
-                PuntoTabla t = r.rejilla[filas * m + j + 1];
-                float X, Y, Z;
-                p.Proyecta(t.x, t.y, t.z, X, Y, Z);
-                esperados.emplace_back(X, Y);
+            const auto lineas = polilineas(una);
+            ASSERT_EQ(lineas.size(), static_cast<std::size_t>(360 / r.paso + 180 / r.paso - 1));
+            const double paso = r.paso * RadianesPorGrado;
+            const auto enRejilla = [&](double angulo) {
+                return std::abs(std::remainder(angulo, paso)) < 2e-4;
             };
-            for (int m = 0; m < meridianos - 1; ++m)
-                for (int j = 0; j < filas; ++j) punto(m, j);
-            for (int j = 1; j < filas - 1; ++j)
-                for (int m = 0; m < meridianos; ++m) punto(m, j);
-            for (const Op& o : una.operaciones)
-                if (o.tipo == Op::Punto || o.tipo == Op::Mueve || o.tipo == Op::LineaA) dibujados.emplace_back(o.a, o.b);
-            EXPECT_EQ(dibujados, esperados) << r.paso << " degrees at " << sidereo;
+            int comprobados = 0;
+            for (std::size_t l = 0; l < lineas.size(); ++l) {
+                const bool meridiano = l < static_cast<std::size_t>(360 / r.paso);
+                for (const Vertice& v : lineas[l]) {
+                    if (std::hypot(v.x, v.y) > 0.99) continue;  // too near the limb to read back
+                    double ar, dec;
+                    float alt, az;
+                    PuntoACoordenadas(static_cast<float>(v.x), static_cast<float>(v.y), ar, dec, alt, az);
+                    if (!v.visible) continue;  // only the front hemisphere reads back
+                    if (ar == SinPuntoCielo) continue;
+                    if (meridiano && std::abs(dec) < 1.5) {
+                        EXPECT_TRUE(enRejilla(ar)) << r.paso << " meridian " << l << " ra " << ar;
+                    } else if (!meridiano) {
+                        EXPECT_TRUE(enRejilla(dec)) << r.paso << " parallel " << l << " dec " << dec;
+                    }
+                    ++comprobados;
+                }
+            }
+            EXPECT_GT(comprobados, 100);
         }
+}
+
+// The largest turn, in degrees, between consecutive visible segments of the
+// polylines, counting only segments within the window and within 0.7 of the
+// centre: nearer the limb a circle seen edge-on truly turns sharply.
+double mayorQuiebro(const SuperficieGrabadora& s, double semiancho, double semialto) {
+    double mayor = 0;
+    const auto dentro = [&](const Vertice& v) {
+        return std::abs(v.x) < semiancho && std::abs(v.y) < semialto && std::hypot(v.x, v.y) < 0.7;
+    };
+    for (const auto& l : polilineas(s))
+        for (std::size_t i = 2; i < l.size(); ++i) {
+            const Vertice &a = l[i - 2], &b = l[i - 1], &c = l[i];
+            if (!b.visible || !c.visible || !dentro(a) || !dentro(b) || !dentro(c)) continue;
+            const double giro = std::atan2((b.x - a.x) * (c.y - b.y) - (b.y - a.y) * (c.x - b.x),
+                                           (b.x - a.x) * (c.x - b.x) + (b.y - a.y) * (c.y - b.y));
+            mayor = std::max(mayor, std::abs(giro) * GradosPorRadian);
+        }
+    return mayor;
+}
+
+// The grids' circles and the ecliptic are smooth curves at every zoom: no
+// corner at the meridians, consecutive chords within the window turning by
+// less than a degree at the largest zoom (a grid of straight chords
+// between its crossings turned by 15 or 30 degrees at each).
+TEST_F(Dibujo, TheGridCirclesAndTheEclipticHaveNoCorners) {
+    ProgramState& e = Estado();
+    const struct { void (*dibuja)(Superficie&); const char* nombre; } capas[] = {
+        {DibujaRejilla15, "15"}, {DibujaRejilla30, "30"}, {DibujaEcliptica, "ecliptic"}};
+    const struct { double zoom, quiebro; } zooms[] = {{1, 5}, {4, 2.5}, {15, 1}};
+    std::map<double, double> peor;
+    for (const auto [zoom, maximo] : zooms)
+        for (double elevacion : {MedioPi, 0.9, 0.3}) {
+            e.Zoom = static_cast<float>(zoom);
+            e.Elevacion = elevacion;
+            FijaVentanaCielo();
+            for (const auto& c : capas) {
+                SuperficieGrabadora una;
+                una.setWindow(e.VentanaIzquierda, e.VentanaArriba, e.VentanaAncho, e.VentanaAlto);
+                c.dibuja(una);
+                const double quiebro = mayorQuiebro(una, std::abs(e.VentanaAncho) / 2, std::abs(e.VentanaAlto) / 2);
+                EXPECT_LT(quiebro, maximo) << c.nombre << " at zoom " << zoom << ", elevation " << elevacion;
+                peor[zoom] = std::max(peor[zoom], quiebro);
+            }
+        }
+    for (const auto& [zoom, quiebro] : peor) std::printf("zoom %g: chords turn by at most %.2f degrees\n", zoom, quiebro);
+}
+
+// The ecliptic is the great circle the Sun runs along: the Sun's centre
+// lies on the drawn line at every date and zoom, with precession on (the
+// ecliptic of date) and off (J2000's, the stars' frame).
+TEST_F(Dibujo, TheSunStandsOnTheEcliptic) {
+    ProgramState& e = Estado();
+    e.Elevacion = MedioPi;
+    double peor = 0;
+    for (int precesion : {Desactivado, Activado})
+        for (double dia : {2451545.0, 2455000.3, 2460847.6, 2462000.9, 2469000.2, 2447800.5})
+            for (double zoom : {1.0, 15.0}) {
+                e.Precesion = precesion;
+                e.DiaJuliano = dia;
+                ActualizaTiempo();
+                CalculaSol();
+                // Centre the chart on the Sun.
+                float x, y, z;
+                CosenosEnCarta(e.ElementosPlanetas[CuerpoSol], x, y, z);
+                double ar, dec;
+                AngulosDeCosenos(x, y, z, ar, dec);
+                e.TiempoSidereo = ar;
+                e.Latitud = dec;
+                e.Zoom = static_cast<float>(zoom);
+                FijaVentanaCielo();
+                CalculaSol();
+                const CuerpoSolar& sol = e.ElementosPlanetas[CuerpoSol];
+                SuperficieGrabadora una;
+                una.setWindow(e.VentanaIzquierda, e.VentanaArriba, e.VentanaAncho, e.VentanaAlto);
+                DibujaEcliptica(una);
+                double distancia = 1e9;
+                for (const auto& l : polilineas(una))
+                    for (std::size_t i = 1; i < l.size(); ++i) {
+                        if (!l[i].visible) continue;
+                        const double ax = l[i - 1].x, ay = l[i - 1].y, bx = l[i].x, by = l[i].y;
+                        const double dx = bx - ax, dy = by - ay, largo2 = dx * dx + dy * dy;
+                        const double t = largo2 > 0 ? std::clamp(((sol.X - ax) * dx + (sol.Y - ay) * dy) / largo2, 0.0, 1.0) : 0;
+                        distancia = std::min(distancia, std::hypot(sol.X - ax - t * dx, sol.Y - ay - t * dy));
+                    }
+                // Chart units are radians at the chart's centre.
+                const double grados = distancia * GradosPorRadian;
+                peor = std::max(peor, grados);
+                EXPECT_LT(grados, 0.02) << "day " << dia << ", precession " << precesion << ", zoom " << zoom;
+            }
+    std::printf("the Sun strays from the drawn ecliptic by at most %.4f degrees\n", peor);
+}
+
+// The obliquity the ecliptic is drawn with: J2000's with precession off,
+// the mean obliquity of date with it on.
+TEST_F(Dibujo, TheEclipticTakesTheObliquityOfItsFrame) {
+    ProgramState& e = Estado();
+    const struct { int precesion; double dia, grados; } casos[] = {
+        {Desactivado, 2488070.5, 23.4392911}, {Activado, 2451545.0, 23.4392911},
+        {Activado, 2488070.5, 23.4262889}, {Activado, 2415020.5, 23.4522929}};
+    for (const auto& c : casos) {
+        e.Precesion = c.precesion;
+        e.DiaJuliano = c.dia;
+        EXPECT_NEAR(OblicuidadEcliptica(e) * GradosPorRadian, c.grados, 2e-6) << c.dia;
+    }
 }
 
 TEST_F(Dibujo, DeepSkyLabels) {
@@ -292,26 +425,79 @@ TEST_F(Dibujo, MessierSymbolsTakeTheirTypesColourAndASizeByTheMagnitudeText) {
     }
 }
 
-TEST_F(Dibujo, TheMoonShowsItsPhaseByElongation) {
+// The lit part is the half disc towards the Sun and half an ellipse across
+// the terminator: its area is the lit fraction (1 - cos elongation) / 2 of
+// the disc, its bright side faces the Sun on the chart, whichever way the
+// chart is turned; new Moon a dark disc (and within Danjon's limit, 7
+// degrees from the Sun, where no crescent is ever seen), full Moon a whole
+// bright one.
+TEST_F(Dibujo, TheMoonShowsItsPhaseByTheTrueTerminator) {
     ProgramState& e = Estado();
-    struct Caso { double grados; bool dibuja; double desde, hasta; } casos[] = {
-        {10, false, 0, 0},    {23, false, 0, 0},    {23.01, true, 315, 45}, {68, true, 315, 45},
-        {68.01, true, 270, 90}, {113, true, 270, 90}, {150, true, 225, 135}, {180, true, 180, 180},
-        {203.01, true, 45, 315}, {270, true, 90, 270}, {338, true, 135, 225}, {338.01, false, 0, 0}};
     CuerpoSolar& luna = e.ElementosPlanetas[CuerpoLuna];
-    e.ElementosPlanetas[CuerpoSol].AR = 1.0;
-    luna.Dec = e.Latitud;
-    for (const auto& c : casos) {
-        luna.AR = 1.0 + c.grados * RadianesPorGrado;
-        e.TiempoSidereo = luna.AR;  // the Moon overhead
-        SuperficieGrabadora una;
-        DibujaCuerpo(una, CuerpoLuna);
-        std::vector<std::pair<double, double>> sectores, esperados;
-        for (const Op& o : una.de(Op::Sector)) sectores.emplace_back(o.d, o.e);
-        if (c.dibuja) esperados.emplace_back(c.desde, c.hasta);
-        EXPECT_EQ(sectores, esperados) << c.grados;
-        EXPECT_EQ(una.de(Op::Circulo).size(), 1u);  // the dark disc
-    }
+    CuerpoSolar& sol = e.ElementosPlanetas[CuerpoSol];
+    const double radio = e.RadiosCuerpos[CuerpoLuna];
+    const Color blanco = static_cast<Color>(e.ColoresCuerpos[CuerpoLuna]);
+    e.Precesion = Activado;  // the places as given, of date
+    for (double direccion : {Pi, 0.7, 4.0})
+        for (double grados : {0.0, 6.0, 10.0, 28.0, 90.0, 130.0, 180.0, 230.0, 300.0, 353.0}) {
+            e.Direccion = direccion;
+            CalculaDireccionMenosPi();
+            luna.AR = 1.0 + grados * RadianesPorGrado;
+            luna.Dec = e.Latitud;
+            sol.AR = 1.0;
+            // On the Moon's parallel near conjunction (6 and 353 degrees
+            // of right ascension are within Danjon's limit there, 10 just
+            // beyond), exactly opposite at 180, elsewhere off that parallel.
+            const bool cerca = grados < 15 || grados > 345;
+            sol.Dec = cerca ? luna.Dec : grados == 180 ? -luna.Dec : 0.3;
+            e.TiempoSidereo = luna.AR;  // the Moon overhead, at the chart's centre
+            // The elongation by the spherical law of cosines.
+            const double cosE = std::sin(sol.Dec) * std::sin(luna.Dec) +
+                                std::cos(sol.Dec) * std::cos(luna.Dec) * std::cos(luna.AR - sol.AR);
+            const double k = (1 - cosE) / 2;
+            SuperficieGrabadora una;
+            DibujaCuerpo(una, CuerpoLuna);
+            const auto circulos = una.de(Op::Circulo);
+            const auto poligonos = una.de(Op::Poligono);
+            ASSERT_GE(circulos.size(), 1u);
+            EXPECT_EQ(circulos[0].color, Rgb(128, 128, 128));  // the dark disc's outline
+            EXPECT_NEAR(circulos[0].c, radio, 1e-9);
+            if (k < 0.0037) {
+                EXPECT_EQ(circulos.size(), 1u);
+                EXPECT_TRUE(poligonos.empty());
+                continue;
+            }
+            if (grados == 180) {  // full: the whole disc lit
+                ASSERT_EQ(circulos.size(), 2u);
+                EXPECT_EQ(circulos[1].color, blanco);
+                EXPECT_TRUE(poligonos.empty());
+                continue;
+            }
+            ASSERT_EQ(poligonos.size(), 1u) << grados;
+            EXPECT_EQ(poligonos[0].color, blanco);
+            // Area and centroid by the shoelace formula.
+            const auto& v = poligonos[0].puntos;
+            double area = 0, cx = 0, cy = 0;
+            for (std::size_t i = 0; i < v.size(); ++i) {
+                const PuntoCarta a = v[i], b = v[(i + 1) % v.size()];
+                const double cruz = a.x * b.y - b.x * a.y;
+                area += cruz / 2;
+                cx += (a.x + b.x) * cruz / 6;
+                cy += (a.y + b.y) * cruz / 6;
+            }
+            EXPECT_NEAR(std::abs(area) / (Pi * radio * radio), k, 2e-3) << grados;
+            for (const PuntoCarta& p : v) EXPECT_LE(std::hypot(p.x - circulos[0].a, p.y - circulos[0].b), radio * (1 + 1e-9));
+            // The Sun on the chart, seen from the centre: a great circle
+            // through the centre is a straight line there.
+            float sx, sy, sz, X, Y, Z;
+            CosenosEnCarta(sol, sx, sy, sz);
+            Proyector p = Proyector::DesdeEstado(e);
+            p.precesion = false;
+            p.Proyecta(sx, sy, sz, X, Y, Z);
+            const double haciaSol = std::atan2(Y - circulos[0].b, X - circulos[0].a);
+            const double haciaLuz = std::atan2(cy / area - circulos[0].b, cx / area - circulos[0].a);
+            EXPECT_NEAR(std::remainder(haciaLuz - haciaSol, DosPi), 0, 1e-3) << grados << " at " << direccion;
+        }
     // Behind the observer: nothing, not even the label.
     e.TiempoSidereo = luna.AR + Pi;
     luna.Dec = -e.Latitud;
