@@ -18,6 +18,7 @@
 
 #include "core/constantes.h"
 #include "programa/opciones.h"
+#include "sky/cuerpos.h"
 #include "time/formatos.h"
 #include "ui/dialogos/campos.h"
 #include "ui/mandos/spin_tabla.h"
@@ -140,7 +141,12 @@ Objetos::Objetos(QWidget* padre) : QDialog(padre) {
     int fila = 0;
     for (int p = 1; p <= 9; ++p) {
         if (p == CuerpoTierra) continue;  // we stand on it
-        rejillaSolar->addWidget(casilla(Chk_Plane(p), planetas[p]), fila % 4, 1 + fila / 4);
+        // Pluto's series reaches only some years: outside them its box
+        // cannot be ticked, and says why.
+        QCheckBox* c = casilla(Chk_Plane(p), planetas[p], TieneLugar(p));
+        if (!c->isEnabled())
+            c->setToolTip(QStringLiteral("Plutón solo se sitúa entre los años 1885 y 2099"));
+        rejillaSolar->addWidget(c, fila % 4, 1 + fila / 4);
         ++fila;
     }
 

@@ -30,6 +30,17 @@ protected:
     void clic(const char* nombre) { clic(control<QAbstractButton>(nombre)); }
 };
 
+// Pluto's box is offered only in the years its series reaches.
+TEST_F(ObjetosPrueba, PlutosBoxIsOfferedOnlyWhereItsSeriesReaches) {
+    for (const auto& [dia, activa] : {std::pair{2451545.0, true}, {2561118.5, false}, {2378496.5, false}}) {
+        e->DiaJuliano = dia;  // 2000, 2300, 1800
+        abre();
+        EXPECT_EQ(control<QCheckBox>("Chk_Plane9")->isEnabled(), activa) << dia;
+        EXPECT_EQ(control<QCheckBox>("Chk_Plane9")->toolTip().isEmpty(), activa) << dia;
+        EXPECT_TRUE(control<QCheckBox>("Chk_Plane8")->isEnabled()) << "Neptune always";
+    }
+}
+
 TEST_F(ObjetosPrueba, EveryBoxIsTheStateItShows) {
     struct Caso { const char* nombre; int casilla; bool activa; } casos[] = {
         {"Chk_Sol", Chk_Sol, true},       {"Chk_Plane1", Chk_Plane1, true}, {"Chk_Plane5", Chk_Plane5, true},
