@@ -65,29 +65,6 @@ Vector eclipticaAEcuatorial(const Vector& v, double eps) {
     return {v.x, c * v.y - s * v.z, s * v.y + c * v.z};
 }
 
-// The Earth's place, asked by every body of an instant: kept for the last
-// instant asked.
-const ln_helio_posn& tierraEn(double jde) {
-    thread_local double dia = std::nan("");
-    thread_local ln_helio_posn h{};
-    if (jde != dia) {
-        ln_get_earth_helio_coords(jde, &h);
-        dia = jde;
-    }
-    return h;
-}
-
-// The nutation, the same for every body of an instant.
-const ln_nutation& nutacionEn(double jde) {
-    thread_local double dia = std::nan("");
-    thread_local ln_nutation n{};
-    if (jde != dia) {
-        ln_get_nutation(jde, &n);
-        dia = jde;
-    }
-    return n;
-}
-
 bool helio(int cuerpo, double jde, ln_helio_posn& h) {
     switch (cuerpo) {
     case 1: ln_get_mercury_helio_coords(jde, &h); return true;
@@ -104,6 +81,81 @@ bool helio(int cuerpo, double jde, ln_helio_posn& h) {
 }
 
 Vector rectangular(const ln_helio_posn& h) { return desdeEsfericas(h.L * Rad, h.B * Rad, h.R); }
+
+// A planet's (or the Earth's) heliocentric place at a day of TT, from its
+// series.
+Vector helioExacto(int cuerpo, double jde) {
+    ln_helio_posn h{};
+    helio(cuerpo, jde, h);
+    return rectangular(h);
+}
+
+// The same, for an animation stepping by minutes or hours: the series are
+// evaluated at whole days and a place between them is taken from the four
+// days around it (Lagrange), within 0.1" for Mercury and far less for the
+// others, so that each series is evaluated about once per simulated day
+// instead of once per frame.
+Vector helioInterpolado(int cuerpo, double jde) {
+    struct Muestras {
+        double primero = std::nan("");  // the first sample's day
+        std::array<Vector, 4> v{};
+    };
+    thread_local std::array<Muestras, 10> memoria;
+    Muestras& m = memoria[static_cast<std::size_t>(cuerpo)];
+    const double primero = std::floor(jde) - 1;
+    if (primero != m.primero) {
+        std::array<Vector, 4> v;
+        for (int i = 0; i < 4; ++i) {
+            const double desplazado = primero + i - m.primero;  // its index among the samples kept
+            v[static_cast<std::size_t>(i)] = desplazado >= 0 && desplazado <= 3
+                                                 ? m.v[static_cast<std::size_t>(desplazado)]
+                                                 : helioExacto(cuerpo, primero + i);
+        }
+        m.v = v;
+        m.primero = primero;
+    }
+    // Lagrange's weights for the days -1, 0, 1, 2 about t in [0, 1).
+    const double t = jde - primero - 1;
+    const double w[4] = {-t * (t - 1) * (t - 2) / 6, (t + 1) * (t - 1) * (t - 2) / 2, -(t + 1) * t * (t - 2) / 2,
+                         (t + 1) * t * (t - 1) / 6};
+    Vector r{0, 0, 0};
+    for (std::size_t i = 0; i < 4; ++i) {
+        r.x += w[i] * m.v[i].x;
+        r.y += w[i] * m.v[i].y;
+        r.z += w[i] * m.v[i].z;
+    }
+    return r;
+}
+
+// A step an animation takes between frames, short enough that the four days
+// around an instant serve many frames.
+constexpr double PasoCorto = 0.5;
+
+// The Earth's place, asked by every body of an instant: kept for the last
+// instant asked, in the form libnova gives it (degrees and AU).
+const ln_helio_posn& tierraEn(double jde) {
+    thread_local double dia = std::nan("");
+    thread_local ln_helio_posn h{};
+    if (jde != dia) {
+        const Vector v = std::abs(jde - dia) <= PasoCorto ? helioInterpolado(3, jde) : helioExacto(3, jde);
+        double lon, lat, r;
+        aEsfericas(v, lon, lat, r);
+        h = {lon / Rad, lat / Rad, r};
+        dia = jde;
+    }
+    return h;
+}
+
+// The nutation, the same for every body of an instant.
+const ln_nutation& nutacionEn(double jde) {
+    thread_local double dia = std::nan("");
+    thread_local ln_nutation n{};
+    if (jde != dia) {
+        ln_get_nutation(jde, &n);
+        dia = jde;
+    }
+    return n;
+}
 
 // The annual aberration in ecliptic coordinates (Meeus, Astronomical
 // Algorithms, 23.2), with the Sun's true longitude.
@@ -124,7 +176,15 @@ void aberracion(double jde, double& lambda, double& beta) {
 Vector observador(double jdUT, double latitud, double longitudEste) {
     const double u = std::atan((1 - AchatamientoTierra) * std::tan(latitud));
     const double rcos = std::cos(u), rsin = (1 - AchatamientoTierra) * std::sin(u);
-    const double tsl = ln_get_apparent_sidereal_time(jdUT) * 15 * Rad + longitudEste;
+    // Greenwich's apparent sidereal time carries a nutation series of its
+    // own: worked out once per instant, not once per body.
+    thread_local double dia = std::nan("");
+    thread_local double tsg = 0;
+    if (jdUT != dia) {
+        tsg = ln_get_apparent_sidereal_time(jdUT) * 15 * Rad;
+        dia = jdUT;
+    }
+    const double tsl = tsg + longitudEste;
     return {RadioEcuatorialUA * rcos * std::cos(tsl), RadioEcuatorialUA * rcos * std::sin(tsl),
             RadioEcuatorialUA * rsin};
 }
@@ -194,9 +254,8 @@ bool calcula(int cuerpo, double jd, double latitud, double longitudEste, bool de
             const bool cerca = std::abs(jde - antes.dia) < 2;
             double tau = cerca ? DiasLuz * antes.ua : 0;
             for (int i = cerca ? 1 : 0; i < 2; ++i) {
-                ln_helio_posn p{};
-                helio(cuerpo, jde - tau, p);
-                const Vector v = rectangular(p);
+                const Vector v = cerca && std::abs(jde - antes.dia) <= PasoCorto ? helioInterpolado(cuerpo, jde - tau)
+                                                                                 : helioExacto(cuerpo, jde - tau);
                 g = {v.x - tierra.x, v.y - tierra.y, v.z - tierra.z};
                 tau = DiasLuz * std::sqrt(g.x * g.x + g.y * g.y + g.z * g.z);
             }

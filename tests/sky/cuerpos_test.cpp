@@ -191,6 +191,30 @@ TEST_F(Cuerpos, ABodyAskedAgainAtTheSameInstantStaysPut) {
     EXPECT_NEAR(lejos / kGrado, 300.04 * 50.29 / 3600, 0.03);
 }
 
+// An animation stepping by minutes places the bodies from series sampled
+// at whole days: every frame within a tenth of an arcsecond of the place
+// asked afresh, after a jump.
+TEST(Lugares, AnAnimationsPlacesMatchThoseAskedAfresh) {
+    const double lat = 40.4 * kGrado, lon = -3.7 * kGrado;
+    std::vector<std::array<vsp::Lugar, 12>> animacion;
+    for (int k = 0; k < 200; ++k) {  // 17 minutes a frame, over more than two days
+        animacion.emplace_back();
+        for (int p : {1, 2, 4, 5, 6, 7, 8, 9, 10})
+            ASSERT_TRUE(LugarCuerpo(p, 2460000.3 + k * 17.0 / 1440, lat, lon, true, animacion.back()[static_cast<std::size_t>(p)]));
+    }
+    double peor = 0;
+    for (int k = 0; k < 200; k += 7)
+        for (int p : {1, 2, 4, 5, 6, 7, 8, 9, 10}) {
+            vsp::Lugar lejos, fresco;
+            ASSERT_TRUE(LugarCuerpo(p, 2470000.5, lat, lon, true, lejos));  // a jump away first
+            ASSERT_TRUE(LugarCuerpo(p, 2460000.3 + k * 17.0 / 1440, lat, lon, true, fresco));
+            const vsp::Lugar& a = animacion[static_cast<std::size_t>(k)][static_cast<std::size_t>(p)];
+            peor = std::max(peor, separacion(a.ar, a.dec, fresco.ar, fresco.dec));
+        }
+    EXPECT_LT(peor / kGrado * 3600, 0.1);
+    EXPECT_GT(peor, 0) << "the animation did interpolate";
+}
+
 // The Moon's parallax, up to a degree, lowers it for an observer north of
 // the equator and raises it south: from 60 N and 60 S at the same instant
 // and longitude its declinations differ by about twice 0.95 deg times the
