@@ -12,7 +12,6 @@
 #include <cmath>
 #include <numbers>
 
-#include "raster/sector.h"
 
 namespace vsp {
 
@@ -133,26 +132,6 @@ void SuperficiePintor::circle(double x, double y, double r, Color contorno, doub
     else
         pintor_.setBrush(Qt::NoBrush);
     pintor_.drawEllipse(toPixel(x, y), rx, ry);
-}
-
-void SuperficiePintor::pie(double x, double y, double r, double desde, double hasta, Color contorno) {
-    actualX_ = x;
-    actualY_ = y;
-    const double rx = std::abs(r * escalaX_);
-    if (!finite(x, y) || !finite(r, rx) || !finite(desde, hasta)) return;
-    double barrido = std::fmod(hasta - desde, 360.0);
-    if (barrido <= 0) barrido += 360;
-    if (invisible_)
-        pintor_.setPen(Qt::NoPen);
-    else
-        pen(contorno);
-    pintor_.setBrush(toQColor(relleno_));
-    if (barrido >= 360) {
-        pintor_.drawEllipse(toPixel(x, y), rx, std::abs(r * escalaY_));
-        return;
-    }
-    pintor_.drawPolygon(PoligonoSector(x, y, r, rx, desde, barrido,
-                                     [this](double cx, double cy) { return toPixel(cx, cy); }));
 }
 
 void SuperficiePintor::polygon(std::span<const PuntoCarta> puntos, Color contorno) {

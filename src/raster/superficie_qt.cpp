@@ -19,7 +19,6 @@
 #include <cmath>
 #include <numbers>
 
-#include "raster/sector.h"
 
 namespace vsp {
 
@@ -391,28 +390,6 @@ void SuperficieQt::circle(double x, double y, double r, Color contorno, double a
         setPen(contorno & 0xffffff);
     setBrush(relleno_, rellenoColor_);
     p.drawEllipse(centro, rx, ry);
-}
-
-void SuperficieQt::pie(double x, double y, double r, double desde, double hasta, Color contorno) {
-    actualX_ = x;
-    actualY_ = y;
-    const double rx = std::abs(r * escalaX_);
-    if (!finite(x, y) || !finite(r, rx) || !finite(desde, hasta)) return;
-    double barrido = std::fmod(hasta - desde, 360.0);
-    if (barrido <= 0) barrido += 360;  // equal angles: the whole disc
-
-    QPainter& p = painter();
-    if (estilo_ == EstiloInvisible)
-        p.setPen(Qt::NoPen), plumaPuesta_ = false;
-    else
-        setPen(contorno & 0xffffff);
-    setBrush(true, rellenoColor_);
-    if (barrido >= 360) {
-        p.drawEllipse(toPixel(x, y), rx, std::abs(r * escalaY_));
-        return;
-    }
-    p.drawPolygon(PoligonoSector(x, y, r, rx, desde, barrido,
-                                     [this](double cx, double cy) { return toPixel(cx, cy); }));
 }
 
 void SuperficieQt::polygon(std::span<const PuntoCarta> puntos, Color contorno) {

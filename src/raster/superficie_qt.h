@@ -73,7 +73,6 @@ public:
     void line(double x1, double y1, double x2, double y2) override;
     void box(double x1, double y1, double x2, double y2) override;
     void circle(double x, double y, double r, Color contorno, double aspect = 1) override;
-    void pie(double x, double y, double r, double desde, double hasta, Color contorno) override;
     void polygon(std::span<const PuntoCarta> puntos, Color contorno) override;
     void print(std::string_view texto) override;
     void refresh() override;

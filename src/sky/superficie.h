@@ -62,10 +62,6 @@ public:
     // A circle (aspect 1) or an ellipse (aspect = height / width) of radius r
     // chart units: outlined in `contorno`, filled as set.
     virtual void circle(double x, double y, double r, Color contorno, double aspect = 1) = 0;
-    // The filled sector of that circle from angle `desde` to `hasta`
-    // (degrees, counter-clockwise from +x), outlined in `contorno`, filled
-    // with the fill colour; equal angles give the whole disc.
-    virtual void pie(double x, double y, double r, double desde, double hasta, Color contorno) = 0;
     // The polygon through these points, closed back to the first: filled
     // as set with the fill colour, outlined in `contorno`. Curved figures
     // (the Moon's lit part) come as many short sides. The current position

@@ -79,12 +79,6 @@ void SuperficieGrabadora::circle(double x, double y, double r, Color contorno, d
     o.color = contorno;
 }
 
-void SuperficieGrabadora::pie(double x, double y, double r, double desde, double hasta, Color contorno) {
-    auto& o = anota(Operacion::Sector);
-    o.a = x, o.b = y, o.c = r, o.d = desde, o.e = hasta;
-    o.color = contorno;
-}
-
 void SuperficieGrabadora::polygon(std::span<const PuntoCarta> puntos, Color contorno) {
     auto& o = anota(Operacion::Poligono);
     o.puntos.assign(puntos.begin(), puntos.end());

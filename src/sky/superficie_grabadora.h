@@ -13,7 +13,7 @@ namespace vsp {
 struct Operacion {
     enum Tipo {
         Ventana, Limpia, Fondo, Tinta, Ancho, Estilo, Modo, EstiloRelleno, ColorRelleno,
-        Punto, Mueve, LineaA, Linea, Caja, Circulo, Sector, Poligono, Texto, Refresca
+        Punto, Mueve, LineaA, Linea, Caja, Circulo, Poligono, Texto, Refresca
     };
     Tipo tipo;
     double a = 0, b = 0, c = 0, d = 0, e = 0;  // coordinates, radius, angles
@@ -45,7 +45,6 @@ public:
     void line(double x1, double y1, double x2, double y2) override;
     void box(double x1, double y1, double x2, double y2) override;
     void circle(double x, double y, double r, Color contorno, double aspect) override;
-    void pie(double x, double y, double r, double desde, double hasta, Color contorno) override;
     void polygon(std::span<const PuntoCarta> puntos, Color contorno) override;
     void print(std::string_view texto) override;
     void refresh() override;

@@ -232,12 +232,6 @@ TEST(SuperficieQt, FiguresAndLabelsStandWhereTheWindowPutsThem) {
             EXPECT_EQ(QColor(disco.pixel(50, 50)), QColor(0, 120, 60));
             EXPECT_GT(qRed(disco.pixel(50, 34)) + qRed(disco.pixel(50, 35)) + qRed(disco.pixel(50, 36)), 200)
                 << "outlined in its own colour";
-            const QImage sector = caso([](auto& s) {
-                s.setFillColor(Rgb(0, 0, 255));
-                s.pie(0, 0, 0.6, 0, 90, kBlanco);  // the upper right quarter
-            }, QRect(50, 20, 31, 31), "sector");
-            EXPECT_EQ(QColor(sector.pixel(60, 40)), QColor(0, 0, 255));
-            caso([](auto& s) { s.pie(0.2, 0, 0.3, 45, 45, kBlanco); }, QRect(45, 35, 31, 31), "whole disc");
             // A polygon: filled with the fill colour inside its sides only.
             const QImage triangulo = caso([](auto& s) {
                 s.setFillStyle(RellenoSolido);

@@ -24,7 +24,7 @@ namespace fs = std::filesystem;
 std::string resumen(const SuperficieGrabadora& s) {
     static const char* const nombres[] = {"ventana", "limpia", "fondo",  "tinta", "ancho", "estilo",
                                           "modo",    "estilo relleno", "color relleno", "punto", "mueve",
-                                          "linea a", "linea", "caja", "circulo", "sector", "poligono", "texto", "refresca"};
+                                          "linea a", "linea", "caja", "circulo", "poligono", "texto", "refresca"};
     struct Suma { long long n = 0, coordenadas[5] = {}, colores = 0, anchos = 0; };
     std::map<int, Suma> sumas;
     std::set<std::string> textos;
