@@ -6,18 +6,16 @@
 // print dialog would print it, scaled from a chart of that size.
 #include "app/sin_ventana.h"
 
-#include <QByteArray>
 #include <QGuiApplication>
 #include <QImage>
 #include <QSize>
 #include <QSizeF>
 
-#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
-#include <thread>
 #include <optional>
 #include <string>
+#include <thread>
 
 #include "app/linea_ordenes.h"
 #include "core/avisos.h"
@@ -105,9 +103,7 @@ int render(const Options& o, int argc, char** argv) {
             superficie.setSmooth(Estado().CalidadImagen != Desactivado);
             DibujaCielo(superficie);
         }
-        const QByteArray bytes = CartaEnFormato(formato, tamano, imagen ? &superficie.image() : nullptr);
-        err = bytes.isEmpty() ? EIO
-                              : EscribeArchivo(o.salida, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+        err = ExportaCarta(o.salida, tamano, imagen ? &superficie.image() : nullptr);
     }
     if (err) {
         error("no se pudo escribir «" + o.salida + "»: " + TextoErrorSistema(err) + ".");

@@ -1,6 +1,8 @@
 // The vector surface: the raster surface's geometry, drawn through QPainter.
 #include "raster/superficie_pintor.h"
 
+#include "raster/poligono.h"
+
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPen>
@@ -138,12 +140,8 @@ void SuperficiePintor::polygon(std::span<const PuntoCarta> puntos, Color contorn
     if (puntos.empty()) return;
     actualX_ = puntos[0].x;
     actualY_ = puntos[0].y;
-    QPolygonF poligono;
-    poligono.reserve(static_cast<qsizetype>(puntos.size()));
-    for (const PuntoCarta& q : puntos) {
-        if (!finite(q.x, q.y)) return;
-        poligono << toPixel(q.x, q.y);
-    }
+    const auto poligono = PoligonoEnPixeles(puntos, [this](double x, double y) { return toPixel(x, y); });
+    if (!poligono) return;
     if (invisible_)
         pintor_.setPen(Qt::NoPen);
     else
@@ -152,7 +150,7 @@ void SuperficiePintor::polygon(std::span<const PuntoCarta> puntos, Color contorn
         pintor_.setBrush(toQColor(relleno_));
     else
         pintor_.setBrush(Qt::NoBrush);
-    pintor_.drawPolygon(poligono);
+    pintor_.drawPolygon(*poligono);
 }
 
 void SuperficiePintor::print(std::string_view texto) {

@@ -6,6 +6,8 @@
 // background more than once before its first point.
 #include "raster/superficie_qt.h"
 
+#include "raster/poligono.h"
+
 #include <QColor>
 #include <QFontMetrics>
 #include <QLineF>
@@ -396,19 +398,15 @@ void SuperficieQt::polygon(std::span<const PuntoCarta> puntos, Color contorno) {
     if (puntos.empty()) return;
     actualX_ = puntos[0].x;
     actualY_ = puntos[0].y;
-    QPolygonF poligono;
-    poligono.reserve(static_cast<qsizetype>(puntos.size()));
-    for (const PuntoCarta& q : puntos) {
-        if (!finite(q.x, q.y)) return;
-        poligono << toPixel(q.x, q.y);
-    }
+    const auto poligono = PoligonoEnPixeles(puntos, [this](double x, double y) { return toPixel(x, y); });
+    if (!poligono) return;
     QPainter& p = painter();
     if (estilo_ == EstiloInvisible)
         p.setPen(Qt::NoPen), plumaPuesta_ = false;
     else
         setPen(contorno & 0xffffff);
     setBrush(relleno_, rellenoColor_);
-    p.drawPolygon(poligono);
+    p.drawPolygon(*poligono);
 }
 
 // ---- Labels ----------------------------------------------------------------------

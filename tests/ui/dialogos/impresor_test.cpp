@@ -20,16 +20,22 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// The dialog over a chart of 800 x 600 pixels, 200 mm wide on paper,
+// without the strip.
+void abreSobreCarta(ProgramState& e, std::unique_ptr<Impresor>& d) {
+    e.ProporcionPantalla = 800.0f / 600;
+    ActualizaTiempo();
+    FijaVentanaCielo();
+    e.AnchoImpresion = 200;
+    e.ImprimirDatos = 0;
+    d = std::make_unique<Impresor>(QSize(800, 600));
+}
+
 class ImpresorPrueba : public PruebaDe<Impresor> {
 protected:
     void SetUp() override {
         PruebaDe::SetUp();
-        e->ProporcionPantalla = 800.0f / 600;
-        ActualizaTiempo();
-        FijaVentanaCielo();
-        e->AnchoImpresion = 200;
-        e->ImprimirDatos = 0;
-        d = std::make_unique<Impresor>(QSize(800, 600));
+        abreSobreCarta(*e, d);
         impresora("");
         d->pideArchivoPdf = [this] {
             ++preguntas;
@@ -141,12 +147,7 @@ protected:
     void SetUp() override {
         PruebaDe::SetUp();
         if (const std::string porque = cups.arranca(); !porque.empty()) GTEST_SKIP() << "no cupsd of our own: " << porque;
-        e->ProporcionPantalla = 800.0f / 600;
-        ActualizaTiempo();
-        FijaVentanaCielo();
-        e->AnchoImpresion = 200;
-        e->ImprimirDatos = 0;
-        d = std::make_unique<Impresor>(QSize(800, 600));
+        abreSobreCarta(*e, d);
         d->pideArchivoPdf = [this] {
             ++preguntas;
             return QString::fromStdString((carpeta / "carta.pdf").string());
