@@ -52,9 +52,9 @@ protected:
     Ejecucion render(const std::string& args = "") { return vespera("--render carta.png " + args); }
 
     // The program run straight from here, each argument's bytes as given,
-    // with this umask, a file-size limit (SIGXFSZ ignored, so that a write
+    // with a file-size limit (SIGXFSZ ignored, so that a write
     // past it fails as on a full disk) and no display.
-    Ejecucion ejecuta(const std::vector<std::string>& args, mode_t mascara = 022, rlim_t limite = RLIM_INFINITY) {
+    Ejecucion ejecuta(const std::vector<std::string>& args, rlim_t limite = RLIM_INFINITY) {
         const pid_t hijo = ::fork();
         if (hijo == 0) {
             if (::chdir(dir.c_str()) != 0) ::_exit(126);
@@ -62,7 +62,6 @@ protected:
             const int err = ::open("errores.txt", O_WRONLY | O_CREAT | O_TRUNC, 0644);
             ::dup2(out, 1);
             ::dup2(err, 2);
-            ::umask(mascara);
             ::signal(SIGXFSZ, SIG_IGN);
             const rlimit r{limite, limite};
             ::setrlimit(RLIMIT_FSIZE, &r);
@@ -169,7 +168,7 @@ TEST_F(Render, AFailedWriteKeepsTheFormerFileForEveryFormat) {
     const std::string anterior = "lo que había antes\n";
     for (const std::string nombre : {"carta.png", "carta.jpg", "carta.svg", "carta.pdf"}) {
         std::ofstream(dir / nombre) << anterior;
-        const Ejecucion r = ejecuta({"--render", nombre}, 022, 4096);
+        const Ejecucion r = ejecuta({"--render", nombre}, 4096);
         EXPECT_EQ(r.exitCode, 1) << nombre;
         // (fontconfig may say first that it could not write its cache)
         EXPECT_TRUE(r.err.ends_with("vespera: no se pudo escribir «" + nombre + "»: Fichero demasiado grande.\n"))
@@ -178,35 +177,6 @@ TEST_F(Render, AFailedWriteKeepsTheFormerFileForEveryFormat) {
         EXPECT_EQ(ContenidoDe(dir / nombre), anterior) << nombre;
         EXPECT_EQ(entradas(), std::set<std::string>{nombre});
         fs::remove(dir / nombre);
-    }
-}
-
-// New files get the mode the umask gives, whatever the format; an existing
-// file keeps its own; a symbolic link stays and the file it names is written.
-TEST_F(Render, FilesTakeTheUsersModesAndAreWrittenThroughLinks) {
-    const auto modo = [](const fs::path& p) {
-        struct stat s {};
-        ::stat(p.c_str(), &s);
-        return s.st_mode & 07777;
-    };
-    for (const std::string nombre : {"carta.png", "carta.pdf"}) {
-        for (const auto& [mascara, esperado] : {std::pair<mode_t, mode_t>{022, 0644}, {077, 0600}}) {
-            ASSERT_EQ(ejecuta({"--render", nombre, "--size", "64x48"}, mascara).exitCode, 0);
-            EXPECT_EQ(modo(dir / nombre), esperado) << nombre << " with umask " << std::oct << mascara;
-            fs::remove(dir / nombre);
-        }
-        std::ofstream(dir / nombre) << "x";
-        ::chmod((dir / nombre).c_str(), 0640);
-        ASSERT_EQ(ejecuta({"--render", nombre, "--size", "64x48"}, 077).exitCode, 0);
-        EXPECT_EQ(modo(dir / nombre), 0640u) << nombre;
-    }
-    fs::create_directories(dir / "real");
-    for (const std::string nombre : {"carta.svg", "carta.pdf"}) {
-        std::ofstream(dir / "real" / nombre) << "x";
-        fs::create_symlink("real/" + nombre, dir / ("enlace-" + nombre));
-        ASSERT_EQ(ejecuta({"--render", "enlace-" + nombre, "--size", "64x48"}).exitCode, 0);
-        EXPECT_TRUE(fs::is_symlink(dir / ("enlace-" + nombre))) << nombre;
-        EXPECT_GT(fs::file_size(dir / "real" / nombre), 100u) << nombre;
     }
 }
 
