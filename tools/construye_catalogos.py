@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Builds VESPERA's eleven catalogue files in data/ from public catalogues.
+"""Builds VESPERA's eleven catalogue files and the cities' time zones in data/ from public catalogues.
 
     python3 tools/construye_catalogos.py [--cache DIR] [--salida DIR]
 
@@ -13,7 +13,7 @@ import sys
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 from vspdatos import fuentes  # noqa: E402
-from vspdatos import constelaciones, cuerpos, estrellas, localidades, profundo, via_lactea  # noqa: E402
+from vspdatos import constelaciones, cuerpos, estrellas, localidades, profundo, via_lactea, zonas  # noqa: E402
 
 RAIZ = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 
@@ -27,6 +27,7 @@ def main():
     datos = fuentes.carpeta_datos(args.cache)
     os.makedirs(args.salida, exist_ok=True)
     localidades.construye(os.path.join(RAIZ, "data", "fuentes"), args.salida)
+    zonas.construye(os.path.join(RAIZ, "data", "fuentes"), args.cache, args.salida)
     cuerpos.construye(args.salida)
     profundo.construye(datos, args.salida)
     constelaciones.construye(datos, args.salida)

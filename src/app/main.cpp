@@ -11,6 +11,7 @@
 #include "time/formatos.h"
 #include "ui/marco/marco.h"
 #include "ui/principal/ventana_cielo.h"
+#include "zonas/base_qt.h"
 
 int main(int argc, char** argv) {
     if (argc > 1) return vsp::EjecutaSinVentana(argc, argv);
@@ -31,6 +32,7 @@ int main(int argc, char** argv) {
     cielo.InstalaAvisos();
     vsp::ui::InstalaMensajes(&cielo);
     vsp::ui::LeePreferencias();
+    vsp::InstalaBaseZonasDelSistema();
     // Working folder, tables, catalogues, "Inicial.vpc" and the first chart;
     // the empty window is shown as soon as the loading starts.
     vsp::ArrancaPrograma();

@@ -28,6 +28,7 @@
 #include "raster/superficie_qt.h"
 #include "sky/dibujo.h"
 #include "ui/marco/marco.h"
+#include "zonas/base_qt.h"
 
 namespace vsp {
 
@@ -78,6 +79,7 @@ int render(const Options& o, int argc, char** argv) {
         fallo = true;
     };
     ui::LeePreferencias();
+    InstalaBaseZonasDelSistema();
     Estado().ProporcionPantalla = static_cast<float>(o.width) / static_cast<float>(o.height);
     // The start-up reads the catalogues and the configuration while Qt reads
     // its fonts: neither needs the other until the chart is drawn, once,

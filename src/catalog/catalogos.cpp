@@ -329,8 +329,66 @@ void CargaCatalogo(std::string_view nombre) {
         if (FicherosCatalogo[i] == nombre) kCargas[i](nombre);
 }
 
+namespace {
+
+// An IANA zone name: letters, digits and "/_+-", as the database names
+// its zones; anything else cannot be one.
+bool esNombreZona(std::string_view z) {
+    if (z.empty() || z.size() > 64 || z.front() == '/' || z.find("..") != std::string_view::npos) return false;
+    return std::all_of(z.begin(), z.end(), [](char c) {
+        return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '/' || c == '_' ||
+               c == '+' || c == '-';
+    });
+}
+
+// One line "index<TAB>name<TAB>zone": the zone goes to city `index` only if
+// that city's name is the one the line gives, so that a city file from
+// another list never takes a stranger's zone.
+bool leeLineaZona(std::string_view linea, std::array<std::string, NumLocalidades>& zonas) {
+    const std::size_t t1 = linea.find('\t');
+    const std::size_t t2 = t1 == std::string_view::npos ? t1 : linea.find('\t', t1 + 1);
+    if (t2 == std::string_view::npos) return false;
+    const std::string_view indice = linea.substr(0, t1), nombre = linea.substr(t1 + 1, t2 - t1 - 1),
+                           zona = linea.substr(t2 + 1);
+    int i = 0;
+    for (char c : indice) {
+        if (c < '0' || c > '9' || (i = i * 10 + (c - '0')) >= NumLocalidades) return false;
+    }
+    if (indice.empty() || nombre.empty() || !esNombreZona(zona)) return false;
+    const std::string& ciudad = Estado().Localidades[static_cast<std::size_t>(i)].Nombre;
+    if (ciudad.compare(0, nombre.size(), nombre) != 0 || ciudad.size() <= nombre.size() || ciudad[nombre.size()] != ' ')
+        return true;  // another list's city: no zone, and no damage either
+    zonas[static_cast<std::size_t>(i)] = std::string(zona);
+    return true;
+}
+
+}  // namespace
+
+void CargaZonasLocalidades() {
+    auto& zonas = Estado().ZonasLocalidades;
+    zonas.fill({});
+    const std::string ruta = CarpetaPrograma() + "/" + std::string(FicheroZonas);
+    std::vector<uint8_t> bytes;
+    if (int error = LeeFichero(ruta, bytes)) {
+        informa(error, ruta);
+        return;
+    }
+    std::string_view resto(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+    bool danado = false;
+    while (!resto.empty()) {
+        const std::size_t fin = resto.find('\n');
+        std::string_view linea = resto.substr(0, fin);
+        resto = fin == std::string_view::npos ? std::string_view() : resto.substr(fin + 1);
+        if (!linea.empty() && linea.back() == '\r') linea.remove_suffix(1);
+        if (linea.empty() || linea.front() == '#') continue;
+        if (!leeLineaZona(linea, zonas)) danado = true;
+    }
+    if (danado) informa(ErrNoEsNumero, ruta);
+}
+
 void CargaCatalogos() {
     for (std::string_view nombre : FicherosCatalogo) CargaCatalogo(nombre);
+    CargaZonasLocalidades();
 }
 
 }  // namespace vsp

@@ -497,10 +497,12 @@ void CargaConfig(bool elegidaPorElUsuario) {
     e.TiempoRealActivo = 0;  // a load never starts real-time running
     limitaRangos(e);
 
+    // The place is final: a city's zone may follow the time-zone database
+    // from here on, which puts right a stored summer time wrong for the date.
+    e.CargandoConfig = Falso;
     ActualizaTiempo();
     e.TelescopioRadio = e.CampoTelescopio / 2;
     e.EstadoArchivo = 0;
-    e.CargandoConfig = Falso;
 }
 
 std::vector<std::string> ListaConfiguraciones() {

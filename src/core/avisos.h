@@ -19,6 +19,10 @@ struct CamposFechaHora {
     std::array<std::string, 2> Tex_FecMes;
     std::array<std::string, 2> Tex_FecAno;
     std::string Tex_FecJul;
+    // The zone and summer time in force, and which rule sets them.
+    std::string Tex_Zona;
+    int16_t HorarioVerano = 0;
+    std::string Regla;
 };
 
 struct Avisos {
@@ -46,6 +50,9 @@ struct Avisos {
     std::function<bool(const std::string& titulo, const std::string& texto, int16_t lineas,
                        int16_t tipo)>
         Mensaje;
+    // A preference kept in the user's settings changed (the local time
+    // went manual): the windows store it.
+    std::function<void()> Preferencias;
     // A file could not be read or written: its path and why, in words.
     // Attached, it takes the place of the program's message (the command
     // line prints it); unattached, the message is shown.

@@ -68,6 +68,7 @@ struct ProgramState {
     int16_t TipoTiempo = 0;        // time-step kind: 1 solar, 0 sidereal
     float   ZonaHoraria = 0;       // time zone, hours east of Greenwich, -12 .. 12
     int16_t HorarioVerano = 0;     // daylight-saving box: 0 or 1 (hours added)
+    int16_t HoraLocalAutomatica = -1;  // flag: a listed city's zone and summer time follow the time-zone database
     double  TiempoSidereo = 0;     // local sidereal time, rad, 0 .. 2pi
     double  PrecZeta = 0;          // precession angle zeta, rad
     double  PrecTheta = 0;         // precession angle theta, rad
@@ -222,6 +223,7 @@ struct ProgramState {
 
     // ---- Catalogue tables (CargaCatalogos) ---------------------------------
     std::array<Localidad, NumLocalidades> Localidades;
+    std::array<std::string, NumLocalidades> ZonasLocalidades;  // IANA zone of each city, "" unknown
     std::array<CuerpoSolar, NumCuerpos + 1> ElementosPlanetas;  // 1..11
     std::array<ObjetoMessier, NumMessier> Messier;
     std::array<Constelacion, NumConstelaciones> Constelaciones;

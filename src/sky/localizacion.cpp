@@ -11,6 +11,7 @@
 #include "core/ficheros.h"
 #include "core/texto.h"
 #include "time/formatos.h"
+#include "time/zonas.h"
 
 namespace vsp {
 
@@ -39,7 +40,7 @@ void MuestraLocalizacion() {
     ProgramState& e = Estado();
     e.Tex_Longi = FormatoLongitud(e.Longitud);
     e.Tex_Lati = FormatoLatitud(e.Latitud);
-    e.Tex_Zona = Formato(e.ZonaHoraria, "#0.0");
+    e.Tex_Zona = TextoZona(e.ZonaHoraria);
     e.Tex_Direc = TextoDireccion();
     e.Tex_Eleva = Formato(GradosEnteros(e.Elevacion), "@@") + "°";
     e.Tex_Zoom = Formato(e.Zoom, "#0.0");
@@ -70,7 +71,7 @@ void SeleccionaLocalidad(int16_t indice) {
             if (l.Longitud > 0.19f && l.Longitud < 6.0f) zona = 0;
         }
         e.ZonaHoraria = zona;
-        e.Tex_Zona = Formato(e.ZonaHoraria, "#0.0");
+        e.Tex_Zona = TextoZona(e.ZonaHoraria);
     }
     MuestraFechaHora();
 }

@@ -13,6 +13,7 @@
 #include "core/estado.h"
 #include "core/texto.h"
 #include "time/calendario.h"
+#include "time/zonas.h"
 #include "time/tiempo.h"
 
 namespace vsp {
@@ -239,6 +240,9 @@ void FormatoFechaHora(double diaJuliano) {
 
 void MuestraFechaHora() {
     ProgramState& e = Estado();
+    // Every change of the time, the place or the situation rewrites the
+    // fields: the database's zone for the new instant first.
+    AplicaHoraAutomatica();
     e.ActualizandoHora = Verdadero;
     CamposFechaHora campos;
     const double dias[2] = {e.DiaJuliano, DiaJulianoLocal()};
@@ -250,6 +254,9 @@ void MuestraFechaHora() {
         campos.Tex_FecAno[i] = Formato(e.FechaAno, "#####");
     }
     campos.Tex_FecJul = Formato(e.DiaJuliano, "#######0.000000");
+    campos.Tex_Zona = TextoZona(e.ZonaHoraria);
+    campos.HorarioVerano = e.HorarioVerano;
+    campos.Regla = TextoReglaHoraria();
     if (avisos().FechaHora) avisos().FechaHora(campos);
     e.ActualizandoHora = Falso;
 }

@@ -11,6 +11,7 @@
 #include "time/calendario.h"
 #include "time/formatos.h"
 #include "time/tiempo.h"
+#include "time/zonas.h"
 
 namespace vsp {
 
@@ -49,8 +50,7 @@ Fecha fechaDeFila(const FilaFecha& textos) {
 // The row's Julian day of local or universal time turned into universal
 // time and kept within the calendar's range.
 double universal(int fila, double dj) {
-    const ProgramState& e = Estado();
-    if (fila == FilaLocal) dj -= (e.ZonaHoraria + e.HorarioVerano) / 24.0;
+    if (fila == FilaLocal) dj = UniversalDeLocal(dj);
     return std::clamp(dj, DiaJulianoMinimo, DiaJulianoMaximo);
 }
 
@@ -105,8 +105,13 @@ float LeeZona(std::string_view texto) {
 
 void CambiaZona(std::string_view texto) {
     ProgramState& e = Estado();
-    e.ZonaHoraria = LeeZona(texto);
-    e.Tex_Zona = Formato(e.ZonaHoraria, "#0.0");
+    // Leaving the field as it was is no choice of a zone: the database's
+    // quarter-hour zones would not even read back.
+    if (texto != e.Tex_Zona) {
+        PasaAHoraManual();
+        e.ZonaHoraria = LeeZona(texto);
+        e.Tex_Zona = TextoZona(e.ZonaHoraria);
+    }
     MuestraFechaHora();
 }
 

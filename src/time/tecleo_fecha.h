@@ -39,7 +39,8 @@ float LeeZona(std::string_view texto);
 
 // The zone field of either dialog left: ZonaHoraria and its text from what
 // was typed, then the date fields rewritten (universal time stays, the local
-// row moves).
+// row moves). A changed text is a zone chosen by hand: the local time goes
+// manual.
 void CambiaZona(std::string_view texto);
 
 }  // namespace vsp

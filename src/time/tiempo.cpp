@@ -10,6 +10,7 @@
 #include "time/calendario.h"
 #include "time/efemerides.h"
 #include "time/formatos.h"
+#include "time/zonas.h"
 
 namespace vsp {
 
@@ -82,15 +83,13 @@ constexpr int64_t MsDia = 86'400'000;
 
 int64_t milisegundos(double diaJuliano) { return std::llround(diaJuliano * MsDia); }
 
-int64_t desfaseLocal() {
-    const ProgramState& e = Estado();
-    return std::llround((e.ZonaHoraria + e.HorarioVerano) * 3'600'000.0);
-}
+// The offset of local time at that instant, in milliseconds.
+int64_t desfaseLocal(double diaJuliano) { return std::llround(HorasLocales(diaJuliano) * 3'600'000.0); }
 
 // The whole days in t, rounded down.
 int64_t diasEnteros(int64_t t) { return t / MsDia - (t % MsDia < 0 ? 1 : 0); }
 
-void fijaLocal(int64_t local) { fijaTiempo(static_cast<double>(local - desfaseLocal()) / MsDia); }
+void fijaLocal(int64_t local) { fijaTiempo(UniversalDeLocal(static_cast<double>(local) / MsDia)); }
 
 }  // namespace
 
@@ -110,7 +109,7 @@ void FechaHoraActual(double ahora) {
 
 void Mediodia(double ahora) {
     // Local noons fall on whole Julian days.
-    int64_t t = milisegundos(ahora) + desfaseLocal();
+    int64_t t = milisegundos(ahora) + desfaseLocal(ahora);
     if (t % MsDia != 0) t = (diasEnteros(t) + 1) * MsDia;
     fijaLocal(t);
 }
@@ -118,7 +117,7 @@ void Mediodia(double ahora) {
 void Medianoche(double ahora) {
     // Local midnights fall half a day after whole Julian days; a morning
     // belongs to the day whose midnight comes next.
-    int64_t t = milisegundos(ahora) + desfaseLocal();
+    int64_t t = milisegundos(ahora) + desfaseLocal(ahora);
     if (t - diasEnteros(t) * MsDia > MsDia / 2) t += MsDia;
     fijaLocal(diasEnteros(t) * MsDia + MsDia / 2);
 }

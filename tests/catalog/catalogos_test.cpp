@@ -183,7 +183,8 @@ protected:
         Catalogos::SetUp();
         carpeta = CarpetaDePrueba();
         for (const auto& f : fs::directory_iterator(VESPERA_DATOS))
-            if (f.path().extension() == ".DAT") fs::copy_file(f.path(), carpeta / f.path().filename());
+            if (f.path().extension() == ".DAT" || f.path().filename() == FicheroZonas)
+                fs::copy_file(f.path(), carpeta / f.path().filename());
         FijaCarpetaPrograma(carpeta.string());
     }
     void TearDown() override {
@@ -200,7 +201,7 @@ protected:
 
 TEST_F(CatalogosDanados, AMissingFolderOrFileIsReportedOnceAndTheRestLoads) {
     FijaCarpetaPrograma((carpeta / "no-existe").string());
-    EXPECT_EQ(recarga(), std::vector<std::string>(11, "ERROR CTA76: La senda no existe"));
+    EXPECT_EQ(recarga(), std::vector<std::string>(12, "ERROR CTA76: La senda no existe"));
     EXPECT_TRUE(Estado().Cbo_Localidad.empty());
 
     FijaCarpetaPrograma(carpeta.string());
@@ -209,6 +210,34 @@ TEST_F(CatalogosDanados, AMissingFolderOrFileIsReportedOnceAndTheRestLoads) {
     EXPECT_TRUE(Estado().Lst_Messi.empty());
     EXPECT_EQ(Estado().Messier[0].x, 0.0f);
     EXPECT_EQ(Estado().Lst_Const.size(), 88u);
+}
+
+// The cities' zones: a line naming another city gives no zone, a damaged
+// line is reported once, and every other city keeps its own.
+TEST_F(CatalogosDanados, TheZonesFileGivesEachCityOnlyItsOwnZone) {
+    const ProgramState& e = Estado();
+    const int madrid = IndiceCiudad("Madrid"), tokio = IndiceCiudad("Tokio");
+    EXPECT_EQ(e.ZonasLocalidades[madrid], "Europe/Madrid");
+    EXPECT_EQ(e.ZonasLocalidades[IndiceCiudad("Las Palmas G.C.")], "Atlantic/Canary");
+    EXPECT_EQ(e.ZonasLocalidades[IndiceCiudad("Nicosia")], "Asia/Nicosia");
+    EXPECT_EQ(std::count(e.ZonasLocalidades.begin(), e.ZonasLocalidades.end(), ""), 0);
+
+    std::string texto = ContenidoDe(carpeta / FicheroZonas);
+    const auto reemplaza = [&](const std::string& de, const std::string& a) {
+        const auto p = texto.find(de);
+        ASSERT_NE(p, std::string::npos) << de;
+        texto.replace(p, de.size(), a);
+    };
+    reemplaza("\tMadrid\t", "\tMadriz\t");                                    // another list's city
+    reemplaza("Asia/Tokyo", "../../etc/passwd");                                // no zone name
+    reemplaza("\tLondres\tEurope/London\n", "\tLondres\tEurope/London\r\n");  // a line ended on Windows
+    EscribeContenido(carpeta / FicheroZonas, texto);
+    EXPECT_EQ(recarga(), std::vector<std::string>{
+                             "ERROR CTA13 ha ocurrido\r\nArchivo: VSPZONAS.TXT\r\nTiene datos dañados."});
+    EXPECT_EQ(e.ZonasLocalidades[madrid], "");
+    EXPECT_EQ(e.ZonasLocalidades[tokio], "");
+    EXPECT_EQ(e.ZonasLocalidades[IndiceCiudad("Londres")], "Europe/London");
+    EXPECT_EQ(std::count(e.ZonasLocalidades.begin(), e.ZonasLocalidades.end(), ""), 2);
 }
 
 TEST_F(CatalogosDanados, AShortFileLeavesItsLastRecordsBlank) {

@@ -21,6 +21,7 @@
 #include "time/formatos.h"
 #include "time/tecleo_fecha.h"
 #include "time/tiempo.h"
+#include "time/zonas.h"
 #include "ui/dialogos/campos.h"
 #include "ui/mandos/spin_tabla.h"
 #include "ui/marco/marco.h"
@@ -129,6 +130,7 @@ Hora::Hora(QWidget* padre) : QDialog(padre) {
     verano_->setToolTip(QStringLiteral("Una hora más en la hora local"));
     connect(verano_, &QCheckBox::clicked, this, [this](bool marcada) {
         CursorCasilla(verano_);
+        PasaAHoraManual();  // summer time set by hand is the user's
         Estado().HorarioVerano = marcada ? 1 : 0;
         MuestraFechaHora();  // the universal time stays, the local time moves
         ActualizaPanel();
@@ -142,6 +144,29 @@ Hora::Hora(QWidget* padre) : QDialog(padre) {
     filaZona->addWidget(verano_);
     filaZona->addStretch();
     rejillas[1]->addLayout(filaZona, 1, 0, 1, 10);
+
+    automatica_ = new QCheckBox(QStringLiteral("Hora local automática"));
+    automatica_->setObjectName(QStringLiteral("Chk_HoraAutomatica"));
+    automatica_->setToolTip(
+        QStringLiteral("En una ciudad de la lista, la zona y el horario de verano de su zona horaria en cada fecha"));
+    PonCursor(automatica_, Puntero::Lapiz);
+    connect(automatica_, &QCheckBox::clicked, this, [this](bool marcada) {
+        CursorCasilla(automatica_);
+        Estado().HoraLocalAutomatica = marcada ? Verdadero : Falso;
+        GuardaPreferencias();
+        MuestraFechaHora();  // the database's zone at once, or the last one kept
+        ActualizaPanel();
+    });
+    regla_ = new QLabel;
+    regla_->setObjectName(QStringLiteral("Lbl_Regla"));
+    regla_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    auto* filaRegla = new QHBoxLayout;
+    filaRegla->setSpacing(4);
+    filaRegla->addWidget(automatica_);
+    filaRegla->addSpacing(18);
+    filaRegla->addWidget(regla_);
+    filaRegla->addStretch();
+    rejillas[1]->addLayout(filaRegla, 2, 0, 1, 10);
 
     // ---- The three buttons --------------------------------------------------------
     auto* botones = new QHBoxLayout;
@@ -217,18 +242,22 @@ void Hora::muestraFechas(const CamposFechaHora& c) {
         filas_[i].hora->setText(QString::fromStdString(c.Tex_Hora[i]));
     }
     juliano_->setText(QString::fromStdString(c.Tex_FecJul));
+    // The database may have moved the zone with the time.
+    if (!zona_->hasFocus()) zona_->setText(QString::fromStdString(c.Tex_Zona));
+    verano_->setChecked(c.HorarioVerano == 1);
+    CursorCasilla(verano_);
+    automatica_->setChecked(Estado().HoraLocalAutomatica != Falso);
+    regla_->setText(QString::fromStdString(c.Regla));
 }
 
 void Hora::muestra() {
     ProgramState& e = Estado();
-    MuestraFechaHora();
-    e.Tex_Zona = Formato(e.ZonaHoraria, "#0.0");
+    e.Tex_Zona = TextoZona(e.ZonaHoraria);
     zona_->setText(QString::fromStdString(e.Tex_Zona));
+    MuestraFechaHora();
     const QString consejo = e.FormatoHora == 1 ? QStringLiteral("Hora y minutos, de 00:00 a 23:59")
                                                : QStringLiteral("Hora y minutos, de 00:00 a 11:59, y AM o PM");
     for (const Fila& f : filas_) f.hora->setToolTip(consejo);
-    verano_->setChecked(e.HorarioVerano == 1);
-    CursorCasilla(verano_);
     (e.TipoTiempo == 1 ? solar_ : siderea_)->setChecked(true);
 }
 

@@ -1,6 +1,7 @@
 // The date and time dialog Hora, "Fecha   y   Hora": the instant in
 // universal and in local time with its Julian day, typed in either row; the
-// zone and daylight saving; the next midnight, the next noon and the present
+// zone and daylight saving, or the time-zone database's for a listed city;
+// the next midnight, the next noon and the present
 // time; and seven spins that step the time in sidereal or solar units. It
 // exists, hidden, from start-up on: its daylight-saving box is the state
 // that the local time and the configuration files read.
@@ -11,6 +12,7 @@
 #include <array>
 
 class QCheckBox;
+class QLabel;
 class QLineEdit;
 class QRadioButton;
 
@@ -56,6 +58,8 @@ private:
     QLineEdit* juliano_;
     QLineEdit* zona_;
     QCheckBox* verano_;
+    QCheckBox* automatica_;  // "Hora local automática"
+    QLabel* regla_;          // the rule in force
     QRadioButton *siderea_, *solar_;
     BotonImagen* salir_;
     CamposTecleo* campos_;

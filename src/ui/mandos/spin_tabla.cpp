@@ -13,6 +13,7 @@
 #include "sky/tecleo_localizacion.h"
 #include "time/formatos.h"
 #include "time/tiempo.h"
+#include "time/zonas.h"
 #include "ui/mandos/dial.h"
 
 namespace vsp::ui {
@@ -81,11 +82,12 @@ AccionSpin SpinZona() {
     AccionSpin a;
     a.paso = [](int s) {
         ProgramState& e = Estado();
+        PasaAHoraManual();  // a zone spun by hand is the user's
         e.ZonaHoraria = std::clamp(e.ZonaHoraria + s * 0.5f, -12.0f, 12.0f);
     };
     a.texto = [] {
         ProgramState& e = Estado();
-        return e.Tex_Zona = Formato(e.ZonaHoraria, "#0.0");
+        return e.Tex_Zona = TextoZona(e.ZonaHoraria);
     };
     a.extra = MuestraFechaHora;
     a.pruebaPixel = true;

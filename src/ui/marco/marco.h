@@ -84,7 +84,8 @@ private:
 BotonImagen* BotonDeSalida(QWidget* padre = nullptr);
 
 // The user's preferences, kept in the user's settings rather than in the
-// configuration files: today the image quality (CalidadImagen). Read once
+// configuration files: the image quality (CalidadImagen) and whether a
+// city's local time follows the time-zone database (HoraLocalAutomatica). Read once
 // before the first chart; written when the user changes one.
 void LeePreferencias();
 void GuardaPreferencias();

@@ -12,6 +12,7 @@ namespace vsp::ui {
 namespace {
 
 const QString kCalidad = QStringLiteral("imagen/calidad");
+const QString kHoraAutomatica = QStringLiteral("hora/automatica");
 
 QSettings ajustes() { return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("VESPERA"), QStringLiteral("vespera")); }
 
@@ -20,11 +21,13 @@ QSettings ajustes() { return QSettings(QSettings::IniFormat, QSettings::UserScop
 void LeePreferencias() {
     const QString calidad = ajustes().value(kCalidad, QStringLiteral("suavizada")).toString();
     Estado().CalidadImagen = calidad == QStringLiteral("sencilla") ? Desactivado : Activado;
+    Estado().HoraLocalAutomatica = ajustes().value(kHoraAutomatica, true).toBool() ? Verdadero : Falso;
 }
 
 void GuardaPreferencias() {
     ajustes().setValue(kCalidad, Estado().CalidadImagen == Desactivado ? QStringLiteral("sencilla")
                                                                        : QStringLiteral("suavizada"));
+    ajustes().setValue(kHoraAutomatica, Estado().HoraLocalAutomatica != Falso);
 }
 
 }  // namespace vsp::ui

@@ -40,6 +40,7 @@
 #include "ui/dialogos/personal.h"
 #include "ui/mandos/mando.h"
 #include "ui/marco/arte_marco.h"
+#include "ui/marco/marco.h"
 #include "ui/principal/lienzo_cielo.h"
 #include "ui/principal/panel_cursor.h"
 #include "ui/principal/panel_localizacion.h"
@@ -180,6 +181,7 @@ void VentanaCielo::InstalaAvisos() {
     a.Ventanas = [this] { aplicaPaneles(); };
     a.Leyenda = [this] { muestra_->DibujaMuestra(lienzo_->height()); };
     a.BorraTelescopio = [this] { lienzo_->borraTelescopio(); };
+    a.Preferencias = GuardaPreferencias;
 }
 
 void VentanaCielo::redibujaCielo() {
