@@ -65,7 +65,8 @@ bench: build
 package: build
 	cmake --build $(BUILD) --target package
 
-# Rebuilds the eleven catalogue files, the eight sample configurations, the
+# Rebuilds the eleven catalogue files and the cities' time zones (with Node.js),
+# the eight sample configurations, the
 # location dialog's world map and the pictures in data/ (the public sources
 # are fetched once with npm into build/fuentes); the result is byte for
 # byte the committed files.

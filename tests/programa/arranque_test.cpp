@@ -86,7 +86,7 @@ TEST_F(Arranque, EveryStepRunsWhenTheDataAreMissing) {
     };
     ArrancaPrograma();
     const ProgramState& e = Estado();
-    EXPECT_EQ(mensajes, 11);  // one for each catalogue, none for "Inicial.vpc"
+    EXPECT_EQ(mensajes, 12);  // one for each catalogue and the cities' zones, none for "Inicial.vpc"
     EXPECT_EQ(e.DiaJuliano, 2482294.0);  // the built-in situation
     EXPECT_EQ(e.PuntosRejillaAD15, 325);
 }

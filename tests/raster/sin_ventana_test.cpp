@@ -234,6 +234,7 @@ TEST_F(Render, SiriusIsDrawnWhereTheProjectionPutsItOnTheScreenAndOnThePrintedPa
     ArrancaPrograma(std::string(VESPERA_DATOS) + "/INICIAL.VPC");
     ProgramState& e = Estado();
     e.DiaJuliano = 2460676.515;
+    e.HorarioVerano = 0;  // winter, as the program's time-zone database has it at Malaga
     e.Direccion = Pi;
     e.Zoom = 1;
     e.Casillas.fill(0);

@@ -53,7 +53,7 @@ const std::vector<Ventana> kVentanas = {
      {"Fil_Ficheros", "Tex_Fichero", "Tex_Confi", "Chk_IncluirAnima"}, {{"Tex_Fichero", kTodo}, {"Tex_Confi", kTodo}}},
     {"Hora", [] { return std::make_unique<Hora>(); },
      {"Tex_FecDia1", "Tex_FecMes1", "Tex_FecAno1", "Tex_Hora1", "Tex_FecDia2", "Tex_FecMes2", "Tex_FecAno2",
-      "Tex_Hora2", "Tex_Zona", "Chk_HorarioVer", "Bot_FecMedNoc", "Bot_FecMedDia", "Bot_FecHorsis", "Opt_Siderea",
+      "Tex_Hora2", "Tex_Zona", "Chk_HorarioVer", "Chk_HoraAutomatica", "Bot_FecMedNoc", "Bot_FecMedDia", "Bot_FecHorsis", "Opt_Siderea",
       "Opt_Solar", "Pic_BotSalir"},
      {{"Tex_FecDia1", 2}, {"Tex_FecMes1", 2}, {"Tex_FecAno1", 5}, {"Tex_Hora1", 8}, {"Tex_FecDia2", 2},
       {"Tex_FecMes2", 2}, {"Tex_FecAno2", 5}, {"Tex_Hora2", 8}, {"Tex_Zona", 5}, {"Tex_FecJul", kTodo}}},

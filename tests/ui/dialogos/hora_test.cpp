@@ -9,6 +9,9 @@
 #include <array>
 
 #include "comun.h"
+#include "sky/localizacion.h"
+#include "time/zonas.h"
+#include "zonas/base_qt.h"
 
 namespace vsp::ui {
 namespace {
@@ -105,6 +108,38 @@ TEST_F(HoraPrueba, ZoneAndDaylightSavingMoveOnlyTheLocalTime) {
     EXPECT_EQ(caja("Tex_Zona")->text(), "3.5");
     EXPECT_EQ(e->DiaJuliano, instante);
     EXPECT_EQ(fila(1), "15/03/1990 20:30");
+}
+
+// At a listed city the database rules, and the dialog says so: a spin
+// across the clocks' change moves the zone's box with it; a click on the
+// summer-time box is the user's choice and turns the rule manual; the
+// automatic box brings the database back.
+TEST_F(HoraPrueba, ACitysLocalTimeFollowsTheDatabaseUntilTheUserSetsItByHand) {
+    InstalaBaseZonasDelSistema();
+    SeleccionaLocalidad(IndiceCiudad("Madrid"));
+    e->DiaJuliano = CalculaJuliana(29, 3, 2026, 0, 30);  // half an hour before the change
+    d->muestra();
+    auto* automatica = control<QCheckBox>("Chk_HoraAutomatica");
+    auto* verano = control<QCheckBox>("Chk_HorarioVer");
+    EXPECT_TRUE(automatica->isChecked());
+    EXPECT_EQ(control<QLabel>("Lbl_Regla")->text(), "Automática: Europe/Madrid");
+    EXPECT_FALSE(verano->isChecked());
+    EXPECT_EQ(fila(2), "29/03/2026 01:30");
+    pulsa("PicSpi_Tiempo1", SpinArriba);  // an hour on: summer time
+    EXPECT_TRUE(verano->isChecked());
+    EXPECT_EQ(fila(2), "29/03/2026 03:30");
+
+    QTest::mouseClick(verano, Qt::LeftButton);
+    EXPECT_EQ(e->HoraLocalAutomatica, Falso);
+    EXPECT_FALSE(automatica->isChecked());
+    EXPECT_EQ(control<QLabel>("Lbl_Regla")->text(), "Manual");
+    EXPECT_EQ(fila(2), "29/03/2026 02:30");
+
+    QTest::mouseClick(automatica, Qt::LeftButton);
+    EXPECT_EQ(e->HoraLocalAutomatica, Verdadero);
+    EXPECT_TRUE(verano->isChecked());
+    EXPECT_EQ(fila(2), "29/03/2026 03:30");
+    InstalaBaseZonas(nullptr);
 }
 
 // The computer's clock in universal time, the place in zone +1 with daylight
