@@ -1,6 +1,6 @@
-// One catalogue file of any content (the file named by FICHERO at build
-// time, one harness a file), read by the program's loader from a program
-// folder of its own. Afterwards each entry of its table must be a valid
+// One catalogue file, or the cities' zones, of any content (the file named
+// by FICHERO at build time, one harness a file), read by the program's
+// loader from a program folder of its own. Afterwards each entry of its table must be a valid
 // record (finite numbers in range, a unit direction, texts of their fixed
 // length) or the empty one, and its dialog list must have a line an entry.
 #include <algorithm>
@@ -121,6 +121,15 @@ void compruebaTabla(std::string_view fichero, std::size_t n) {
         }
     } else if (fichero == "VSPDATD.DAT") {
         for (const PuntoCielo& p : e.ViaLactea) compruebaDireccion("punto de la Vía Láctea", p.x, p.y, p.z);
+    } else if (fichero == FicheroZonas) {
+        // A zone's name goes to the system's database as it stands: nothing
+        // but the characters of zone names, never a path out of its folder.
+        for (const std::string& z : e.ZonasLocalidades) {
+            const bool nombre = z.size() <= 64 && z.find("..") == std::string::npos && (z.empty() || z[0] != '/') &&
+                                z.find_first_not_of("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789/_+-") ==
+                                    std::string::npos;
+            if (!nombre) Incumple("nombre de zona", static_cast<double>(z.size()));
+        }
     }
 }
 
@@ -128,12 +137,18 @@ void compruebaTabla(std::string_view fichero, std::size_t n) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, std::size_t tamano) {
     static const bool preparado = [] {
+        // The zones are given to the shipped cities, by their names.
+        FijaCarpetaPrograma(VESPERA_DATOS);
+        CargaCatalogo("VSPDATH.DAT");
         FijaCarpetaPrograma(CarpetaFuzz());
         return true;
     }();
     (void)preparado;
     EscribeFuzz(FICHERO, std::string_view(reinterpret_cast<const char*>(datos), tamano));
-    CargaCatalogo(FICHERO);
+    if (std::string_view(FICHERO) == FicheroZonas)
+        CargaZonasLocalidades();
+    else
+        CargaCatalogo(FICHERO);
     compruebaTabla(FICHERO, tamano / 12 + 2);  // 12 bytes: the shortest record
     return 0;
 }
