@@ -18,6 +18,7 @@
 #include <thread>
 
 #include "app/linea_ordenes.h"
+#include "app/ortos_orden.h"
 #include "core/avisos.h"
 #include "core/constantes.h"
 #include "core/estado.h"
@@ -46,8 +47,13 @@ constexpr const char* kHelp =
     "  --render ARCHIVO.pdf   lo mismo, con la página impresa en un PDF: la carta\n"
     "                         del tamaño en mm de la configuración y, si esta lo\n"
     "                         pide, la banda de datos de localización\n"
-    "  --config ARCHIVO.vpc   con --render: parte de esta configuración en lugar\n"
-    "                         de «Inicial.vpc»\n"
+    "  --rise-set OBJETO      escribe el próximo orto, la culminación y el ocaso\n"
+    "                         del objeto (un nombre, un código o un número\n"
+    "                         Messier, como en la búsqueda) tras el instante de\n"
+    "                         la configuración, en hora local, y para el Sol los\n"
+    "                         crepúsculos civil, náutico y astronómico\n"
+    "  --config ARCHIVO.vpc   con --render o --rise-set: parte de esta\n"
+    "                         configuración en lugar de «Inicial.vpc»\n"
     "  --size ANCHOxALTO      con --render: tamaño de la imagen en píxeles, de 16\n"
     "                         a 8192 cada lado (1024x768 si no se indica); en un\n"
     "                         PDF, la pantalla de la que se escala la carta\n"
@@ -125,6 +131,7 @@ int EjecutaSinVentana(int argc, char** argv) {
         std::fputs(kHelp, stdout);
         return 0;
     }
+    if (!o->ortos.empty()) return OrdenOrtos(*o);
     // Everything is written and flushed by now: the process ends without
     // taking Qt down piece by piece, which would cost the command a tenth of
     // its time for nothing the user sees.
