@@ -81,7 +81,9 @@ Buscar::Buscar(QWidget* padre) : QDialog(padre) {
     columna->addWidget(indice_, 1);
     for (int k = 0; k < NumCategorias; ++k) {
         QListWidget* l = listados_[static_cast<std::size_t>(k)] = lista(NombresListados[k]);
-        connect(l, &QListWidget::currentRowChanged, this, &Buscar::actualizaBoton);
+        // A click makes the row current before it selects it: the choice is
+        // complete when the selection changes.
+        connect(l, &QListWidget::itemSelectionChanged, this, &Buscar::actualizaBoton);
         connect(l, &QListWidget::itemDoubleClicked, this, [this, l](QListWidgetItem* item) {
             l->setCurrentItem(item);
             centra();
