@@ -37,162 +37,115 @@ protected:
 // Observer with pressure = 0 and horizon = '-0:34', next_rising,
 // next_transit and next_setting from the instant given (the Sun and the
 // Moon by their upper limb, PyEphem's default); the twilights with
-// use_center=True and horizons '-6', '-12', '-18', the end being
-// next_setting from the start; the stars as FixedBody with this
+// use_center=True and horizons '-6', '-12', '-18', each end being
+// next_setting from its start; the stars as FixedBody with this
 // catalogue's J2000 places (Sirius 1.76779514, -0.29175099 rad), so that
-// only the computation is compared.
-enum Evento { Orto, Culminacion, Ocaso, Inicio0, Fin0, Inicio1, Fin1, Inicio2, Fin2 };
+// only the computation is compared. 0: not compared.
 struct Referencia {
     const char* objeto;
     Sitio sitio;
-    double dia;
-    Evento evento;
-    double esperado;
+    double dia, orto, culminacion, ocaso;
 };
 const Referencia Referencias[] = {
-    {"Sirio", Madrid, 2461382.5, Orto, 2461383.365883},
-    {"Sirio", Madrid, 2461382.5, Culminacion, 2461382.579035},
-    {"Sirio", Madrid, 2461382.5, Ocaso, 2461382.789456},
-    {"Sirio", BuenosAires, 2461200.8, Orto, 2461200.942851},
-    {"Sirio", BuenosAires, 2461200.8, Culminacion, 2461201.227396},
-    {"Sirio", BuenosAires, 2461200.8, Ocaso, 2461201.511940},
-    {"Marte", Madrid, 2461382.5, Orto, 2461383.450410},
-    {"Marte", Madrid, 2461382.5, Culminacion, 2461382.733238},
-    {"Marte", Madrid, 2461382.5, Ocaso, 2461383.014315},
-    {"Júpiter", BuenosAires, 2461382.5, Orto, 2461382.637859},
-    {"Júpiter", BuenosAires, 2461382.5, Culminacion, 2461382.863191},
-    {"Júpiter", BuenosAires, 2461382.5, Ocaso, 2461383.088523},
-    {"Júpiter", Madrid, 2461213.2, Orto, 2461213.788604},
-    {"Júpiter", Madrid, 2461213.2, Ocaso, 2461213.399736},
-    {"Sol", Madrid, 2461382.5, Orto, 2461382.809106},
-    {"Sol", Madrid, 2461382.5, Culminacion, 2461383.004648},
-    {"Sol", Madrid, 2461382.5, Ocaso, 2461383.200072},
-    {"Sol", Madrid, 2461382.5, Inicio0, 2461382.787898},
-    {"Sol", Madrid, 2461382.5, Fin0, 2461383.221279},
-    {"Sol", Madrid, 2461382.5, Inicio1, 2461382.764218},
-    {"Sol", Madrid, 2461382.5, Fin1, 2461383.244957},
-    {"Sol", Madrid, 2461382.5, Inicio2, 2461382.741270},
-    {"Sol", Madrid, 2461382.5, Fin2, 2461383.267902},
-    {"Sol", BuenosAires, 2461213.2, Orto, 2461213.958737},
-    {"Sol", BuenosAires, 2461213.2, Ocaso, 2461213.368323},
-    {"Sol", BuenosAires, 2461213.2, Inicio2, 2461213.896014},
-    {"Sol", BuenosAires, 2461213.2, Fin2, 2461214.431212},
-    {"Sol", Madrid, 2461213.2, Orto, 2461213.697931},  // the solstice
-    {"Sol", Madrid, 2461213.2, Ocaso, 2461213.325330},
-    {"Sol", Norte60, 2461213.2, Inicio0, 2461213.506548},
-    {"Sol", Norte60, 2461213.2, Fin0, 2461214.440504},
-    {"Sol", Norte70, 2461395.5, Inicio0, 2461395.857213},  // the polar night's noon twilight
-    {"Sol", Norte70, 2461395.5, Fin0, 2461396.028940},
-    {"Sol", Norte70, 2461395.5, Inicio2, 2461395.726088},
-    {"Sol", Norte70, 2461395.5, Fin2, 2461396.160063},
-    {"Luna", Madrid, 2461382.5, Orto, 2461382.798070},
-    {"Luna", Madrid, 2461382.5, Culminacion, 2461382.984426},
-    {"Luna", Madrid, 2461382.5, Ocaso, 2461383.168930},
-    {"Luna", Madrid, 2461200.8, Orto, 2461201.548158},
-    {"Luna", Madrid, 2461200.8, Culminacion, 2461201.821665},
-    {"Luna", Madrid, 2461200.8, Ocaso, 2461201.055323},
-    {"Luna", BuenosAires, 2461213.2, Orto, 2461214.169221},
-    {"Luna", BuenosAires, 2461213.2, Culminacion, 2461213.410453},
-    {"Luna", BuenosAires, 2461213.2, Ocaso, 2461213.675381},
-    {"Luna", BuenosAires, 2461390.1, Orto, 2461391.136472},
-    {"Luna", BuenosAires, 2461390.1, Ocaso, 2461390.638098},
+    {"Sirio", Madrid, 2461382.5, 2461383.365883, 2461382.579035, 2461382.789456},
+    {"Sirio", BuenosAires, 2461200.8, 2461200.942851, 2461201.227396, 2461201.511940},
+    {"Marte", Madrid, 2461382.5, 2461383.450410, 2461382.733238, 2461383.014315},
+    {"Júpiter", BuenosAires, 2461382.5, 2461382.637859, 2461382.863191, 2461383.088523},
+    {"Sol", Madrid, 2461382.5, 2461382.809106, 2461383.004648, 2461383.200072},
+    {"Sol", Madrid, 2461213.2, 2461213.697931, 2461214.011703, 2461213.325330},  // the solstice
+    {"Sol", BuenosAires, 2461213.2, 2461213.958737, 2461214.163609, 2461213.368323},
+    {"Luna", Madrid, 2461382.5, 2461382.798070, 2461382.984426, 2461383.168930},
+    {"Luna", Madrid, 2461200.8, 2461201.548158, 2461201.821665, 2461201.055323},
+    {"Luna", BuenosAires, 2461213.2, 2461214.169221, 2461213.410453, 2461213.675381},
+    {"Kochab", Madrid, 2461200.8, 0, 2461201.411422, 0},
+};
+// Start and end of the civil, nautical and astronomical twilights.
+struct ReferenciaCrepusculos {
+    Sitio sitio;
+    double dia, tramos[3][2];
+};
+const ReferenciaCrepusculos Crepusculos[] = {
+    {Madrid, 2461382.5, {{2461382.787898, 2461383.221279}, {2461382.764218, 2461383.244957},
+                         {2461382.741270, 2461383.267902}}},
+    {Norte60, 2461213.2, {{2461213.506548, 2461214.440504}, {0, 0}, {0, 0}}},  // white nights
+    // The polar night's midday twilights.
+    {Norte70, 2461395.5, {{2461395.857213, 2461396.028940}, {2461395.781663, 2461396.104489},
+                          {2461395.726088, 2461396.160063}}},
 };
 
-std::optional<double> instante(const Ortos& o, Evento e) {
-    const auto dia = [](const std::optional<Suceso>& s) { return s ? std::optional(s->dia) : std::nullopt; };
-    switch (e) {
-    case Orto: return dia(o.orto);
-    case Culminacion: return dia(o.culminacion);
-    case Ocaso: return dia(o.ocaso);
-    default: {
-        const TramoCrepusculo& c = o.crepusculos[(e - Inicio0) / 2];
-        return (e - Inicio0) % 2 == 0 ? c.inicio : c.fin;
-    }
-    }
-}
-
 TEST_F(RiseAndSet, EveryEventFallsWithinAMinuteOfPyEphem) {
+    const auto compara = [](const char* que, const auto& hallado, double esperado) {
+        if (esperado == 0) return;
+        ASSERT_TRUE(hallado) << que;
+        EXPECT_NEAR(*hallado, esperado, Minuto) << que << ": " << (*hallado - esperado) * 1440 << " min";
+    };
+    const auto dia = [](const std::optional<Suceso>& s) { return s ? std::optional(s->dia) : std::nullopt; };
     for (const Referencia& r : Referencias) {
+        SCOPED_TRACE(std::string(r.objeto) + " " + std::to_string(r.dia));
         const Ortos o = calcula(r.objeto, r.sitio, r.dia);
-        const std::optional<double> t = instante(o, r.evento);
-        ASSERT_TRUE(t) << r.objeto << " " << r.dia << " event " << r.evento;
-        EXPECT_NEAR(*t, r.esperado, Minuto) << r.objeto << " " << r.dia << " event " << r.evento << ": "
-                                            << (*t - r.esperado) * 1440 << " min";
+        compara("rise", dia(o.orto), r.orto);
+        compara("culmination", dia(o.culminacion), r.culminacion);
+        compara("set", dia(o.ocaso), r.ocaso);
+    }
+    for (const ReferenciaCrepusculos& r : Crepusculos) {
+        SCOPED_TRACE(r.dia);
+        const Ortos o = calcula("Sol", r.sitio, r.dia);
+        for (int k = 0; k < 3; ++k) {
+            compara("start", o.crepusculos[k].inicio, r.tramos[k][0]);
+            compara("end", o.crepusculos[k].fin, r.tramos[k][1]);
+        }
     }
 }
 
 TEST_F(RiseAndSet, WhatNeverRisesOrNeverSetsIsToldSo) {
-    // Canopus (-52.7 deg) from 60 deg N; Polaris and Kochab from Madrid, in
-    // winter and in summer.
+    // Canopus (-52.7 deg) from 60 deg N; Polaris and Kochab from Madrid.
     EXPECT_EQ(calcula("Canopus", Norte60, 2461382.5).curso, Curso::NuncaSale);
-    for (const double dia : {2461382.5, 2461200.8}) {
-        for (const char* estrella : {"Polar", "Kochab"}) {
-            const Ortos o = calcula(estrella, Madrid, dia);
-            EXPECT_EQ(o.curso, Curso::SiempreSobre) << estrella;
-            EXPECT_TRUE(o.culminacion && !o.orto && !o.ocaso) << estrella;
-        }
+    for (const char* estrella : {"Polar", "Kochab"}) {
+        const Ortos o = calcula(estrella, Madrid, 2461382.5);
+        EXPECT_EQ(o.curso, Curso::SiempreSobre) << estrella;
+        EXPECT_TRUE(o.culminacion && !o.orto && !o.ocaso) << estrella;
     }
-    // PyEphem's transits of Kochab and Polaris; Polaris, 0.74 deg from the
-    // pole, moves 77 times faster in right ascension than on the sky, where
-    // its annual aberration and nutation, not in the chart's star places,
-    // reach 20": the minute and a half they make is allowed for.
-    EXPECT_NEAR(calcula("Kochab", Madrid, 2461200.8).culminacion->dia, 2461201.411422, Minuto);
+    // PyEphem's transit of Polaris: 0.74 deg from the pole, it moves 77
+    // times faster in right ascension than on the sky, where its annual
+    // aberration and nutation, not in the chart's star places, reach 20":
+    // the minute and a half they make is allowed for.
     EXPECT_NEAR(calcula("Polar", Madrid, 2461382.5).culminacion->dia, 2461383.425664, 2 * Minuto);
-
-    // The Sun at 70 deg N: midnight sun at the solstice, twilight all
-    // night; polar night in December, with its midday twilights.
+    // The Sun at 70 deg N: midnight sun and twilight all night at the
+    // solstice, polar night in December; at 60 deg N in June it sets, but
+    // the sky stays light; near the pole in December not even twilight.
     const Ortos junio = calcula("Sol", Norte70, 2461213.2);
     EXPECT_EQ(junio.curso, Curso::SiempreSobre);
-    for (const TramoCrepusculo& c : junio.crepusculos) EXPECT_EQ(c.tipo, Crepusculo::TodaLaNoche);
+    EXPECT_EQ(junio.crepusculos[2].tipo, Crepusculo::TodaLaNoche);
     const Ortos diciembre = calcula("Sol", Norte70, 2461395.5);
-    EXPECT_EQ(diciembre.curso, Curso::NuncaSale);
-    EXPECT_FALSE(diciembre.culminacion);
-    for (const TramoCrepusculo& c : diciembre.crepusculos) EXPECT_EQ(c.tipo, Crepusculo::Normal);
-    // At 60 deg N in June the Sun sets but the sky stays light.
-    const Ortos blanca = calcula("Sol", Norte60, 2461213.2);
-    EXPECT_EQ(blanca.crepusculos[0].tipo, Crepusculo::Normal);
-    EXPECT_EQ(blanca.crepusculos[1].tipo, Crepusculo::TodaLaNoche);
-    // Near the pole in the winter solstice not even astronomical twilight.
-    const Ortos polo = calcula("Sol", {88, 0}, 2461395.5);
-    for (const TramoCrepusculo& c : polo.crepusculos) EXPECT_EQ(c.tipo, Crepusculo::NoHay);
+    EXPECT_TRUE(diciembre.curso == Curso::NuncaSale && !diciembre.culminacion);
+    EXPECT_EQ(calcula("Sol", Norte60, 2461213.2).crepusculos[1].tipo, Crepusculo::TodaLaNoche);
+    EXPECT_EQ(calcula("Sol", {88, 0}, 2461395.5).crepusculos[2].tipo, Crepusculo::NoHay);
 }
 
-TEST_F(RiseAndSet, AStarCulminatesHalfwayAndRisesWhereItSetsMirrored) {
-    // Sirius from Madrid, from an instant before it rises: rise, then
-    // culmination, then set, the culmination halfway (the star's place
-    // does not move), the azimuths symmetric about the meridian.
-    const Ortos o = calcula("Sirio", Madrid, 2461382.8);
-    ASSERT_TRUE(o.orto && o.culminacion && o.ocaso);
-    EXPECT_LT(o.orto->dia, o.culminacion->dia);
-    EXPECT_LT(o.culminacion->dia, o.ocaso->dia);
-    EXPECT_NEAR(o.culminacion->dia - o.orto->dia, o.ocaso->dia - o.culminacion->dia, 2e-5);
-    EXPECT_NEAR(o.orto->angulo + o.ocaso->angulo, DosPi, 1e-4);
-    // A day later everything comes about four minutes earlier (a sidereal day).
-    const Ortos despues = calcula("Sirio", Madrid, 2461383.8);
-    EXPECT_NEAR(despues.orto->dia - o.orto->dia, DiaSidereo, 1e-4);
-}
-
-TEST_F(RiseAndSet, AtTheFoundRiseTheChartPutsTheStarOnTheHorizon) {
-    // The chart's own chain (its sidereal time, precession and latitude
-    // rotation) at the instants found: the star stands 34' under the
-    // horizon, and at culmination on the meridian, south.
+TEST_F(RiseAndSet, AtTheEventsFoundTheChartPutsTheStarOnTheHorizonAndTheMeridian) {
+    // Sirius from Madrid, from before it rises, through the chart's own
+    // chain (its sidereal time, precession and latitude): 34' under the
+    // horizon at the rise, due south at culmination, which falls halfway to
+    // the set, where it sets as far west as it rose east.
     ProgramState& e = Estado();
     e.Latitud = Madrid.latitud * RadianesPorGrado;
     e.Longitud = -Madrid.longitud * RadianesPorGrado;
     e.Precesion = Activado;
     const ObjetoOrto sirio = objeto("Sirio");
-    const Ortos o = CalculaOrtos(sirio, 2461382.5, e.Latitud, DosPi - e.Longitud);
+    const Ortos o = CalculaOrtos(sirio, 2461382.8, e.Latitud, DosPi - e.Longitud);
+    ASSERT_TRUE(o.orto && o.culminacion && o.ocaso);
+    EXPECT_TRUE(o.orto->dia < o.culminacion->dia && o.culminacion->dia < o.ocaso->dia);
+    EXPECT_NEAR(o.culminacion->dia - o.orto->dia, o.ocaso->dia - o.culminacion->dia, 2e-5);
+    EXPECT_NEAR(o.orto->angulo + o.ocaso->angulo, DosPi, 1e-4);
     const auto horizontales = [&](double dia, double& altura, double& acimut) {
         e.DiaJuliano = dia;
         ActualizaTiempo();
         Proyector p = Proyector::DesdeEstado(e);
-        // Looking south at the zenith, the view turns nothing: X west, Y north, Z up.
-        p.cosD = 1, p.sinD = 0, p.cosE = 1, p.sinE = 0;
+        p.cosD = 1, p.sinD = 0, p.cosE = 1, p.sinE = 0;  // no view turn: X west, Y north, Z up
         float x = sirio.x, y = sirio.y, z = sirio.z, X, Y, Z;
         p.Proyecta(x, y, z, X, Y, Z);
         altura = std::asin(Z) * GradosPorRadian;
-        acimut = std::atan2(-X, Y) * GradosPorRadian;
-        if (acimut < 0) acimut += 360;
+        acimut = std::atan2(-X, Y) * GradosPorRadian + (X > 0 ? 360 : 0);
     };
     double h, a;
     horizontales(o.orto->dia, h, a);
@@ -203,9 +156,8 @@ TEST_F(RiseAndSet, AtTheFoundRiseTheChartPutsTheStarOnTheHorizon) {
 }
 
 TEST_F(RiseAndSet, ACircumpolarStarCulminatesAtNinetyLessItsDistanceFromTheZenith) {
-    // Kochab, upper transit north of the zenith: 90 - |phi - delta| with
-    // its declination of the date as the chart has it, plus a refraction
-    // under a minute of arc at those heights.
+    // Kochab north of the zenith, with its declination of the date as the
+    // chart has it, plus a refraction under a minute of arc at those heights.
     ProgramState& e = Estado();
     e.DiaJuliano = 2461200.8;
     e.Precesion = Activado;
@@ -215,7 +167,6 @@ TEST_F(RiseAndSet, ACircumpolarStarCulminatesAtNinetyLessItsDistanceFromTheZenit
     AngulosEnCarta(k.x, k.y, k.z, ar, dec);
     for (const double latitud : {40.0, 55.0, 70.0}) {
         const Ortos o = CalculaOrtos(k, e.DiaJuliano, latitud * RadianesPorGrado, 0);
-        ASSERT_TRUE(o.culminacion);
         const double esperada = 90 - std::abs(latitud - dec * GradosPorRadian);
         EXPECT_NEAR(o.culminacion->angulo * GradosPorRadian, esperada + 0.01, 0.01) << latitud;
     }
@@ -243,10 +194,8 @@ TEST_F(RiseAndSet, LinesInLocalTimeInTheirFixedForm) {
     EXPECT_EQ(LineasOrtos(calcula("Canopus", Norte60, 2461382.5)), std::vector<std::string>{"Nunca sale"});
     EXPECT_EQ(LineasOrtos(calcula("Sol", {88, 0}, 2461395.5))[1], "Crepúsculo civil: no hay");
     // A year before the era, written as the program writes years.
-    e.ZonaHoraria = 0;
     const std::vector<std::string> antigua = LineasOrtos(calcula("Sirio", Madrid, CalculaJuliana(15, 3, -44, 0, 0)));
-    ASSERT_EQ(antigua.size(), 3u);
-    EXPECT_TRUE(antigua[0].starts_with("Orto ") && antigua[0].find("/03/-44 ") != std::string::npos) << antigua[0];
+    EXPECT_NE(antigua.at(0).find("/03/-44 "), std::string::npos) << antigua[0];
 }
 
 TEST_F(RiseAndSet, RowsWithoutAPlaceShowNothing) {
