@@ -1,8 +1,8 @@
 // Rise, culmination and set, and the Sun's twilights. The object's place is
-// taken once a day over the coming days (once for a star) and read
-// between the samples by Lagrange's four-point formula; its altitude and
-// hour angle are followed on a ten-minute grid, and each crossing found
-// there is narrowed by halving on the interpolated track.
+// taken once a day over the coming days (once for a star) and read between
+// the samples by Lagrange's four-point formula; its altitude and hour angle
+// are followed on a ten-minute grid, and each crossing found there is
+// narrowed by halving on the interpolated track.
 #include "programa/ortos.h"
 
 #include <algorithm>
@@ -265,7 +265,8 @@ Ortos CalculaOrtos(const ObjetoOrto& objeto, double dia, double latitud, double 
     r.valido = true;
     r.sol = objeto.cuerpo == CuerpoSol;
     const Cielo cielo(pista, latitud, longitudEste);
-    const double fin = pista.fin();
+    // Nothing after the calendar's end can be told.
+    const double fin = std::min(pista.fin(), DiaJulianoMaximo);
     const double hasta = std::min(dia + Busqueda, fin);
     const double dias = objeto.cuerpo == CuerpoLuna ? DiaLunar : DiaSolar;
 
@@ -276,7 +277,8 @@ Ortos CalculaOrtos(const ObjetoOrto& objeto, double dia, double latitud, double 
 
     if (const auto t = cruce(horarios, horario, dia, hasta, true))
         r.culminacion = Suceso{*t, refractada(cielo.altura(*t))};
-    if (!cruza(alturas, dia + dias))
+    // Near the calendar's end there may be no whole day left to judge by.
+    if (dia + dias <= fin && !cruza(alturas, dia + dias))
         r.curso = !alturas.valores.empty() && alturas.valores[0] >= 0 ? Curso::SiempreSobre : Curso::NuncaSale;
     if (r.curso == Curso::SaleYSePone) {
         if (const auto t = cruce(alturas, sobre, dia, hasta, true)) r.orto = Suceso{*t, cielo.acimut(*t)};
@@ -291,7 +293,7 @@ Ortos CalculaOrtos(const ObjetoOrto& objeto, double dia, double latitud, double 
         const auto claro = [&](double t) { return cielo.altura(t) - nivel; };
         const Serie s = sigue(dia, fin, claro);
         TramoCrepusculo& c = r.crepusculos[k];
-        if (!cruza(s, dia + DiaSolar)) {
+        if (dia + DiaSolar <= fin && !cruza(s, dia + DiaSolar)) {
             c.tipo = !s.valores.empty() && s.valores[0] >= 0 ? Crepusculo::TodaLaNoche : Crepusculo::NoHay;
             continue;
         }
