@@ -1,7 +1,7 @@
 // The command line of `vespera` as any list of arguments (the input split at
 // its NUL bytes). Accepted options must name a file to draw in a known
-// format and a size within 16..8192 pixels a side; refused ones must be
-// refused, not crash.
+// format and a size within 16..8192 pixels a side, or an object for
+// --rise-set with neither; refused ones must be refused, not crash.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -30,7 +30,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, std::size_t tamano) 
     argv.push_back(nullptr);
 
     const std::optional<Options> o = parseOptions(static_cast<int>(argumentos.size()), argv.data());
-    if (o && !o->help) {
+    if (o && !o->help && !o->ortos.empty()) {
+        if (!o->salida.empty()) Incumple("--rise-set aceptado con --render", 0);
+        if (o->size) Incumple("--rise-set aceptado con --size", 0);
+    } else if (o && !o->help) {
         if (o->salida.empty()) Incumple("--render sin archivo aceptado", 0);
         if (!FormatoDe(o->salida)) Incumple("--render de formato desconocido aceptado", 0);
         CompruebaRango("ancho", o->width, 16, 8192);

@@ -46,10 +46,11 @@ std::optional<Options> parseOptions(int argc, char** argv) {
             valor = arg.substr(igual + 1);
             conValor = true;
         }
-        std::string* destino = nombre == "--render"   ? &o.salida
-                               : nombre == "--config" ? &o.config
-                               : nombre == "--size"   ? (o.size ? &*o.size : &o.size.emplace())
-                                                      : nullptr;
+        std::string* destino = nombre == "--render"     ? &o.salida
+                               : nombre == "--config"   ? &o.config
+                               : nombre == "--size"     ? (o.size ? &*o.size : &o.size.emplace())
+                               : nombre == "--rise-set" ? &o.ortos
+                                                        : nullptr;
         if (!destino) {
             error("opción desconocida «" + std::string(arg) + "». Escriba «vespera --help» para ver las opciones.");
             return std::nullopt;
@@ -66,8 +67,16 @@ std::optional<Options> parseOptions(int argc, char** argv) {
         *destino = valor;
     }
     if (o.help) return o;
+    if (!o.ortos.empty()) {
+        if (!o.salida.empty() || o.size) {
+            error(std::string(o.salida.empty() ? "--size" : "--render") + " no vale con --rise-set.");
+            return std::nullopt;
+        }
+        return o;
+    }
     if (o.salida.empty()) {
-        error("indique el archivo con --render ARCHIVO (--config y --size solo valen con él).");
+        error("indique el archivo con --render ARCHIVO o el objeto con --rise-set OBJETO (--config vale con "
+              "los dos; --size, solo con --render).");
         return std::nullopt;
     }
     if (!FormatoDe(o.salida)) {

@@ -18,6 +18,7 @@
 #include <thread>
 
 #include "app/linea_ordenes.h"
+#include "app/ortos_orden.h"
 #include "core/avisos.h"
 #include "core/constantes.h"
 #include "core/estado.h"
@@ -31,6 +32,23 @@
 #include "zonas/base_qt.h"
 
 namespace vsp {
+
+void PreparaArranqueSinVentana(bool& fallo) {
+    // The program's messages, with their line breaks made plain, to stderr.
+    avisos().Mensaje = [](const std::string& titulo, const std::string& texto, int16_t, int16_t) {
+        std::string plano;
+        for (char c : texto)
+            if (c != '\r') plano += c;
+        std::fprintf(stderr, "%s: %s\n", titulo.c_str(), plano.c_str());
+        return false;  // nobody is there to accept a question
+    };
+    avisos().ErrorArchivo = [&fallo](const std::string& ruta, const std::string& motivo) {
+        error("no se puede leer «" + ruta + "»: " + motivo + ".");
+        fallo = true;
+    };
+    ui::LeePreferencias();
+    InstalaBaseZonasDelSistema();
+}
 
 namespace {
 
@@ -47,8 +65,13 @@ constexpr const char* kHelp =
     "  --render ARCHIVO.pdf   lo mismo, con la página impresa en un PDF: la carta\n"
     "                         del tamaño en mm de la configuración y, si esta lo\n"
     "                         pide, la banda de datos de localización\n"
-    "  --config ARCHIVO.vpc   con --render: parte de esta configuración en lugar\n"
-    "                         de «Inicial.vpc»\n"
+    "  --rise-set OBJETO      escribe el próximo orto, la culminación y el ocaso\n"
+    "                         del objeto (un nombre, un código o un número\n"
+    "                         Messier, como en la búsqueda) tras el instante de\n"
+    "                         la configuración, en hora local, y para el Sol los\n"
+    "                         crepúsculos civil, náutico y astronómico\n"
+    "  --config ARCHIVO.vpc   con --render o --rise-set: parte de esta\n"
+    "                         configuración en lugar de «Inicial.vpc»\n"
     "  --size ANCHOxALTO      con --render: tamaño de la imagen en píxeles, de 16\n"
     "                         a 8192 cada lado (1024x768 si no se indica); en un\n"
     "                         PDF, la pantalla de la que se escala la carta\n"
@@ -57,29 +80,12 @@ constexpr const char* kHelp =
     "La extensión del nombre, en mayúsculas o minúsculas, elige el formato. El\n"
     "archivo solo sustituye al anterior cuando está completo.\n";
 
-// The program's messages, with their line breaks made plain, to stderr.
-bool printMessage(const std::string& titulo, const std::string& texto, int16_t, int16_t) {
-    std::string plano;
-    for (char c : texto)
-        if (c != '\r') plano += c;
-    std::fprintf(stderr, "%s: %s\n", titulo.c_str(), plano.c_str());
-    return false;  // nobody is there to accept a question
-}
-
 int render(const Options& o, int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
 
-    // A data file or the configuration that cannot be read would give a
-    // chart other than the one asked for: no chart then, but the reason.
     bool fallo = false;
-    avisos().Mensaje = printMessage;
-    avisos().ErrorArchivo = [&fallo](const std::string& ruta, const std::string& motivo) {
-        error("no se puede leer «" + ruta + "»: " + motivo + ".");
-        fallo = true;
-    };
-    ui::LeePreferencias();
-    InstalaBaseZonasDelSistema();
+    PreparaArranqueSinVentana(fallo);
     Estado().ProporcionPantalla = static_cast<float>(o.width) / static_cast<float>(o.height);
     // The start-up reads the catalogues and the configuration while Qt reads
     // its fonts: neither needs the other until the chart is drawn, once,
@@ -127,6 +133,7 @@ int EjecutaSinVentana(int argc, char** argv) {
         std::fputs(kHelp, stdout);
         return 0;
     }
+    if (!o->ortos.empty()) return OrdenOrtos(*o);
     // Everything is written and flushed by now: the process ends without
     // taking Qt down piece by piece, which would cost the command a tenth of
     // its time for nothing the user sees.

@@ -169,6 +169,18 @@ bool CentraEntrada(int categoria, int fila) {
     return e.CentradoHecho != Falso;
 }
 
+bool ObjetoDeEntrada(int categoria, int fila, ObjetoOrto& o) {
+    if (categoria < 0 || categoria >= NumCategorias || !Categorias[categoria].centrable) return false;
+    if (fila < 0 || static_cast<std::size_t>(fila) >= FilasCategoria(categoria).size()) return false;
+    o = {};
+    if (categoria == Solar) {
+        o.cuerpo = fila + 1;
+        return TieneLugar(o.cuerpo);
+    }
+    bool carta = false;
+    return cosenosDeFila(categoria, fila, o.x, o.y, o.z, carta);
+}
+
 // ---- Finding by name ----------------------------------------------------------
 
 namespace {

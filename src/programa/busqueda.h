@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "programa/ortos.h"
+
 namespace vsp {
 
 inline constexpr int NumCategorias = 12;
@@ -33,6 +35,12 @@ std::span<const std::string> FilasCategoria(int categoria);
 // message, and a row with no place (the Earth, a damaged record) does
 // nothing.
 bool CentraEntrada(int categoria, int fila);
+
+// What row `fila` of a category 0-6 stands for when its rise and set are
+// worked out: its body, or its catalogue point (J2000). False for a row
+// that cannot be centred or has no place (the Earth, Pluto outside its
+// series' years, a damaged record).
+bool ObjetoDeEntrada(int categoria, int fila, ObjetoOrto& o);
 
 // One entry found: its category and row.
 struct Hallazgo {

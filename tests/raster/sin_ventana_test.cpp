@@ -145,6 +145,48 @@ TEST_F(Render, FailuresExitWithTheirReason) {
     }
 }
 
+// `--rise-set` from a situation of its own: Madrid on 8 December 2026 at
+// 00:00 UT, an hour east of Greenwich; the Sun's lines are those the
+// engine's tests hold to PyEphem. What it cannot find or has no rise is
+// named on standard error (exit 1); with --render it is an option error.
+TEST_F(Render, RiseSetPrintsTheEventsOrSaysWhyNot) {
+    ReiniciaEstado();
+    FijaCarpetaPrograma(VESPERA_DATOS);
+    ArrancaPrograma(std::string(VESPERA_DATOS) + "/INICIAL.VPC");
+    ProgramState& e = Estado();
+    e.DiaJuliano = 2461382.5;
+    e.Latitud = 40.4168 * RadianesPorGrado;
+    e.Longitud = 3.7038 * RadianesPorGrado;
+    e.ZonaHoraria = 1;
+    e.HorarioVerano = 0;
+    std::ofstream(dir / "MADRID.VPC") << TextoConfiguracion();
+    const Ejecucion r = vespera("--rise-set Sol --config MADRID.VPC");
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.out, "Orto 08/12/2026 08:25 acimut 120°\n"
+                     "Culminación 08/12/2026 13:07 altura 27°\n"
+                     "Ocaso 08/12/2026 17:48 acimut 240°\n"
+                     "Crepúsculo civil 08/12/2026 07:55 – 18:19\n"
+                     "Crepúsculo náutico 08/12/2026 07:20 – 18:53\n"
+                     "Crepúsculo astronómico 08/12/2026 06:47 – 19:26\n");
+    const Ejecucion polar = vespera("--rise-set 'alf UMi' --config=MADRID.VPC");
+    EXPECT_TRUE(polar.out.starts_with("Siempre sobre el horizonte\nCulminación 08/12/2026 ")) << polar.out;
+
+    struct Caso { std::string args; int exitCode; std::string message; };
+    const Caso casos[] = {
+        {"--rise-set Xyz --config MADRID.VPC", 1, "vespera: no se encuentra «Xyz».\n"},
+        {"--rise-set Tierra --config MADRID.VPC", 1, "vespera: la Tierra no sale ni se pone"},
+        {"--rise-set Sol --render carta.png", 2, "vespera: --render no vale con --rise-set.\n"},
+        {"--rise-set Sol --rise-set Luna", 2, "la opción --rise-set se ha indicado dos veces"},
+        {"--rise-set Sol --config NADA.VPC", 1, "NADA.VPC»: no existe."},
+    };
+    for (const Caso& c : casos) {
+        const Ejecucion f = vespera(c.args);
+        EXPECT_EQ(f.exitCode, c.exitCode) << c.args;
+        EXPECT_NE(f.err.find(c.message), std::string::npos) << c.args << ": " << f.err;
+        EXPECT_EQ(f.out, "") << c.args;
+    }
+}
+
 // Each name's extension, in any case, chooses the format of what is written;
 // the panel is the same whatever the format.
 TEST_F(Render, EachExtensionWritesItsOwnFormat) {

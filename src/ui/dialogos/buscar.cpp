@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "core/estado.h"
+#include "programa/ortos.h"
 #include "ui/marco/marco.h"
 #include "ui/principal/botonera.h"
 
@@ -80,7 +81,9 @@ Buscar::Buscar(QWidget* padre) : QDialog(padre) {
     columna->addWidget(indice_, 1);
     for (int k = 0; k < NumCategorias; ++k) {
         QListWidget* l = listados_[static_cast<std::size_t>(k)] = lista(NombresListados[k]);
-        connect(l, &QListWidget::currentRowChanged, this, &Buscar::actualizaBoton);
+        // A click makes the row current before it selects it: the choice is
+        // complete when the selection changes.
+        connect(l, &QListWidget::itemSelectionChanged, this, &Buscar::actualizaBoton);
         connect(l, &QListWidget::itemDoubleClicked, this, [this, l](QListWidgetItem* item) {
             l->setCurrentItem(item);
             centra();
@@ -102,6 +105,23 @@ Buscar::Buscar(QWidget* padre) : QDialog(padre) {
     for (const char* linea : ExplicacionPlanetas) explicacion_->addItem(QString::fromUtf8(linea));
     columna->addWidget(explicacion_);
     columna->addWidget(leyenda_);
+
+    // Room for the longest account, the Sun's six lines, kept whether or not
+    // an entry is chosen, so that the listing does not jump.
+    ortos_ = new QLabel;
+    ortos_->setObjectName(QStringLiteral("Lab_Ortos"));
+    ortos_->setFont(fuenteFija());
+    ortos_->setTextFormat(Qt::PlainText);
+    ortos_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    ortos_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    ortos_->setFrameShape(QFrame::StyledPanel);
+    ortos_->setMargin(4);
+    const int marco = 2 * (ortos_->margin() + ortos_->frameWidth());
+    ortos_->setFixedHeight(QFontMetrics(fuenteFija()).lineSpacing() * 6 + marco);
+    ortos_->setToolTip(QStringLiteral("Próximos orto, culminación y ocaso del objeto elegido tras el instante de la "
+                                      "carta, en hora local"));
+    ortos_->setAccessibleName(QStringLiteral("Orto, culminación y ocaso"));
+    columna->addWidget(ortos_);
 
     buscar_ = new BotonImagen(ImagenBoton(Boton::Busca, 50), QStringLiteral("Centrar la carta en el objeto elegido"));
     buscar_->setObjectName(QStringLiteral("Pic_BotBuscar"));
@@ -205,6 +225,10 @@ void Buscar::actualizaBoton() {
         PonCursor(buscar_, Puntero::ManoIndice);
     else
         buscar_->unsetCursor();
+    QStringList lineas;
+    if (h)
+        for (const std::string& l : OrtosDeEntrada(h->categoria, h->fila)) lineas << QString::fromStdString(l);
+    ortos_->setText(lineas.join(u'\n'));
 }
 
 void Buscar::centra() {

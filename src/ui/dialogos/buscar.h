@@ -1,7 +1,8 @@
 // The search dialog Buscar: a general index of twelve categories, each
 // category's listing in a fixed-pitch font with its header and legend, the
-// search button that centres the chart on the chosen entry, and a box that
-// finds entries as the user types. Built once and only hidden; each closing
+// search button that centres the chart on the chosen entry, a box that
+// finds entries as the user types, and the chosen entry's next rise,
+// culmination and set. Built once and only hidden; each closing
 // goes back to the index with nothing selected.
 #pragma once
 
@@ -47,10 +48,13 @@ private:
     std::optional<Hallazgo> elegido() const;
     // Pic_BotBuscar_Click.
     void centra();
+    // The search button's pointer and the rise and set shown, after every
+    // change of the entry chosen.
     void actualizaBoton();
 
     int categoria_ = -1;
     QLabel *titulo_, *cabecera_, *leyenda_;
+    QLabel* ortos_;  // the chosen entry's rise, culmination and set
     QListWidget* indice_;
     std::array<QListWidget*, NumCategorias> listados_{};
     QListWidget* explicacion_;  // Lst_TexPlane

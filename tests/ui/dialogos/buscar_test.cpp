@@ -1,10 +1,12 @@
 // The search dialog through its controls: the index and each category's
 // title, header and legend, centring by double click and by the search
 // button (which does nothing without an entry), the refusal that keeps the
-// dialog open, finding by typing, and the closing back to the index.
+// dialog open, finding by typing, the chosen entry's rise and set, and the
+// closing back to the index.
 #include "ui/dialogos/buscar.h"
 
 #include "comun.h"
+#include "programa/ortos.h"
 
 namespace vsp::ui {
 namespace {
@@ -132,6 +134,33 @@ TEST_F(BuscarPrueba, TypingFindsInEveryCategoryOrFiltersTheListing) {
     EXPECT_EQ(visibles(), 2);  // Osa Mayor, Osa Menor
     caja->clear();
     EXPECT_EQ(visibles(), constelaciones->count());
+}
+
+TEST_F(BuscarPrueba, EachChoiceShowsItsRiseAndSetAndWhatHasNoPlaceShowsNothing) {
+    auto* ortos = control<QLabel>("Lab_Ortos");
+    const auto lineas = [](int categoria, int fila) {
+        QStringList l;
+        for (const std::string& t : OrtosDeEntrada(categoria, fila)) l << QString::fromStdString(t);
+        return l.join(u'\n');
+    };
+    EXPECT_TRUE(ortos->text().isEmpty()) << "nothing chosen";
+    abreCategoria(0);
+    ClicFila(lista("Lst_Plane"), CuerpoSol - 1);
+    EXPECT_EQ(ortos->text(), lineas(0, CuerpoSol - 1));
+    EXPECT_TRUE(ortos->text().startsWith(QStringLiteral("Orto ")) &&
+                ortos->text().contains(QStringLiteral("\nCrepúsculo astronómico ")))
+        << ortos->text().toStdString();
+    ClicFila(lista("Lst_Plane"), CuerpoTierra - 1);
+    EXPECT_TRUE(ortos->text().isEmpty()) << "the Earth has no rise";
+    // Found by typing, the same lines as in its listing.
+    d->reject();
+    d->show();
+    QTest::keyClicks(control<QLineEdit>("Tex_Buscar"), QStringLiteral("Sirio"));
+    ClicFila(lista("Lst_Hallados"), 0);
+    EXPECT_EQ(ortos->text(), lineas(3, 0));
+    EXPECT_EQ(ortos->text().count(u'\n'), 2) << "rise, culmination, set";
+    d->reject();
+    EXPECT_TRUE(ortos->text().isEmpty()) << "closing leaves nothing chosen";
 }
 
 }  // namespace
