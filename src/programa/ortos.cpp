@@ -102,7 +102,10 @@ public:
         }
         paso_ = PasoMuestras;
         inicio_ = dia - paso_;
-        const int n = static_cast<int>(std::ceil(Ventana / paso_)) + 3;
+        // Only the Sun's twilights look past the two days: every other body
+        // is spared a sample, a sixth of the Moon's cost.
+        const double ventana = cuerpo_ == CuerpoSol ? Ventana : Busqueda;
+        const int n = static_cast<int>(std::ceil(ventana / paso_)) + 3;
         for (int i = 0; i < n; ++i) {
             Lugar l;
             // Always the place of date: the horizon is that of the date,
