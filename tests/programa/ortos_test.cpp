@@ -6,7 +6,6 @@
 
 #include "motor_nuevo.h"
 #include "programa/busqueda.h"
-#include "sky/cuerpos.h"
 #include "time/calendario.h"
 
 namespace vsp {
@@ -153,23 +152,6 @@ TEST_F(RiseAndSet, AtTheEventsFoundTheChartPutsTheStarOnTheHorizonAndTheMeridian
     EXPECT_NEAR(a, o.orto->angulo * GradosPorRadian, 0.1);
     horizontales(o.culminacion->dia, h, a);
     EXPECT_NEAR(a, 180, 0.1);
-}
-
-TEST_F(RiseAndSet, ACircumpolarStarCulminatesAtNinetyLessItsDistanceFromTheZenith) {
-    // Kochab north of the zenith, with its declination of the date as the
-    // chart has it, plus a refraction under a minute of arc at those heights.
-    ProgramState& e = Estado();
-    e.DiaJuliano = 2461200.8;
-    e.Precesion = Activado;
-    ActualizaTiempo();
-    const ObjetoOrto k = objeto("Kochab");
-    double ar, dec;
-    AngulosEnCarta(k.x, k.y, k.z, ar, dec);
-    for (const double latitud : {40.0, 55.0, 70.0}) {
-        const Ortos o = CalculaOrtos(k, e.DiaJuliano, latitud * RadianesPorGrado, 0);
-        const double esperada = 90 - std::abs(latitud - dec * GradosPorRadian);
-        EXPECT_NEAR(o.culminacion->angulo * GradosPorRadian, esperada + 0.01, 0.01) << latitud;
-    }
 }
 
 TEST_F(RiseAndSet, LinesInLocalTimeInTheirFixedForm) {
