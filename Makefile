@@ -16,6 +16,8 @@ PAQUETES = cmake make g++ libgtest-dev libgmock-dev libbenchmark-dev \
            poppler-utils
 # The places of the Sun, the Moon and the planets.
 PAQUETES += libnova-dev
+# A city's local time follows the system's time-zone database.
+PAQUETES += tzdata
 # The package and its tests: dpkg-shlibdeps finds the .deb's dependencies,
 # the desktop entry and the metainfo are checked by their validators, and
 # the .deb by lintian.

@@ -48,12 +48,14 @@ deep-sky objects, the Sun, the Moon and the planets. The view is turned and
 zoomed with an on-screen pad, time is stepped or animated, observing
 situations are saved and the chart is printed. The interface is in Spanish.
 `vespera --render` draws a chart into a PNG, SVG or PDF file without a
-display.")
+display, and `vespera --rise-set` prints an object's rise, culmination and
+set.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # What dpkg-shlibdeps cannot see: the fonts the labels are drawn with, Qt's
-# own texts in Spanish, and libcups, which the program opens when it prints.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core, qt6-translations-l10n, libcups2 (>= 2.3)")
+# own texts in Spanish, libcups, which the program opens when it prints, and
+# the time-zone database that a city's local time follows.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core, qt6-translations-l10n, libcups2 (>= 2.3), tzdata")
 set(CPACK_STRIP_FILES ON)
 include(CPack)
