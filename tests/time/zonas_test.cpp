@@ -70,6 +70,11 @@ TEST_F(HoraAutomatica, ZoneAndSummerTimeFollowEachChangeOfBothHemispheres) {
         EXPECT_NEAR(DiaJulianoLocal() - Estado().DiaJuliano, (c.despues.zona + c.despues.verano) / 24.0, 1e-9);
     }
     EXPECT_EQ(TextoReglaHoraria(), "Automática: Asia/Tokyo");
+
+    // Argentina's summer of 1999: the clocks stayed at -3 while the standard
+    // time became -4, which the database records as summer time.
+    en("Buenos Aires", DiaJulianoDe(939652885));
+    EXPECT_EQ(regla(), (ReglaHoraria{-4, 1}));
 }
 
 // Every city against Python's reading of the same database, at instants
