@@ -162,9 +162,12 @@ public:
         : pista_(pista), senLat_(std::sin(latitud)), cosLat_(std::cos(latitud)), longitud_(longitudEste) {}
 
     // The centre's altitude without refraction, rad.
-    double altura(double t) const {
+    double altura(double t) const { return altura(pista_.en(t), t); }
+    // How far the centre stands above the altitude at which the object
+    // rises and sets, rad: one place for both.
+    double sobreHorizonte(double t) const {
         const Punto p = pista_.en(t);
-        return std::asin(std::clamp(senLat_ * p.z + cosLat_ * cosHorario(p, t), -1.0, 1.0));
+        return altura(p, t) - horizonte(p);
     }
     // The hour angle, rad, in (-pi, pi].
     double horario(double t) const {
@@ -180,16 +183,20 @@ public:
         const double a = std::atan2(-senH, p.z * cosLat_ - cosHorario(p, t) * senLat_);
         return a < 0 ? a + 2 * PiExacto : a;
     }
+
+private:
     // The altitude of the centre at which the object rises and sets: the
     // upper limb of the Sun and the Moon.
-    double horizonte(double t) const {
+    double horizonte(const Punto& p) const {
         const int c = pista_.cuerpo();
         if (c != CuerpoSol && c != CuerpoLuna) return -RefraccionHorizonte;
-        const double d = pista_.en(t).distancia;
+        const double d = p.distancia;
         return -RefraccionHorizonte - (c == CuerpoSol ? SemidiametroSolUnaUA / d : std::asin(RadioLunaUA / d));
     }
 
-private:
+    double altura(const Punto& p, double t) const {
+        return std::asin(std::clamp(senLat_ * p.z + cosLat_ * cosHorario(p, t), -1.0, 1.0));
+    }
     double cosHorario(const Punto& p, double t) const {
         const double s = sidereoGreenwich(t) + longitud_;
         return p.x * std::cos(s) + p.y * std::sin(s);
@@ -273,7 +280,7 @@ Ortos CalculaOrtos(const ObjetoOrto& objeto, double dia, double latitud, double 
     const double hasta = std::min(dia + Busqueda, fin);
     const double dias = objeto.cuerpo == CuerpoLuna ? DiaLunar : DiaSolar;
 
-    const auto sobre = [&](double t) { return cielo.altura(t) - cielo.horizonte(t); };
+    const auto sobre = [&](double t) { return cielo.sobreHorizonte(t); };
     const auto horario = [&](double t) { return cielo.horario(t); };
     const Serie alturas = sigue(dia, fin, sobre);
     const Serie horarios = sigue(dia, fin, horario);

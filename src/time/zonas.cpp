@@ -31,10 +31,23 @@ int ciudadVigente() {
     return e.IndiceLocalidad;
 }
 
-// The rule at an instant, when the mode is automatic.
+// The listed zone of the city the place is, when the setting is on and a
+// database is installed; nothing otherwise. Whether the database
+// knows it is for the caller's own question to tell.
+const std::string* zonaListada() {
+    const ProgramState& e = Estado();
+    if (e.HoraLocalAutomatica == Falso || base_ == nullptr) return nullptr;
+    const int ciudad = ciudadVigente();
+    if (ciudad < 0) return nullptr;
+    const std::string& zona = e.ZonasLocalidades[static_cast<std::size_t>(ciudad)];
+    return zona.empty() ? nullptr : &zona;
+}
+
+// The rule at an instant, when the mode is automatic: one question to the
+// database, which is asked at every change of the time.
 bool reglaAutomatica(double diaJuliano, ReglaHoraria& regla) {
-    const std::string zona = ZonaAutomatica();
-    return !zona.empty() && base_->Regla(zona, segundosUnix(diaJuliano), regla);
+    const std::string* zona = zonaListada();
+    return zona && base_->Regla(*zona, segundosUnix(diaJuliano), regla);
 }
 
 }  // namespace
@@ -42,13 +55,8 @@ bool reglaAutomatica(double diaJuliano, ReglaHoraria& regla) {
 void InstalaBaseZonas(const BaseZonas* base) { base_ = base; }
 
 std::string ZonaAutomatica() {
-    const ProgramState& e = Estado();
-    if (e.HoraLocalAutomatica == Falso || base_ == nullptr) return {};
-    const int ciudad = ciudadVigente();
-    if (ciudad < 0) return {};
-    const std::string& zona = e.ZonasLocalidades[static_cast<std::size_t>(ciudad)];
     ReglaHoraria r;
-    return !zona.empty() && base_->Regla(zona, 0, r) ? zona : std::string();
+    return reglaAutomatica(Estado().DiaJuliano, r) ? *zonaListada() : std::string();
 }
 
 std::string TextoReglaHoraria() {

@@ -51,6 +51,14 @@ protected:
     }
     Ejecucion render(const std::string& args = "") { return vespera("--render carta.png " + args); }
 
+    // A fresh engine started on the shipped initial situation, which the
+    // tests move and save as a situation of their own.
+    static void situacionInicial() {
+        ReiniciaEstado();
+        FijaCarpetaPrograma(VESPERA_DATOS);
+        ArrancaPrograma(std::string(VESPERA_DATOS) + "/INICIAL.VPC");
+    }
+
     // The program run straight from here, each argument's bytes as given,
     // with a file-size limit (SIGXFSZ ignored, so that a write
     // past it fails as on a full disk) and no display.
@@ -150,9 +158,7 @@ TEST_F(Render, FailuresExitWithTheirReason) {
 // engine's tests hold to PyEphem. What it cannot find or has no rise is
 // named on standard error (exit 1); with --render it is an option error.
 TEST_F(Render, RiseSetPrintsTheEventsOrSaysWhyNot) {
-    ReiniciaEstado();
-    FijaCarpetaPrograma(VESPERA_DATOS);
-    ArrancaPrograma(std::string(VESPERA_DATOS) + "/INICIAL.VPC");
+    situacionInicial();
     ProgramState& e = Estado();
     e.DiaJuliano = 2461382.5;
     e.Latitud = 40.4168 * RadianesPorGrado;
@@ -237,9 +243,7 @@ TEST_F(Render, ANameThatIsNotUtf8NamesTheFileItself) {
 // unless the preferences say "sencilla", the lines' edges blending into the
 // sky in tones of their own.
 TEST_F(Render, ThePngIsSmoothUnlessTheUserPrefersItPlain) {
-    ReiniciaEstado();
-    FijaCarpetaPrograma(VESPERA_DATOS);
-    ArrancaPrograma(std::string(VESPERA_DATOS) + "/INICIAL.VPC");
+    situacionInicial();
     // Lines only: the 30° grid and the horizon.
     Estado().Casillas.fill(0);
     Estado().Casillas[Chk_ARDEC30] = Estado().Casillas[Chk_Horiz] = 1;
@@ -271,9 +275,7 @@ TEST_F(Render, SiriusIsDrawnWhereTheProjectionPutsItOnTheScreenAndOnThePrintedPa
     // crosses the meridian of Malaga, looking south; only the brightest
     // stars, without labels, so that nothing else lands on it; printed at
     // 200 x 150 mm with the data strip.
-    ReiniciaEstado();
-    FijaCarpetaPrograma(VESPERA_DATOS);
-    ArrancaPrograma(std::string(VESPERA_DATOS) + "/INICIAL.VPC");
+    situacionInicial();
     ProgramState& e = Estado();
     e.DiaJuliano = 2460676.515;
     e.HorarioVerano = 0;  // winter, as the program's time-zone database has it at Malaga
